@@ -1,0 +1,19 @@
+#include "app/desktop_launcher.h"
+
+#include <QDesktopServices>
+#include <QProcess>
+
+namespace app {
+
+bool DesktopLauncher::startDetached(
+    const QString& program, const QStringList& arguments, const QString& workingDirectory)
+{
+    return QProcess::startDetached(program, arguments, workingDirectory);
+}
+
+bool DesktopLauncher::openWithDefaultHandler(const QUrl& url)
+{
+    return QDesktopServices::openUrl(url);
+}
+
+} // namespace app

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "app/launcher.h"
+
+namespace app {
+
+class DesktopLauncher final : public Launcher {
+public:
+    bool startDetached(
+        const QString& program, const QStringList& arguments, const QString& workingDirectory) override;
+    bool openWithDefaultHandler(const QUrl& url) override;
+};
+
+} // namespace app

@@ -1,0 +1,21 @@
+// Starting other programs: the text editor, later the browser and the system information tool.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <QUrl>
+
+namespace app {
+
+class Launcher {
+public:
+    virtual ~Launcher() = default;
+    // Starts a program and returns at once; false when it could not be started.
+    virtual bool startDetached(
+        const QString& program, const QStringList& arguments, const QString& workingDirectory)
+        = 0;
+    // Opens a file or address with the desktop's default handler; false when none could be started.
+    virtual bool openWithDefaultHandler(const QUrl& url) = 0;
+};
+
+} // namespace app

@@ -1,0 +1,118 @@
+#include "app/main_window.h"
+
+#include "app/app_info.h"
+#include "app/navigator.h"
+#include "app/prompter.h"
+#include "app/readme.h"
+#include "app/window_layout.h"
+
+#include <QMenuBar>
+#include <QPushButton>
+
+using tickets::Lottery;
+
+namespace {
+
+constexpr int kClientWidth = 4965;
+constexpr int kClientHeight = 2640;
+constexpr int kButtonWidth = 2295;
+constexpr int kButtonHeight = 615;
+
+struct ButtonDesign {
+    const char* name;
+    const char16_t* caption;
+    int left;
+    int top;
+};
+
+// In tab order.
+constexpr ButtonDesign kButtons[] = {
+    {"Command1", u"Numbers ３ ", 120, 120},
+    {"Command2", u"Numbers ４", 2520, 120},
+    {"Command3", u"ミ ニ ロ ト", 120, 960},
+    {"Command4", u"ロト シックス", 2520, 960},
+    {"Command5", u"終　　　　　　了", 2520, 1800},
+    {"Command6", u"クイック予想", 120, 1800},
+};
+
+} // namespace
+
+Form1::Form1(app::Navigator& navigator)
+    : m_navigator(navigator)
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(app::applicationTitle());
+    buildButtons();
+    buildMenus();
+    const QSize client = app::pixelSize(kClientWidth, kClientHeight);
+    resize(client.width(), client.height() + menuBar()->sizeHint().height());
+}
+
+void Form1::buildButtons()
+{
+    auto* client = new QWidget(this);
+    setCentralWidget(client);
+    QList<QPushButton*> buttons;
+    for (const ButtonDesign& design : kButtons) {
+        buttons.append(app::placeControl<QPushButton>(client, design.name,
+            {design.left, design.top, kButtonWidth, kButtonHeight}, QString::fromUtf16(design.caption)));
+    }
+    app::setTabOrder({buttons[0], buttons[1], buttons[2], buttons[3], buttons[4], buttons[5]});
+
+    connect(buttons[0], &QPushButton::clicked, this, [this] { m_navigator.openCard(Lottery::Numbers3); });
+    connect(buttons[1], &QPushButton::clicked, this, [this] { m_navigator.openCard(Lottery::Numbers4); });
+    connect(buttons[2], &QPushButton::clicked, this, [this] { m_navigator.openCard(Lottery::MiniLoto); });
+    connect(buttons[3], &QPushButton::clicked, this, [this] { m_navigator.openCard(Lottery::Loto6); });
+    connect(buttons[4], &QPushButton::clicked, this, &QWidget::close);
+}
+
+void Form1::buildMenus()
+{
+    const auto addMenu = [this](const char* name, const QString& title) {
+        QMenu* menu = menuBar()->addMenu(title);
+        menu->setObjectName(QString::fromLatin1(name));
+        return menu;
+    };
+    const auto addItem = [](QMenu* menu, const char* name, const QString& caption, const QKeySequence& keys) {
+        QAction* action = menu->addAction(caption);
+        action->setObjectName(QString::fromLatin1(name));
+        action->setShortcut(keys);
+        return action;
+    };
+
+    QMenu* fil = addMenu("fil", QStringLiteral("ファイル"));
+    const auto openCard
+        = [this](Lottery lottery) { return [this, lottery] { m_navigator.openCard(lottery); }; };
+    connect(addItem(fil, "no3", QStringLiteral("ナンバーズ ３"), Qt::CTRL | Qt::Key_A), &QAction::triggered,
+        this, openCard(Lottery::Numbers3));
+    connect(addItem(fil, "no4", QStringLiteral("ナンバーズ ４"), Qt::CTRL | Qt::Key_B), &QAction::triggered,
+        this, openCard(Lottery::Numbers4));
+    connect(addItem(fil, "mini", QStringLiteral("ミ ニ ロ ト"), Qt::CTRL | Qt::Key_C), &QAction::triggered,
+        this, openCard(Lottery::MiniLoto));
+    connect(addItem(fil, "lo6", QStringLiteral("ロト ６"), Qt::CTRL | Qt::Key_D), &QAction::triggered, this,
+        openCard(Lottery::Loto6));
+    addItem(fil, "quick", QStringLiteral("クイック予想"), Qt::CTRL | Qt::Key_E);
+    connect(addItem(fil, "ed", QStringLiteral("終了"), Qt::CTRL | Qt::Key_Q), &QAction::triggered, this,
+        &QWidget::close);
+
+    QMenu* sst = addMenu("sst", QStringLiteral("設定"));
+    addItem(sst, "lok", QStringLiteral("印字位置の設定"), {});
+
+    QMenu* help = addMenu("help", QStringLiteral("その他"));
+    connect(addItem(help, "hlp", QStringLiteral("Readme.txt"), {}), &QAction::triggered, this,
+        &Form1::openReadme);
+    addItem(help, "ver", QStringLiteral("バージョン情報"), {});
+}
+
+void Form1::openReadme()
+{
+    const app::Services& services = m_navigator.services();
+    if (app::openReadme(services.launcher, services.dataDir))
+        return;
+    services.prompter.ask(this,
+        {app::applicationTitle(),
+            QStringLiteral("readme.txt を開くテキストエディタを起動できませんでした。\n%1")
+                .arg(QDir::toNativeSeparators(
+                    services.dataDir.absoluteFilePath(QString::fromLatin1(app::kReadmeFile)))),
+            app::PromptIcon::Exclamation, app::PromptButtons::Ok});
+}

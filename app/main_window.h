@@ -1,0 +1,25 @@
+// The main window: six buttons and a menu bar from which every other window opens and the
+// program ends.
+#pragma once
+
+#include <QMainWindow>
+
+namespace app {
+class Navigator;
+}
+
+class QPushButton;
+
+class Form1 final : public QMainWindow {
+    Q_OBJECT
+
+public:
+    explicit Form1(app::Navigator& navigator);
+
+private:
+    void buildButtons();
+    void buildMenus();
+    void openReadme();
+
+    app::Navigator& m_navigator;
+};

@@ -1,0 +1,66 @@
+#include "app/navigator.h"
+
+#include "app/main_window.h"
+#include "tickets/card_window.h"
+
+#include <QCloseEvent>
+
+namespace app {
+
+Navigator::Navigator(Services services)
+    : m_services(std::move(services))
+{ }
+
+Navigator::~Navigator()
+{
+    // Deleting, not closing: a window that closed now would load the main window again.
+    delete m_other.data();
+    delete m_main.data();
+}
+
+// A closed window is hidden at once but deleted only later; a hidden one counts as gone.
+void Navigator::loadMain()
+{
+    if (m_main && m_main->isVisible())
+        return;
+    auto* main = new Form1(*this);
+    main->setAttribute(Qt::WA_DeleteOnClose);
+    m_main = main;
+    main->show();
+}
+
+void Navigator::openCard(tickets::Lottery lottery)
+{
+    if (m_other && m_other->isVisible())
+        return;
+    OtherWindow* window = tickets::createCardWindow(lottery, *this);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    m_other = window;
+    window->load();
+}
+
+void Navigator::unloadMain()
+{
+    if (m_main)
+        m_main->close();
+}
+
+OtherWindow::OtherWindow(Navigator& navigator)
+    : m_navigator(navigator)
+{ }
+
+void OtherWindow::load()
+{
+    show();
+    m_navigator.unloadMain();
+    onLoad();
+}
+
+void OtherWindow::closeEvent(QCloseEvent* event)
+{
+    // The main window comes up before this one goes, so there is never a moment without a window.
+    m_navigator.loadMain();
+    event->accept();
+}
+
+} // namespace app

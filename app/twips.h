@@ -1,0 +1,16 @@
+// Window geometry is laid out in twips, 1440 to the inch, and shown in the screen's pixels.
+#pragma once
+
+#include <QtGlobal>
+
+namespace app {
+
+constexpr double kTwipsPerInch = 1440.0;
+
+constexpr int twipsToPixels(int twips, double dotsPerInch)
+{
+    const double pixels = twips * dotsPerInch / kTwipsPerInch;
+    return static_cast<int>(pixels < 0 ? pixels - 0.5 : pixels + 0.5);
+}
+
+} // namespace app

@@ -1,0 +1,42 @@
+// Twips and fonts for the windows: every position and size is given in twips and every font by
+// its Japanese family, with fallbacks for machines that lack it.
+#pragma once
+
+#include <QFont>
+#include <QRect>
+#include <initializer_list>
+
+class QWidget;
+
+namespace app {
+
+struct TwipRect {
+    int left;
+    int top;
+    int width;
+    int height;
+};
+
+QRect pixelRect(const TwipRect& twips);
+QSize pixelSize(int widthTwips, int heightTwips);
+
+// "ＭＳ ゴシック": fixed pitch, for the ticket lists and entry boxes whose columns must line up.
+QFont fixedFont(qreal points, bool bold = false);
+// "ＭＳ Ｐゴシック": the windows' own proportional font.
+QFont proportionalFont(qreal points);
+
+constexpr qreal kDefaultFontPoints = 9;
+
+// Creates a control of type W as a child of parent, named for its form and placed in twips.
+template <typename W, typename... Args>
+W* placeControl(QWidget* parent, const char* name, const TwipRect& twips, Args&&... args)
+{
+    auto* control = new W(std::forward<Args>(args)..., parent);
+    control->setObjectName(QString::fromLatin1(name));
+    control->setGeometry(pixelRect(twips));
+    return control;
+}
+
+void setTabOrder(std::initializer_list<QWidget*> order);
+
+} // namespace app

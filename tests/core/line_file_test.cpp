@@ -1,0 +1,136 @@
+#include "core/line_file.h"
+#include "qt_printing.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+QByteArray contentOf(const QString& path)
+{
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
+    return file.readAll();
+}
+
+void writeRaw(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    ASSERT_EQ(file.write(bytes), bytes.size());
+}
+
+struct SplitCase {
+    const char* name;
+    QByteArray bytes;
+    core::Lines lines;
+};
+
+class SplitLines : public testing::TestWithParam<SplitCase> { };
+
+TEST_P(SplitLines, EndsLinesAtCrLfLoneLfAndLoneCr)
+{
+    EXPECT_EQ(core::splitLines(GetParam().bytes), GetParam().lines);
+}
+
+INSTANTIATE_TEST_SUITE_P(Bytes, SplitLines,
+    testing::Values(SplitCase {"Empty", "", {}}, SplitCase {"CrLf", "ab\r\ncd\r\n", {"ab", "cd"}},
+        SplitCase {"LoneLf", "ab\ncd\n", {"ab", "cd"}}, SplitCase {"LoneCr", "ab\rcd\r", {"ab", "cd"}},
+        SplitCase {"LastLineWithoutEnd", "ab\r\ncd", {"ab", "cd"}},
+        SplitCase {"BlankLinesKept", "ab\r\n\r\n\ncd\r\n", {"ab", "", "", "cd"}},
+        SplitCase {"LfThenCrIsTwoEnds", "ab\n\rcd", {"ab", "", "cd"}},
+        SplitCase {"OnlyALineEnd", "\r\n", {""}},
+        SplitCase {"ShiftJisBytesUntouched", "\x83\x65\x83\x58\x83\x67\r\n", {"\x83\x65\x83\x58\x83\x67"}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(JoinLines, EndsEveryLineWithCrLf)
+{
+    EXPECT_EQ(core::joinLines({"ab", "", "cd"}), QByteArray("ab\r\n\r\ncd\r\n"));
+    EXPECT_EQ(core::joinLines({}), QByteArray());
+}
+
+struct AppendCase {
+    const char* name;
+    std::optional<QByteArray> before; // nothing: the file does not exist
+    QByteArray after;
+};
+
+class AppendLines : public testing::TestWithParam<AppendCase> { };
+
+TEST_P(AppendLines, AddsTheLineOnALineOfItsOwn)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("loto6.txt");
+    if (GetParam().before)
+        writeRaw(path, *GetParam().before);
+    EXPECT_FALSE(core::appendLines(path, {"011522304143"}));
+    EXPECT_EQ(contentOf(path), GetParam().after);
+}
+
+INSTANTIATE_TEST_SUITE_P(OldContent, AppendLines,
+    testing::Values(AppendCase {"MissingFileIsCreated", std::nullopt, "011522304143\r\n"},
+        AppendCase {"EmptyFile", QByteArray(), "011522304143\r\n"},
+        AppendCase {"AfterCrLf", "0102030405\r\n", "0102030405\r\n011522304143\r\n"},
+        AppendCase {"LastLineWithoutEndGetsOne", "0102030405", "0102030405\r\n011522304143\r\n"},
+        AppendCase {"LoneLfKept", "0102030405\n", "0102030405\n011522304143\r\n"},
+        AppendCase {"LoneCrKept", "0102030405\r", "0102030405\r011522304143\r\n"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(SaveFile, ReplacesTheWholeContent)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("numbers3.txt");
+    writeRaw(path, "123A\r\n456B\r\n789C\r\n");
+    EXPECT_FALSE(core::saveLines(path, {"456B"}));
+    EXPECT_EQ(contentOf(path), QByteArray("456B\r\n"));
+}
+
+TEST(FileFailures, AFolderWhereTheFileShouldBeIsReportedAndLeftAlone)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("loto6.txt");
+    ASSERT_TRUE(QDir(dir.path()).mkdir("loto6.txt"));
+    ASSERT_TRUE(QDir(path).mkdir("inside"));
+
+    const auto read = core::readLines(path);
+    ASSERT_FALSE(read.ok());
+    EXPECT_EQ(read.failure().path, QDir::toNativeSeparators(path));
+    EXPECT_FALSE(read.failure().reason.isEmpty());
+    EXPECT_TRUE(core::saveFile(path, "x\r\n"));
+    EXPECT_TRUE(core::appendLines(path, {"x"}));
+    EXPECT_TRUE(core::ensureFileExists(path));
+    EXPECT_TRUE(QFileInfo(path).isDir());
+    EXPECT_TRUE(QFileInfo::exists(path + "/inside"));
+}
+
+TEST(FileFailures, AFolderThatIsAFileCannotHoldANewFile)
+{
+    QTemporaryDir dir;
+    const QString notAFolder = dir.filePath("data");
+    writeRaw(notAFolder, "keep\r\n");
+    const QString path = notAFolder + "/loto6.txt";
+
+    const auto failure = core::ensureFileExists(path);
+    ASSERT_TRUE(failure);
+    EXPECT_EQ(failure->path, QDir::toNativeSeparators(path));
+    EXPECT_TRUE(core::appendLines(path, {"x"}));
+    EXPECT_FALSE(core::readLines(path).ok());
+    EXPECT_EQ(contentOf(notAFolder), QByteArray("keep\r\n"));
+}
+
+TEST(EnsureFileExists, CreatesAnEmptyFileAndLeavesAnExistingOneAlone)
+{
+    QTemporaryDir dir;
+    const QString created = dir.filePath("miniloto.txt");
+    EXPECT_FALSE(core::ensureFileExists(created));
+    EXPECT_EQ(contentOf(created), QByteArray());
+
+    const QString existing = dir.filePath("numbers4.txt");
+    writeRaw(existing, "1234A");
+    EXPECT_FALSE(core::ensureFileExists(existing));
+    EXPECT_EQ(contentOf(existing), QByteArray("1234A"));
+}
+
+} // namespace

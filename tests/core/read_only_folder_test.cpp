@@ -1,0 +1,70 @@
+// Writing into a folder the user may not write to. Root ignores folder permissions, so ctest runs
+// these cases once more as an unprivileged user (tests/run_unprivileged.sh).
+#include "core/line_file.h"
+#include "qt_printing.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+namespace {
+
+class ReadOnlyFolder : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        if (geteuid() == 0)
+            GTEST_SKIP() << "root may write into a read-only folder; the unprivileged run covers this";
+        ASSERT_TRUE(m_dir.isValid());
+        QFile file(path());
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(kOld);
+        file.close();
+        ASSERT_TRUE(QFile::setPermissions(m_dir.path(), QFile::ReadOwner | QFile::ExeOwner));
+    }
+
+    void TearDown() override
+    {
+        QFile::setPermissions(m_dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+
+    QString path() const { return m_dir.filePath("loto6.txt"); }
+
+    QByteArray content() const
+    {
+        QFile file(path());
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+    }
+
+    static constexpr char kOld[] = "011522304143\r\n0102030405";
+    QTemporaryDir m_dir;
+};
+
+TEST_F(ReadOnlyFolder, AppendFailsAndLeavesTheFileAsItWas)
+{
+    const auto failure = core::appendLines(path(), {"010203040506"});
+    ASSERT_TRUE(failure);
+    EXPECT_FALSE(failure->reason.isEmpty());
+    EXPECT_EQ(content(), QByteArray(kOld));
+}
+
+TEST_F(ReadOnlyFolder, RewriteFailsAndLeavesTheFileAsItWas)
+{
+    EXPECT_TRUE(core::saveLines(path(), {"011522304143"}));
+    EXPECT_EQ(content(), QByteArray(kOld));
+}
+
+TEST_F(ReadOnlyFolder, TruncationFailsAndLeavesTheFileAsItWas)
+{
+    EXPECT_TRUE(core::saveFile(path(), {}));
+    EXPECT_EQ(content(), QByteArray(kOld));
+}
+
+TEST_F(ReadOnlyFolder, AMissingFileCannotBeCreated)
+{
+    EXPECT_TRUE(core::ensureFileExists(m_dir.filePath("miniloto.txt")));
+    EXPECT_FALSE(QFile::exists(m_dir.filePath("miniloto.txt")));
+}
+
+} // namespace

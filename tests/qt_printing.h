@@ -1,0 +1,16 @@
+// Lets GoogleTest show Qt strings as text in its failure messages.
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <ostream>
+
+inline void PrintTo(const QString& text, std::ostream* out)
+{
+    *out << '"' << text.toStdString() << '"';
+}
+
+inline void PrintTo(const QByteArray& bytes, std::ostream* out)
+{
+    *out << '"' << bytes.toPercentEncoding(" ").toStdString() << '"';
+}

@@ -1,0 +1,115 @@
+#include "qt_printing.h"
+#include "tickets/print_file.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+using tickets::Lottery;
+using tickets::PrintFile;
+
+class PrintFileTest : public testing::Test {
+protected:
+    PrintFile file(Lottery lottery) const { return PrintFile(tickets::rulesOf(lottery), QDir(m_dir.path())); }
+
+    void write(const char* name, const QByteArray& bytes) const
+    {
+        QFile out(m_dir.filePath(name));
+        ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+        out.write(bytes);
+    }
+
+    QByteArray content(const char* name) const
+    {
+        QFile in(m_dir.filePath(name));
+        return in.open(QIODevice::ReadOnly) ? in.readAll() : QByteArray("<missing>");
+    }
+
+    QTemporaryDir m_dir;
+};
+
+TEST_F(PrintFileTest, OpenCreatesAMissingFileEmpty)
+{
+    const auto list = file(Lottery::Loto6).open();
+    ASSERT_TRUE(list.ok());
+    EXPECT_TRUE(list.value().isEmpty());
+    EXPECT_TRUE(QFile::exists(m_dir.filePath("loto6.txt")));
+    EXPECT_EQ(content("loto6.txt"), QByteArray());
+}
+
+TEST_F(PrintFileTest, OpenListsAnExistingFileWithoutTouchingIt)
+{
+    write("numbers4.txt", "1234A\n9075C");
+    const auto list = file(Lottery::Numbers4).open();
+    ASSERT_TRUE(list.ok());
+    EXPECT_EQ(list.value(), QStringList({"  1  1-2-3-4.A", "  2  9-0-7-5.C"}));
+    EXPECT_EQ(content("numbers4.txt"), QByteArray("1234A\n9075C"));
+}
+
+TEST_F(PrintFileTest, AppendAddsACrLfLine)
+{
+    write("miniloto.txt", "0102030405\r\n");
+    EXPECT_FALSE(file(Lottery::MiniLoto).append("0109172531"));
+    EXPECT_EQ(content("miniloto.txt"), QByteArray("0102030405\r\n0109172531\r\n"));
+    EXPECT_EQ(file(Lottery::MiniLoto).list().value().last(), QString("  2  01-09-17-25-31"));
+}
+
+struct RemoveCase {
+    const char* name;
+    QByteArray before;
+    qsizetype index;
+    QByteArray after;
+};
+
+class RemoveLine : public PrintFileTest, public testing::WithParamInterface<RemoveCase> { };
+
+TEST_P(RemoveLine, DropsTheLineAndBlankLinesKeepingTheRestByteForByte)
+{
+    write("numbers3.txt", GetParam().before);
+    EXPECT_FALSE(file(Lottery::Numbers3).remove(GetParam().index));
+    EXPECT_EQ(content("numbers3.txt"), GetParam().after);
+}
+
+INSTANTIATE_TEST_SUITE_P(Lines, RemoveLine,
+    testing::Values(RemoveCase {"OnlyEntry", "123A\r\n", 0, ""},
+        RemoveCase {"MiddleOfThree", "123A\r\n456B\r\n789C\r\n", 1, "123A\r\n789C\r\n"},
+        RemoveCase {"LastWithoutLineEnd", "123A\r\n456B", 1, "123A\r\n"},
+        RemoveCase {"BlankLinesDropped", "123A\r\n\r\n456B\n\n789C\r\n", 4, "123A\r\n456B\r\n"},
+        RemoveCase {
+            "HandWrittenBytesKept", "\x83\x65\x83\x58\r\n123A\r\n 1 \r\n", 1, "\x83\x65\x83\x58\r\n 1 \r\n"},
+        RemoveCase {"LineEndsBecomeCrLf", "123A\n456B\r789C", 0, "456B\r\n789C\r\n"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(PrintFileTest, RemoveWorksPastTwoThousandLines)
+{
+    core::Lines lines;
+    for (int i = 0; i < 2500; ++i)
+        lines.append(QByteArray::number(1000 + i % 9000) + 'A');
+    write("numbers4.txt", core::joinLines(lines));
+
+    EXPECT_FALSE(file(Lottery::Numbers4).remove(2400));
+    lines.removeAt(2400);
+    EXPECT_EQ(content("numbers4.txt"), core::joinLines(lines));
+}
+
+TEST_F(PrintFileTest, ClearEmptiesTheFile)
+{
+    write("loto6.txt", "011522304143\r\n");
+    EXPECT_FALSE(file(Lottery::Loto6).clear());
+    EXPECT_EQ(content("loto6.txt"), QByteArray());
+}
+
+TEST_F(PrintFileTest, AFolderInPlaceOfThePrintFileFailsEveryOperation)
+{
+    ASSERT_TRUE(QDir(m_dir.path()).mkdir("loto6.txt"));
+    const PrintFile loto6 = file(Lottery::Loto6);
+    EXPECT_FALSE(loto6.open().ok());
+    EXPECT_TRUE(loto6.append("011522304143"));
+    EXPECT_TRUE(loto6.remove(0));
+    EXPECT_TRUE(loto6.clear());
+    EXPECT_TRUE(QFileInfo(m_dir.filePath("loto6.txt")).isDir());
+}
+
+} // namespace

@@ -1,0 +1,240 @@
+#include "window_fixture.h"
+
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+
+namespace {
+
+const app::Prompt kRefusal {
+    u"番号が不正です"_qs, u"登録できません"_qs, app::PromptIcon::Critical, app::PromptButtons::Ok};
+const app::Prompt kDeleteQuestion {u"データ削除"_qs, u"選択のデータを削除します。\rよろしいですか？！！"_qs,
+    app::PromptIcon::Exclamation, app::PromptButtons::YesNo};
+
+class CardWindowTest : public WindowTest {
+protected:
+    QWidget* open(tickets::Lottery lottery)
+    {
+        m_navigator.loadMain();
+        m_navigator.openCard(lottery);
+        m_window = onlyWindow();
+        return m_window;
+    }
+
+    QLineEdit* entryBox() const { return control<QLineEdit>(m_window, "Text1"); }
+    QListWidget* list() const { return control<QListWidget>(m_window, "List1"); }
+
+    QStringList listed() const
+    {
+        QStringList lines;
+        for (int row = 0; row < list()->count(); ++row)
+            lines.append(list()->item(row)->text());
+        return lines;
+    }
+
+    void type(const QString& text) const
+    {
+        entryBox()->clear();
+        QTest::keyClicks(entryBox(), text);
+    }
+
+    void click(const char* button) const
+    {
+        QTest::mouseClick(control<QPushButton>(m_window, button), Qt::LeftButton);
+    }
+
+    void doubleClickRow(int row) const
+    {
+        const QRect rect = list()->visualItemRect(list()->item(row));
+        QTest::mouseClick(list()->viewport(), Qt::LeftButton, {}, rect.center());
+        QTest::mouseDClick(list()->viewport(), Qt::LeftButton, {}, rect.center());
+    }
+
+    QWidget* m_window = nullptr;
+};
+
+TEST_F(CardWindowTest, OpeningCreatesAMissingPrintFileAndShowsAnEmptyList)
+{
+    open(tickets::Lottery::MiniLoto);
+    EXPECT_EQ(fileContent("miniloto.txt"), QByteArray());
+    EXPECT_TRUE(listed().isEmpty());
+    EXPECT_TRUE(entryBox()->text().isEmpty());
+    EXPECT_TRUE(entryBox()->hasFocus());
+}
+
+TEST_F(CardWindowTest, OpeningListsTheFileAsItStands)
+{
+    writeFile("numbers3.txt", "123A\r\n705C\r\n");
+    open(tickets::Lottery::Numbers3);
+    EXPECT_EQ(listed(), QStringList({"  1  1-2-3.A", "  2  7-0-5.C"}));
+}
+
+struct RegisterCase {
+    const char* name;
+    tickets::Lottery lottery;
+    const char* file;
+    QString typed;
+    QByteArray line;
+    QString listLine;
+};
+
+class Register : public CardWindowTest, public testing::WithParamInterface<RegisterCase> { };
+
+TEST_P(Register, AppendsTheTrimmedEntryAndListsIt)
+{
+    const RegisterCase& c = GetParam();
+    writeFile(c.file, "first\r\n");
+    open(c.lottery);
+    type(c.typed);
+    click("Command4");
+    EXPECT_EQ(fileContent(c.file), "first\r\n" + c.line + "\r\n");
+    ASSERT_EQ(list()->count(), 2);
+    EXPECT_EQ(list()->item(1)->text(), c.listLine);
+    EXPECT_TRUE(entryBox()->text().isEmpty());
+    EXPECT_TRUE(m_prompter.asked.isEmpty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Lotteries, Register,
+    testing::Values(RegisterCase {"Loto6", tickets::Lottery::Loto6, "loto6.txt", " 011522304143 ",
+                        "011522304143", "  2  01-15-22-30-41-43"},
+        RegisterCase {"MiniLoto", tickets::Lottery::MiniLoto, "miniloto.txt", "0109172531  ", "0109172531",
+            "  2  01-09-17-25-31"},
+        RegisterCase {"Numbers4LowerCase", tickets::Lottery::Numbers4, "numbers4.txt", " 1234a ", "1234A",
+            "  2  1-2-3-4.A"},
+        RegisterCase {
+            "Numbers3", tickets::Lottery::Numbers3, "numbers3.txt", "705C", "705C", "  2  7-0-5.C"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+struct RefusalCase {
+    const char* name;
+    tickets::Lottery lottery;
+    const char* file;
+    QString typed;
+    QString shown; // what the entry box holds after the refusal
+};
+
+class Refusal : public CardWindowTest, public testing::WithParamInterface<RefusalCase> { };
+
+TEST_P(Refusal, ShowsTheOneBoxWritesNothingAndKeepsTheTrimmedText)
+{
+    const RefusalCase& c = GetParam();
+    writeFile(c.file, "keep");
+    open(c.lottery);
+    type(c.typed);
+    click("Command4");
+    EXPECT_EQ(m_prompter.asked, QList<app::Prompt>({kRefusal}));
+    EXPECT_EQ(fileContent(c.file), QByteArray("keep"));
+    EXPECT_EQ(list()->count(), 1);
+    EXPECT_EQ(entryBox()->text(), c.shown);
+}
+
+INSTANTIATE_TEST_SUITE_P(Entries, Refusal,
+    testing::Values(
+        RefusalCase {"Loto6Field44", tickets::Lottery::Loto6, "loto6.txt", " 011522304144 ", "011522304144"},
+        RefusalCase {"Loto6MiniLotoEntry", tickets::Lottery::Loto6, "loto6.txt", "0102030405", "0102030405"},
+        RefusalCase {"Loto6Empty", tickets::Lottery::Loto6, "loto6.txt", "   ", ""},
+        RefusalCase {
+            "MiniLotoField32", tickets::Lottery::MiniLoto, "miniloto.txt", "0102030432 ", "0102030432"},
+        RefusalCase {"Numbers4PlayTypeD", tickets::Lottery::Numbers4, "numbers4.txt", " 1234d", "1234d"},
+        RefusalCase {"Numbers4Numbers3Entry", tickets::Lottery::Numbers4, "numbers4.txt", "123A", "123A"},
+        RefusalCase {"Numbers3InnerBlank", tickets::Lottery::Numbers3, "numbers3.txt", "1 3A", "1 3A"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(CardWindowTest, EnterInTheEntryBoxDoesNotRegister)
+{
+    open(tickets::Lottery::Loto6);
+    type("011522304143");
+    QTest::keyClick(entryBox(), Qt::Key_Return);
+    EXPECT_EQ(fileContent("loto6.txt"), QByteArray());
+    EXPECT_EQ(entryBox()->text(), "011522304143");
+}
+
+TEST_F(CardWindowTest, DeleteAnsweredYesRemovesTheEntryAndRenumbers)
+{
+    writeFile("numbers4.txt", "1234A\r\n5678B\r\n9012C\r\n");
+    open(tickets::Lottery::Numbers4);
+    doubleClickRow(1);
+    EXPECT_EQ(m_prompter.asked, QList<app::Prompt>({kDeleteQuestion}));
+    EXPECT_EQ(fileContent("numbers4.txt"), QByteArray("1234A\r\n9012C\r\n"));
+    EXPECT_EQ(listed(), QStringList({"  1  1-2-3-4.A", "  2  9-0-1-2.C"}));
+}
+
+TEST_F(CardWindowTest, DeletingTheOnlyEntryLeavesAnEmptyFileAndList)
+{
+    writeFile("loto6.txt", "011522304143\r\n");
+    open(tickets::Lottery::Loto6);
+    doubleClickRow(0);
+    EXPECT_EQ(fileContent("loto6.txt"), QByteArray());
+    EXPECT_TRUE(listed().isEmpty());
+}
+
+TEST_F(CardWindowTest, DeleteAnsweredNoChangesNothing)
+{
+    writeFile("miniloto.txt", "0102030405\r\n\r\n0109172531");
+    open(tickets::Lottery::MiniLoto);
+    m_prompter.answers = {app::PromptAnswer::No};
+    doubleClickRow(0);
+    EXPECT_EQ(m_prompter.asked.size(), 1);
+    EXPECT_EQ(fileContent("miniloto.txt"), QByteArray("0102030405\r\n\r\n0109172531"));
+    EXPECT_EQ(list()->count(), 3);
+}
+
+TEST_F(CardWindowTest, DoubleClickBesideTheEntriesAsksNothing)
+{
+    writeFile("numbers3.txt", "123A\r\n");
+    open(tickets::Lottery::Numbers3);
+    const QPoint belowEntries(5, list()->viewport()->height() - 5);
+    QTest::mouseDClick(list()->viewport(), Qt::LeftButton, {}, belowEntries);
+    EXPECT_TRUE(m_prompter.asked.isEmpty());
+    EXPECT_EQ(fileContent("numbers3.txt"), QByteArray("123A\r\n"));
+    EXPECT_EQ(list()->count(), 1);
+}
+
+TEST_F(CardWindowTest, ClearEmptiesFileAndListWithoutAQuestionAndKeepsTheEntryBox)
+{
+    writeFile("loto6.txt", "011522304143\r\n010203040506\r\n");
+    open(tickets::Lottery::Loto6);
+    type("0115");
+    click("Command3");
+    EXPECT_EQ(fileContent("loto6.txt"), QByteArray());
+    EXPECT_TRUE(listed().isEmpty());
+    EXPECT_EQ(entryBox()->text(), "0115");
+    EXPECT_TRUE(m_prompter.asked.isEmpty());
+}
+
+TEST_F(CardWindowTest, APrintFileThatCannotBeOpenedIsNamedInAMessage)
+{
+    ASSERT_TRUE(QDir(m_dir.path()).mkdir("numbers4.txt"));
+    open(tickets::Lottery::Numbers4);
+    ASSERT_EQ(m_prompter.asked.size(), 1);
+    EXPECT_EQ(m_prompter.asked.first().buttons, app::PromptButtons::Ok);
+    EXPECT_TRUE(m_prompter.asked.first().text.contains(QDir::toNativeSeparators(dataPath("numbers4.txt"))));
+    EXPECT_TRUE(listed().isEmpty());
+}
+
+TEST_F(CardWindowTest, AFailedRegisterKeepsTheEntryAndTheFile)
+{
+    writeFile("loto6.txt", "010203040506\r\n");
+    open(tickets::Lottery::Loto6);
+    // The print file turns into something that cannot be replaced while the window is open.
+    ASSERT_TRUE(QFile::remove(dataPath("loto6.txt")));
+    ASSERT_TRUE(QDir(m_dir.path()).mkpath("loto6.txt/inside"));
+    type("011522304143");
+    click("Command4");
+    ASSERT_FALSE(m_prompter.asked.isEmpty());
+    EXPECT_TRUE(m_prompter.asked.first().text.contains(QDir::toNativeSeparators(dataPath("loto6.txt"))));
+    EXPECT_EQ(entryBox()->text(), "011522304143");
+    EXPECT_TRUE(QFileInfo(dataPath("loto6.txt/inside")).isDir());
+}
+
+TEST_F(CardWindowTest, EveryWayOutLeavesOnlyTheMainWindow)
+{
+    open(tickets::Lottery::Numbers3);
+    click("Command1");
+    EXPECT_EQ(classOf(onlyWindow()), "Form1");
+    m_navigator.openCard(tickets::Lottery::Numbers3);
+    onlyWindow()->close();
+    EXPECT_EQ(classOf(onlyWindow()), "Form1");
+}
+
+} // namespace

@@ -1,0 +1,170 @@
+#include "app/app_info.h"
+#include "window_fixture.h"
+
+#include <QAction>
+#include <QPushButton>
+#include <QTimer>
+
+namespace {
+
+class MainWindowTest : public WindowTest {
+protected:
+    QWidget* loadMain()
+    {
+        m_navigator.loadMain();
+        QWidget* main = onlyWindow();
+        EXPECT_EQ(classOf(main), "Form1");
+        return main;
+    }
+
+    // Runs the event loop as the program does; true when it ended with no window left.
+    static bool programEndsAfter(const std::function<void()>& action)
+    {
+        bool timedOut = false;
+        QTimer::singleShot(0, action);
+        QTimer watchdog;
+        watchdog.setSingleShot(true);
+        QObject::connect(&watchdog, &QTimer::timeout, [&timedOut] {
+            timedOut = true;
+            QCoreApplication::exit(1);
+        });
+        watchdog.start(5000);
+        const int status = QApplication::exec();
+        return !timedOut && status == 0 && openWindows().isEmpty();
+    }
+};
+
+struct OpenCase {
+    const char* name;
+    const char* control; // a button or a menu item of the main window
+    const char* window;
+};
+
+class OpenFromMain : public MainWindowTest, public testing::WithParamInterface<OpenCase> { };
+
+TEST_P(OpenFromMain, ShowsOnlyTheTargetAndComesBackWhenItCloses)
+{
+    QWidget* main = loadMain();
+    const QString name = QString::fromLatin1(GetParam().control);
+    if (auto* button = main->findChild<QPushButton*>(name))
+        QTest::mouseClick(button, Qt::LeftButton);
+    else
+        control<QAction>(main, GetParam().control)->trigger();
+
+    QWidget* target = onlyWindow();
+    ASSERT_EQ(classOf(target), GetParam().window);
+    EXPECT_EQ(target->objectName(), GetParam().window);
+
+    QTest::mouseClick(control<QPushButton>(target, "Command1"), Qt::LeftButton);
+    EXPECT_EQ(classOf(onlyWindow()), "Form1");
+}
+
+INSTANTIATE_TEST_SUITE_P(Controls, OpenFromMain,
+    testing::Values(OpenCase {"Numbers3Button", "Command1", "Form4"},
+        OpenCase {"Numbers4Button", "Command2", "Form3"}, OpenCase {"MiniLotoButton", "Command3", "Form2"},
+        OpenCase {"Loto6Button", "Command4", "Form7"}, OpenCase {"Numbers3Item", "no3", "Form4"},
+        OpenCase {"Numbers4Item", "no4", "Form3"}, OpenCase {"MiniLotoItem", "mini", "Form2"},
+        OpenCase {"Loto6Item", "lo6", "Form7"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+struct ShortcutCase {
+    const char* name;
+    Qt::Key key;
+    const char* window;
+};
+
+class ShortcutFromMain : public MainWindowTest, public testing::WithParamInterface<ShortcutCase> { };
+
+TEST_P(ShortcutFromMain, OpensItsWindow)
+{
+    QWidget* main = loadMain();
+    main->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(main));
+    QTest::keyClick(main, GetParam().key, Qt::ControlModifier);
+    QWidget* target = onlyWindow();
+    EXPECT_EQ(classOf(target), GetParam().window);
+    // The close box brings the main window back just as the close button does.
+    target->close();
+    EXPECT_EQ(classOf(onlyWindow()), "Form1");
+}
+
+INSTANTIATE_TEST_SUITE_P(Keys, ShortcutFromMain,
+    testing::Values(ShortcutCase {"CtrlA", Qt::Key_A, "Form4"}, ShortcutCase {"CtrlB", Qt::Key_B, "Form3"},
+        ShortcutCase {"CtrlC", Qt::Key_C, "Form2"}, ShortcutCase {"CtrlD", Qt::Key_D, "Form7"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(MainWindowTest, LoadingTheMainWindowTwiceShowsOne)
+{
+    loadMain();
+    m_navigator.loadMain();
+    EXPECT_EQ(classOf(onlyWindow()), "Form1");
+}
+
+TEST_F(MainWindowTest, EndsByTheExitButtonAtOnce)
+{
+    QWidget* main = loadMain();
+    EXPECT_TRUE(
+        programEndsAfter([&] { QTest::mouseClick(control<QPushButton>(main, "Command5"), Qt::LeftButton); }));
+    EXPECT_TRUE(m_prompter.asked.isEmpty());
+}
+
+TEST_F(MainWindowTest, EndsByTheExitMenuItem)
+{
+    QWidget* main = loadMain();
+    EXPECT_TRUE(programEndsAfter([&] { control<QAction>(main, "ed")->trigger(); }));
+}
+
+TEST_F(MainWindowTest, EndsByCtrlQ)
+{
+    QWidget* main = loadMain();
+    main->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(main));
+    EXPECT_TRUE(programEndsAfter([&] { QTest::keyClick(main, Qt::Key_Q, Qt::ControlModifier); }));
+}
+
+TEST_F(MainWindowTest, EndsByTheCloseBox)
+{
+    QWidget* main = loadMain();
+    EXPECT_TRUE(programEndsAfter([&] { main->close(); }));
+}
+
+TEST_F(MainWindowTest, ProgramGoesOnWhileACardWindowIsOpen)
+{
+    QWidget* main = loadMain();
+    QString card;
+    EXPECT_TRUE(programEndsAfter([&] {
+        QTest::mouseClick(control<QPushButton>(main, "Command4"), Qt::LeftButton);
+        QWidget* window = onlyWindow();
+        card = classOf(window);
+        window->close();
+        QWidget* back = onlyWindow();
+        EXPECT_EQ(classOf(back), "Form1");
+        back->close();
+    }));
+    EXPECT_EQ(card, "Form7");
+}
+
+TEST_F(MainWindowTest, ReadmeOpensTheDataFoldersReadmeAndKeepsTheMainWindow)
+{
+    QWidget* main = loadMain();
+    control<QAction>(main, "hlp")->trigger();
+    control<QAction>(main, "hlp")->trigger();
+    const QUrl readme = QUrl::fromLocalFile(dataPath("readme.txt"));
+    EXPECT_EQ(m_launcher.opened, QList<QUrl>({readme, readme}));
+    EXPECT_TRUE(m_prompter.asked.isEmpty());
+    EXPECT_EQ(onlyWindow(), main);
+}
+
+TEST_F(MainWindowTest, ReadmeWithoutAnEditorSaysSoAndGoesOn)
+{
+    m_launcher.succeeds = false;
+    QWidget* main = loadMain();
+    control<QAction>(main, "hlp")->trigger();
+    ASSERT_EQ(m_prompter.asked.size(), 1);
+    EXPECT_EQ(m_prompter.asked.first().title, app::applicationTitle());
+    EXPECT_TRUE(m_prompter.asked.first().text.contains("readme.txt"));
+    EXPECT_EQ(m_prompter.asked.first().buttons, app::PromptButtons::Ok);
+    EXPECT_EQ(onlyWindow(), main);
+}
+
+} // namespace

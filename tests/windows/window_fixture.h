@@ -1,0 +1,78 @@
+// A program with fake seams over a temporary data folder, and ways to see which windows are open.
+#pragma once
+
+#include "app/navigator.h"
+#include "fakes.h"
+#include "qt_printing.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QWidget>
+#include <gtest/gtest.h>
+
+class WindowTest : public testing::Test {
+protected:
+    WindowTest()
+        : m_navigator({m_prompter, m_launcher, QDir(m_dir.path())})
+    { }
+
+    // Lets closed windows go the way they go in the running program.
+    static void settle()
+    {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCoreApplication::processEvents();
+    }
+
+    static QList<QWidget*> openWindows()
+    {
+        settle();
+        QList<QWidget*> open;
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            if (widget->isVisible())
+                open.append(widget);
+        }
+        return open;
+    }
+
+    // The one window that is open; fails the test when there is not exactly one.
+    static QWidget* onlyWindow()
+    {
+        const QList<QWidget*> open = openWindows();
+        EXPECT_EQ(open.size(), 1);
+        return open.size() == 1 ? open.first() : nullptr;
+    }
+
+    static QString classOf(const QWidget* window)
+    {
+        return window ? window->metaObject()->className() : "<none>";
+    }
+
+    template <typename W = QWidget> static W* control(QWidget* window, const char* name)
+    {
+        W* found = window ? window->findChild<W*>(QString::fromLatin1(name)) : nullptr;
+        EXPECT_NE(found, nullptr) << name;
+        return found;
+    }
+
+    QString dataPath(const char* name) const { return m_dir.filePath(QString::fromLatin1(name)); }
+
+    void writeFile(const char* name, const QByteArray& bytes) const
+    {
+        QFile file(dataPath(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+
+    QByteArray fileContent(const char* name) const
+    {
+        QFile file(dataPath(name));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+    }
+
+    QTemporaryDir m_dir;
+    fakes::ScriptedPrompter m_prompter;
+    fakes::RecordingLauncher m_launcher;
+    app::Navigator m_navigator;
+};

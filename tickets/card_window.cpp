@@ -1,0 +1,294 @@
+#include "tickets/card_window.h"
+
+#include "app/prompter.h"
+#include "app/window_layout.h"
+#include "tickets/entry.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <algorithm>
+#include <array>
+
+namespace tickets {
+
+using app::TwipRect;
+
+struct CardWindowDesign {
+    Lottery lottery;
+    const char* formName;
+    const char16_t* caption;
+    const char16_t* listCaption;
+    const char16_t* printCaption;
+    int clientWidth;
+    int clientHeight;
+    TwipRect label2;
+    TwipRect list1;
+    TwipRect label1;
+    TwipRect text1;
+    TwipRect command4;
+    TwipRect command3;
+    TwipRect command2;
+    TwipRect command1;
+    qreal listPoints;
+    qreal entryPoints;
+    qreal listCaptionPoints;
+    // The controls' names, first in the tab order first; the labels take no focus.
+    std::array<const char*, 6> tabOrder;
+};
+
+namespace {
+
+constexpr auto kEntryCaption = u"印刷登録番号";
+constexpr auto kRegisterCaption = u"印　刷　登　録";
+constexpr auto kClearCaption = u"印刷ファイルのクリア";
+constexpr auto kCloseCaption = u"閉じる";
+
+constexpr CardWindowDesign kLoto6 {
+    Lottery::Loto6,
+    "Form7",
+    u"ＬＯＴＯ６カード印刷",
+    u"印　刷　選　択　番　号",
+    u"ＬＯＴＯ６カード印刷スタート",
+    4800,
+    6600,
+    {240, 120, 3615, 375},
+    {240, 480, 4335, 3210},
+    {240, 3840, 1095, 255},
+    {240, 4080, 1935, 375},
+    {2520, 4080, 2055, 1095},
+    {240, 4680, 2055, 495},
+    {240, 5280, 4335, 495},
+    {240, 5880, 4335, 615},
+    15.75,
+    14.25,
+    14.25,
+    {"Text1", "Command4", "Command3", "Command2", "Command1", "List1"},
+};
+
+constexpr CardWindowDesign kMiniLoto {
+    Lottery::MiniLoto,
+    "Form2",
+    u"ＭＩＮＩＬＯＴＯカード印刷",
+    u"印　刷　選　択　番　号",
+    u"ＭＩＮＩＬＯＴＯカード印刷スタート",
+    4320,
+    6540,
+    {480, 0, 3615, 375},
+    {240, 360, 3855, 3210},
+    {600, 3720, 1575, 375},
+    {360, 3960, 1815, 495},
+    {2520, 3960, 1575, 1095},
+    {240, 4560, 2055, 495},
+    {240, 5160, 3855, 615},
+    {240, 5880, 3855, 615},
+    15.75,
+    15.75,
+    14.25,
+    {"Text1", "Command4", "Command3", "Command2", "Command1", "List1"},
+};
+
+constexpr CardWindowDesign kNumbers4 {
+    Lottery::Numbers4,
+    "Form3",
+    u"Ｎｕｍｂｅｒｓ４カード印刷",
+    u"印刷選択番号",
+    u"Numbers４カード印刷スタート",
+    5370,
+    3750,
+    {240, 120, 1695, 255},
+    {0, 360, 2775, 3210},
+    {2880, 480, 1095, 255},
+    {3000, 840, 855, 375},
+    {3960, 360, 1335, 1095},
+    {2880, 1560, 2415, 495},
+    {2880, 2280, 2415, 495},
+    {2880, 3000, 2415, 615},
+    15.75,
+    14.25,
+    11.25,
+    {"Text1", "Command4", "Command3", "Command2", "List1", "Command1"},
+};
+
+constexpr CardWindowDesign kNumbers3 {
+    Lottery::Numbers3,
+    "Form4",
+    u"Ｎｕｍｂｅｒｓ３カード印刷",
+    u"印刷選択番号",
+    u"Numbers３カード印刷スタート",
+    5025,
+    3615,
+    {240, 0, 1695, 255},
+    {0, 240, 2415, 3210},
+    {2520, 360, 1095, 255},
+    {2640, 840, 735, 375},
+    {3600, 240, 1335, 1095},
+    {2520, 1440, 2415, 495},
+    {2520, 2160, 2415, 495},
+    {2520, 2880, 2415, 615},
+    15.75,
+    14.25,
+    11.25,
+    {"Text1", "Command1", "List1", "Command2", "Command3", "Command4"},
+};
+
+app::Prompt refusalPrompt()
+{
+    return {QStringLiteral("番号が不正です"), QStringLiteral("登録できません"), app::PromptIcon::Critical,
+        app::PromptButtons::Ok};
+}
+
+app::Prompt deletePrompt()
+{
+    // CR between the two sentences, as the question has always been worded.
+    return {QStringLiteral("データ削除"), QStringLiteral("選択のデータを削除します。\rよろしいですか？！！"),
+        app::PromptIcon::Exclamation, app::PromptButtons::YesNo};
+}
+
+QString text(const char16_t* utf16)
+{
+    return QString::fromUtf16(utf16);
+}
+
+} // namespace
+
+CardWindow::CardWindow(const CardWindowDesign& design, app::Navigator& navigator)
+    : app::OtherWindow(navigator)
+    , m_rules(rulesOf(design.lottery))
+    , m_printFile(m_rules, navigator.services().dataDir)
+{
+    buildUi(design);
+}
+
+void CardWindow::buildUi(const CardWindowDesign& design)
+{
+    setObjectName(QString::fromLatin1(design.formName));
+    setWindowTitle(text(design.caption));
+    setFont(app::proportionalFont(app::kDefaultFontPoints));
+    resize(app::pixelSize(design.clientWidth, design.clientHeight));
+
+    auto* label2 = app::placeControl<QLabel>(this, "Label2", design.label2, text(design.listCaption));
+    label2->setFont(app::fixedFont(design.listCaptionPoints));
+    m_list1 = app::placeControl<QListWidget>(this, "List1", design.list1);
+    m_list1->setFont(app::fixedFont(design.listPoints));
+    m_list1->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_list1->setUniformItemSizes(true);
+    app::placeControl<QLabel>(this, "Label1", design.label1, text(kEntryCaption));
+    m_text1 = app::placeControl<QLineEdit>(this, "Text1", design.text1);
+    m_text1->setFont(app::fixedFont(design.entryPoints));
+    auto* command4
+        = app::placeControl<QPushButton>(this, "Command4", design.command4, text(kRegisterCaption));
+    auto* command3 = app::placeControl<QPushButton>(this, "Command3", design.command3, text(kClearCaption));
+    auto* command2
+        = app::placeControl<QPushButton>(this, "Command2", design.command2, text(design.printCaption));
+    auto* command1 = app::placeControl<QPushButton>(this, "Command1", design.command1, text(kCloseCaption));
+    // Enter in the entry box does not register: no button is the default.
+    for (QPushButton* button : {command4, command3, command2, command1})
+        button->setAutoDefault(false);
+
+    std::array<QWidget*, 6> order {};
+    std::transform(design.tabOrder.begin(), design.tabOrder.end(), order.begin(),
+        [this](const char* name) { return findChild<QWidget*>(QString::fromLatin1(name)); });
+    app::setTabOrder({order[0], order[1], order[2], order[3], order[4], order[5]});
+
+    connect(command4, &QPushButton::clicked, this, &CardWindow::registerEntry);
+    connect(m_list1, &QListWidget::itemDoubleClicked, this, &CardWindow::deleteSelected);
+    connect(command3, &QPushButton::clicked, this, &CardWindow::clearPrintFile);
+    connect(command1, &QPushButton::clicked, this, &QWidget::close);
+}
+
+void CardWindow::onLoad()
+{
+    m_text1->clear();
+    m_text1->setFocus();
+    showList(m_printFile.open());
+}
+
+void CardWindow::registerEntry()
+{
+    const QString entry = m_text1->text().trimmed();
+    m_text1->setText(entry);
+    const std::optional<QByteArray> line = acceptEntry(m_rules, entry);
+    if (!line) {
+        navigator().services().prompter.ask(this, refusalPrompt());
+        return;
+    }
+    m_text1->setText(QString::fromLatin1(*line));
+    if (const auto failure = m_printFile.append(*line)) {
+        // The entry stays in the box so that nothing typed is lost.
+        showFailure(*failure);
+        showList(m_printFile.list());
+        return;
+    }
+    m_text1->clear();
+    showList(m_printFile.list());
+}
+
+void CardWindow::deleteSelected()
+{
+    const QList<QListWidgetItem*> selected = m_list1->selectedItems();
+    if (selected.isEmpty())
+        return;
+    if (navigator().services().prompter.ask(this, deletePrompt()) != app::PromptAnswer::Yes)
+        return;
+    if (const auto failure = m_printFile.remove(m_list1->row(selected.first())))
+        showFailure(*failure);
+    showList(m_printFile.list());
+}
+
+void CardWindow::clearPrintFile()
+{
+    m_list1->clear();
+    if (const auto failure = m_printFile.clear()) {
+        showFailure(*failure);
+        showList(m_printFile.list());
+    }
+}
+
+void CardWindow::showList(const core::FileResult<QStringList>& list)
+{
+    m_list1->clear();
+    if (list.ok())
+        m_list1->addItems(list.value());
+    else
+        showFailure(list.failure());
+}
+
+void CardWindow::showFailure(const core::FileFailure& failure)
+{
+    navigator().services().prompter.ask(this, app::fileFailurePrompt(failure));
+}
+
+CardWindow* createCardWindow(Lottery lottery, app::Navigator& navigator)
+{
+    switch (lottery) {
+    case Lottery::Loto6:
+        return new ::Form7(navigator);
+    case Lottery::MiniLoto:
+        return new ::Form2(navigator);
+    case Lottery::Numbers4:
+        return new ::Form3(navigator);
+    case Lottery::Numbers3:
+        return new ::Form4(navigator);
+    }
+    return nullptr;
+}
+
+} // namespace tickets
+
+Form7::Form7(app::Navigator& navigator)
+    : tickets::CardWindow(tickets::kLoto6, navigator)
+{ }
+
+Form2::Form2(app::Navigator& navigator)
+    : tickets::CardWindow(tickets::kMiniLoto, navigator)
+{ }
+
+Form3::Form3(app::Navigator& navigator)
+    : tickets::CardWindow(tickets::kNumbers4, navigator)
+{ }
+
+Form4::Form4(app::Navigator& navigator)
+    : tickets::CardWindow(tickets::kNumbers3, navigator)
+{ }

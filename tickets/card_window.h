@@ -1,0 +1,71 @@
+// The card window of a lottery: register, list, delete and clear the sets of its print file.
+// One design serves all four lotteries; Form2, Form3, Form4 and Form7 only choose the lottery.
+#pragma once
+
+#include "app/navigator.h"
+#include "tickets/print_file.h"
+
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+
+namespace tickets {
+
+struct CardWindowDesign;
+
+class CardWindow : public app::OtherWindow {
+    Q_OBJECT
+
+protected:
+    CardWindow(const CardWindowDesign& design, app::Navigator& navigator);
+    void onLoad() override;
+
+private:
+    void buildUi(const CardWindowDesign& design);
+    void registerEntry();
+    void deleteSelected();
+    void clearPrintFile();
+    void showList(const core::FileResult<QStringList>& list);
+    void showFailure(const core::FileFailure& failure);
+
+    const LotteryRules& m_rules;
+    PrintFile m_printFile;
+    QLineEdit* m_text1 = nullptr;
+    QListWidget* m_list1 = nullptr;
+};
+
+CardWindow* createCardWindow(Lottery lottery, app::Navigator& navigator);
+
+} // namespace tickets
+
+// The forms keep their own names as class names, outside any namespace, so that people and tests
+// find them by the names they have always had.
+
+// LOTO6
+class Form7 final : public tickets::CardWindow {
+    Q_OBJECT
+public:
+    explicit Form7(app::Navigator& navigator);
+};
+
+// MINILOTO
+class Form2 final : public tickets::CardWindow {
+    Q_OBJECT
+public:
+    explicit Form2(app::Navigator& navigator);
+};
+
+// Numbers4
+class Form3 final : public tickets::CardWindow {
+    Q_OBJECT
+public:
+    explicit Form3(app::Navigator& navigator);
+};
+
+// Numbers3
+class Form4 final : public tickets::CardWindow {
+    Q_OBJECT
+public:
+    explicit Form4(app::Navigator& navigator);
+};

@@ -1,0 +1,94 @@
+#include "tickets/entry.h"
+
+#include <QStringDecoder>
+
+namespace tickets {
+
+namespace {
+
+constexpr int kSequenceWidth = 3;
+constexpr QStringView kPlayTypes = u"ABC";
+
+bool isAsciiDigit(QChar c)
+{
+    return c >= u'0' && c <= u'9';
+}
+
+bool isNumberField(QStringView field, int highest)
+{
+    if (field.size() != 2 || !isAsciiDigit(field[0]) || !isAsciiDigit(field[1]))
+        return false;
+    const int number = field[0].digitValue() * 10 + field[1].digitValue();
+    return number >= 1 && number <= highest;
+}
+
+std::optional<QByteArray> acceptNumberFields(const LotteryRules& rules, const QString& entry)
+{
+    for (qsizetype pos = 0; pos < entry.size(); pos += 2) {
+        if (!isNumberField(QStringView(entry).sliced(pos, 2), rules.highest))
+            return std::nullopt;
+    }
+    return entry.toLatin1();
+}
+
+std::optional<QByteArray> acceptDigitsAndPlayType(const LotteryRules& rules, const QString& entry)
+{
+    for (int i = 0; i < rules.count; ++i) {
+        if (!isAsciiDigit(entry[i]))
+            return std::nullopt;
+    }
+    const QChar playType = entry.back().toUpper();
+    if (!kPlayTypes.contains(playType))
+        return std::nullopt;
+    return (entry.first(rules.count) + playType).toLatin1();
+}
+
+QString sequenceText(int sequence)
+{
+    return (QString(kSequenceWidth, u' ') + QString::number(sequence)).right(kSequenceWidth);
+}
+
+} // namespace
+
+std::optional<QByteArray> acceptEntry(const LotteryRules& rules, const QString& entry)
+{
+    if (entry.size() != entryLength(rules))
+        return std::nullopt;
+    return rules.form == EntryForm::NumberFields ? acceptNumberFields(rules, entry)
+                                                 : acceptDigitsAndPlayType(rules, entry);
+}
+
+QString listLine(const LotteryRules& rules, int sequence, const QString& line)
+{
+    QString text = sequenceText(sequence) + QStringLiteral("  ");
+    if (rules.form == EntryForm::NumberFields) {
+        text += line.left(2);
+        for (int field = 2; field < rules.count; ++field)
+            text += u'-' + line.mid(2 * field - 2, 2);
+        text += u'-' + line.right(2);
+    } else {
+        for (int digit = 0; digit < rules.count; ++digit) {
+            if (digit > 0)
+                text += u'-';
+            text += line.mid(digit, 1);
+        }
+        text += u'.' + line.right(1);
+    }
+    return text;
+}
+
+QStringList listLines(const LotteryRules& rules, const QList<QByteArray>& lines)
+{
+    // Stateless, so that a line ending in half a character cannot swallow the next line's first byte.
+    QStringDecoder decoder("Shift_JIS", QStringConverter::Flag::Stateless);
+    QStringList list;
+    list.reserve(lines.size());
+    int sequence = 0;
+    for (const QByteArray& line : lines) {
+        const QString text = decoder.isValid() ? decoder.decode(line) : QString::fromLatin1(line);
+        list.append(listLine(rules, ++sequence, text));
+    }
+    return list;
+}
+
+} // namespace tickets

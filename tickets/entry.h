@@ -1,0 +1,26 @@
+// Entries typed into a card window: what may be registered, and how a print-file line is listed.
+#pragma once
+
+#include "tickets/lottery.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+namespace tickets {
+
+// The print-file line for an already trimmed entry, or nothing when the entry must be refused.
+// Numbers play types are stored upper case.
+std::optional<QByteArray> acceptEntry(const LotteryRules& rules, const QString& entry);
+
+// The ticket list's text for one print-file line, taken by character position so that lines the
+// program did not write are shown as they stand. The sequence number keeps its last three digits.
+QString listLine(const LotteryRules& rules, int sequence, const QString& line);
+
+// The list lines of a whole print file, numbered from 1. Print files come from the Shift_JIS code
+// page, so lines the program did not write are decoded from it before they are cut by position.
+QStringList listLines(const LotteryRules& rules, const QList<QByteArray>& lines);
+
+} // namespace tickets

@@ -1,0 +1,28 @@
+#include "tickets/lottery.h"
+
+#include <array>
+
+namespace tickets {
+
+namespace {
+
+constexpr std::array kRules {
+    LotteryRules {Lottery::Loto6, "loto6.txt", EntryForm::NumberFields, 6, 43},
+    LotteryRules {Lottery::MiniLoto, "miniloto.txt", EntryForm::NumberFields, 5, 31},
+    LotteryRules {Lottery::Numbers4, "numbers4.txt", EntryForm::DigitsAndPlayType, 4, 0},
+    LotteryRules {Lottery::Numbers3, "numbers3.txt", EntryForm::DigitsAndPlayType, 3, 0},
+};
+
+} // namespace
+
+const LotteryRules& rulesOf(Lottery lottery)
+{
+    return kRules.at(static_cast<std::size_t>(lottery));
+}
+
+int entryLength(const LotteryRules& rules)
+{
+    return rules.form == EntryForm::NumberFields ? 2 * rules.count : rules.count + 1;
+}
+
+} // namespace tickets

@@ -1,0 +1,31 @@
+// A lottery's print file in the data folder: the only store of the sets a user has entered.
+#pragma once
+
+#include "core/line_file.h"
+#include "tickets/lottery.h"
+
+#include <QDir>
+#include <QStringList>
+
+namespace tickets {
+
+class PrintFile {
+public:
+    PrintFile(const LotteryRules& rules, const QDir& dataDir);
+
+    QString path() const { return m_path; }
+
+    // Creates the print file, empty, when it is missing; then lists it.
+    core::FileResult<QStringList> open() const;
+    core::FileResult<QStringList> list() const;
+    std::optional<core::FileFailure> append(const QByteArray& line) const;
+    // Removes the line at index (counted from 0) and every empty line; the others stay byte for byte.
+    std::optional<core::FileFailure> remove(qsizetype index) const;
+    std::optional<core::FileFailure> clear() const;
+
+private:
+    const LotteryRules& m_rules;
+    QString m_path;
+};
+
+} // namespace tickets
