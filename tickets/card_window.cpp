@@ -165,7 +165,6 @@ void CardWindow::buildUi(const CardWindowDesign& design)
 {
     setObjectName(QString::fromLatin1(design.formName));
     setWindowTitle(text(design.caption));
-    setFont(app::proportionalFont(app::kDefaultFontPoints));
     resize(app::pixelSize(design.clientWidth, design.clientHeight));
 
     auto* label2 = app::placeControl<QLabel>(this, "Label2", design.label2, text(design.listCaption));

@@ -78,15 +78,6 @@ INSTANTIATE_TEST_SUITE_P(OldContent, AppendLines,
         AppendCase {"LoneCrKept", "0102030405\r", "0102030405\r011522304143\r\n"}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST(SaveFile, ReplacesTheWholeContent)
-{
-    QTemporaryDir dir;
-    const QString path = dir.filePath("numbers3.txt");
-    writeRaw(path, "123A\r\n456B\r\n789C\r\n");
-    EXPECT_FALSE(core::saveLines(path, {"456B"}));
-    EXPECT_EQ(contentOf(path), QByteArray("456B\r\n"));
-}
-
 TEST(FileFailures, AFolderWhereTheFileShouldBeIsReportedAndLeftAlone)
 {
     QTemporaryDir dir;
@@ -118,19 +109,6 @@ TEST(FileFailures, AFolderThatIsAFileCannotHoldANewFile)
     EXPECT_TRUE(core::appendLines(path, {"x"}));
     EXPECT_FALSE(core::readLines(path).ok());
     EXPECT_EQ(contentOf(notAFolder), QByteArray("keep\r\n"));
-}
-
-TEST(EnsureFileExists, CreatesAnEmptyFileAndLeavesAnExistingOneAlone)
-{
-    QTemporaryDir dir;
-    const QString created = dir.filePath("miniloto.txt");
-    EXPECT_FALSE(core::ensureFileExists(created));
-    EXPECT_EQ(contentOf(created), QByteArray());
-
-    const QString existing = dir.filePath("numbers4.txt");
-    writeRaw(existing, "1234A");
-    EXPECT_FALSE(core::ensureFileExists(existing));
-    EXPECT_EQ(contentOf(existing), QByteArray("1234A"));
 }
 
 } // namespace

@@ -30,32 +30,6 @@ protected:
     QTemporaryDir m_dir;
 };
 
-TEST_F(PrintFileTest, OpenCreatesAMissingFileEmpty)
-{
-    const auto list = file(Lottery::Loto6).open();
-    ASSERT_TRUE(list.ok());
-    EXPECT_TRUE(list.value().isEmpty());
-    EXPECT_TRUE(QFile::exists(m_dir.filePath("loto6.txt")));
-    EXPECT_EQ(content("loto6.txt"), QByteArray());
-}
-
-TEST_F(PrintFileTest, OpenListsAnExistingFileWithoutTouchingIt)
-{
-    write("numbers4.txt", "1234A\n9075C");
-    const auto list = file(Lottery::Numbers4).open();
-    ASSERT_TRUE(list.ok());
-    EXPECT_EQ(list.value(), QStringList({"  1  1-2-3-4.A", "  2  9-0-7-5.C"}));
-    EXPECT_EQ(content("numbers4.txt"), QByteArray("1234A\n9075C"));
-}
-
-TEST_F(PrintFileTest, AppendAddsACrLfLine)
-{
-    write("miniloto.txt", "0102030405\r\n");
-    EXPECT_FALSE(file(Lottery::MiniLoto).append("0109172531"));
-    EXPECT_EQ(content("miniloto.txt"), QByteArray("0102030405\r\n0109172531\r\n"));
-    EXPECT_EQ(file(Lottery::MiniLoto).list().value().last(), QString("  2  01-09-17-25-31"));
-}
-
 struct RemoveCase {
     const char* name;
     QByteArray before;
@@ -92,13 +66,6 @@ TEST_F(PrintFileTest, RemoveWorksPastTwoThousandLines)
     EXPECT_FALSE(file(Lottery::Numbers4).remove(2400));
     lines.removeAt(2400);
     EXPECT_EQ(content("numbers4.txt"), core::joinLines(lines));
-}
-
-TEST_F(PrintFileTest, ClearEmptiesTheFile)
-{
-    write("loto6.txt", "011522304143\r\n");
-    EXPECT_FALSE(file(Lottery::Loto6).clear());
-    EXPECT_EQ(content("loto6.txt"), QByteArray());
 }
 
 TEST_F(PrintFileTest, AFolderInPlaceOfThePrintFileFailsEveryOperation)

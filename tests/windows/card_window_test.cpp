@@ -159,15 +159,6 @@ TEST_F(CardWindowTest, DeleteAnsweredYesRemovesTheEntryAndRenumbers)
     EXPECT_EQ(listed(), QStringList({"  1  1-2-3-4.A", "  2  9-0-1-2.C"}));
 }
 
-TEST_F(CardWindowTest, DeletingTheOnlyEntryLeavesAnEmptyFileAndList)
-{
-    writeFile("loto6.txt", "011522304143\r\n");
-    open(tickets::Lottery::Loto6);
-    doubleClickRow(0);
-    EXPECT_EQ(fileContent("loto6.txt"), QByteArray());
-    EXPECT_TRUE(listed().isEmpty());
-}
-
 TEST_F(CardWindowTest, DeleteAnsweredNoChangesNothing)
 {
     writeFile("miniloto.txt", "0102030405\r\n\r\n0109172531");
@@ -225,16 +216,6 @@ TEST_F(CardWindowTest, AFailedRegisterKeepsTheEntryAndTheFile)
     EXPECT_TRUE(m_prompter.asked.first().text.contains(QDir::toNativeSeparators(dataPath("loto6.txt"))));
     EXPECT_EQ(entryBox()->text(), "011522304143");
     EXPECT_TRUE(QFileInfo(dataPath("loto6.txt/inside")).isDir());
-}
-
-TEST_F(CardWindowTest, EveryWayOutLeavesOnlyTheMainWindow)
-{
-    open(tickets::Lottery::Numbers3);
-    click("Command1");
-    EXPECT_EQ(classOf(onlyWindow()), "Form1");
-    m_navigator.openCard(tickets::Lottery::Numbers3);
-    onlyWindow()->close();
-    EXPECT_EQ(classOf(onlyWindow()), "Form1");
 }
 
 } // namespace
