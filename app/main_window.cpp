@@ -54,7 +54,7 @@ void Form1::buildButtons()
     setCentralWidget(client);
     QList<QPushButton*> buttons;
     for (const ButtonDesign& design : kButtons) {
-        buttons.append(app::placeControl<QPushButton>(client, design.name,
+        buttons.append(app::placeButton(client, design.name,
             {design.left, design.top, kButtonWidth, kButtonHeight}, QString::fromUtf16(design.caption)));
     }
     app::setTabOrder({buttons[0], buttons[1], buttons[2], buttons[3], buttons[4], buttons[5]});

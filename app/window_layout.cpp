@@ -3,14 +3,20 @@
 #include "app/twips.h"
 
 #include <QGuiApplication>
+#include <QLabel>
+#include <QPushButton>
 #include <QScreen>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QWidget>
+#include <algorithm>
 
 namespace app {
 
 namespace {
 
 constexpr double kFallbackDpi = 96.0;
+constexpr int kNarrowestStretch = 50; // percent of the normal width
 
 double dpiX()
 {
@@ -61,6 +67,29 @@ QFont proportionalFont(qreal points)
     return fontOf(
         {QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("MS PGothic"), QStringLiteral("Noto Sans CJK JP")},
         points);
+}
+
+QLabel* placeLabel(QWidget* parent, const char* name, const TwipRect& twips, const QString& text)
+{
+    auto* label = placeControl<QLabel>(parent, name, twips, text);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return label;
+}
+
+QPushButton* placeButton(QWidget* parent, const char* name, const TwipRect& twips, const QString& caption)
+{
+    auto* button = placeControl<QPushButton>(parent, name, twips, caption);
+    QStyleOptionButton option;
+    option.initFrom(button);
+    option.text = caption;
+    const int room = button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button).width();
+    const int needed = button->fontMetrics().horizontalAdvance(caption);
+    if (needed > room && room > 0) {
+        QFont font = button->font();
+        font.setStretch(std::max(kNarrowestStretch, room * 100 / needed));
+        button->setFont(font);
+    }
+    return button;
 }
 
 void setTabOrder(std::initializer_list<QWidget*> order)

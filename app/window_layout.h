@@ -6,6 +6,8 @@
 #include <QRect>
 #include <initializer_list>
 
+class QLabel;
+class QPushButton;
 class QWidget;
 
 namespace app {
@@ -36,6 +38,12 @@ W* placeControl(QWidget* parent, const char* name, const TwipRect& twips, Args&&
     control->setGeometry(pixelRect(twips));
     return control;
 }
+
+// A label's text stands at its top left, where the layout of every window expects it.
+QLabel* placeLabel(QWidget* parent, const char* name, const TwipRect& twips, const QString& text);
+// A caption wider than its button, as with a fallback font wider than the one the windows were laid
+// out for, is narrowed until it fits rather than cut off at both ends.
+QPushButton* placeButton(QWidget* parent, const char* name, const TwipRect& twips, const QString& caption);
 
 void setTabOrder(std::initializer_list<QWidget*> order);
 

@@ -167,21 +167,19 @@ void CardWindow::buildUi(const CardWindowDesign& design)
     setWindowTitle(text(design.caption));
     resize(app::pixelSize(design.clientWidth, design.clientHeight));
 
-    auto* label2 = app::placeControl<QLabel>(this, "Label2", design.label2, text(design.listCaption));
+    auto* label2 = app::placeLabel(this, "Label2", design.label2, text(design.listCaption));
     label2->setFont(app::fixedFont(design.listCaptionPoints));
     m_list1 = app::placeControl<QListWidget>(this, "List1", design.list1);
     m_list1->setFont(app::fixedFont(design.listPoints));
     m_list1->setSelectionMode(QAbstractItemView::SingleSelection);
     m_list1->setUniformItemSizes(true);
-    app::placeControl<QLabel>(this, "Label1", design.label1, text(kEntryCaption));
+    app::placeLabel(this, "Label1", design.label1, text(kEntryCaption));
     m_text1 = app::placeControl<QLineEdit>(this, "Text1", design.text1);
     m_text1->setFont(app::fixedFont(design.entryPoints));
-    auto* command4
-        = app::placeControl<QPushButton>(this, "Command4", design.command4, text(kRegisterCaption));
-    auto* command3 = app::placeControl<QPushButton>(this, "Command3", design.command3, text(kClearCaption));
-    auto* command2
-        = app::placeControl<QPushButton>(this, "Command2", design.command2, text(design.printCaption));
-    auto* command1 = app::placeControl<QPushButton>(this, "Command1", design.command1, text(kCloseCaption));
+    auto* command4 = app::placeButton(this, "Command4", design.command4, text(kRegisterCaption));
+    auto* command3 = app::placeButton(this, "Command3", design.command3, text(kClearCaption));
+    auto* command2 = app::placeButton(this, "Command2", design.command2, text(design.printCaption));
+    auto* command1 = app::placeButton(this, "Command1", design.command1, text(kCloseCaption));
     // Enter in the entry box does not register: no button is the default.
     for (QPushButton* button : {command4, command3, command2, command1})
         button->setAutoDefault(false);
