@@ -6,7 +6,7 @@ packages=(
     cmake ninja-build g++ pkg-config git
     qt6-base-dev qt6-base-dev-tools libgl-dev
     libgtest-dev libgmock-dev
-    clang-format
+    clang-format clang-tidy
     fonts-noto-cjk
     xdg-utils
 )

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Builds with warnings as errors, checks the formatting and runs every test headless.
+# Builds with warnings as errors, checks formatting and clang-tidy, and runs every test headless.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build="$root/build/test"
@@ -17,3 +17,6 @@ clang-format --dry-run --Werror "${sources[@]}"
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DLOTOCARD_WARNINGS_AS_ERRORS=ON >/dev/null
 cmake --build "$build"
 QT_QPA_PLATFORM=offscreen ctest --test-dir "$build" --output-on-failure -j 2
+mapfile -t units < <(printf '%s\n' "${sources[@]}" | grep '\.cpp$' | sed "s|^|$root/|")
+run-clang-tidy -quiet -p "$build" -warnings-as-errors='*' "${units[@]}" >"$build/clang-tidy.log" 2>&1 \
+    || { grep -E 'warning:|error:' "$build/clang-tidy.log"; echo "clang-tidy found problems"; exit 1; }
