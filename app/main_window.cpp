@@ -52,18 +52,19 @@ void Form1::buildButtons()
 {
     auto* client = new QWidget(this);
     setCentralWidget(client);
-    QList<QPushButton*> buttons;
+    QList<QWidget*> buttons;
     for (const ButtonDesign& design : kButtons) {
         buttons.append(app::placeButton(client, design.name,
             {design.left, design.top, kButtonWidth, kButtonHeight}, QString::fromUtf16(design.caption)));
     }
-    app::setTabOrder({buttons[0], buttons[1], buttons[2], buttons[3], buttons[4], buttons[5]});
+    app::setTabOrder(buttons);
 
-    connect(buttons[0], &QPushButton::clicked, this, [this] { m_navigator.openCard(Lottery::Numbers3); });
-    connect(buttons[1], &QPushButton::clicked, this, [this] { m_navigator.openCard(Lottery::Numbers4); });
-    connect(buttons[2], &QPushButton::clicked, this, [this] { m_navigator.openCard(Lottery::MiniLoto); });
-    connect(buttons[3], &QPushButton::clicked, this, [this] { m_navigator.openCard(Lottery::Loto6); });
-    connect(buttons[4], &QPushButton::clicked, this, &QWidget::close);
+    const auto button = [client](const char* name) { return client->findChild<QPushButton*>(name); };
+    connect(button("Command1"), &QPushButton::clicked, this, opener(Lottery::Numbers3));
+    connect(button("Command2"), &QPushButton::clicked, this, opener(Lottery::Numbers4));
+    connect(button("Command3"), &QPushButton::clicked, this, opener(Lottery::MiniLoto));
+    connect(button("Command4"), &QPushButton::clicked, this, opener(Lottery::Loto6));
+    connect(button("Command5"), &QPushButton::clicked, this, &QWidget::close);
 }
 
 void Form1::buildMenus()
@@ -81,16 +82,14 @@ void Form1::buildMenus()
     };
 
     QMenu* fil = addMenu("fil", QStringLiteral("ファイル"));
-    const auto openCard
-        = [this](Lottery lottery) { return [this, lottery] { m_navigator.openCard(lottery); }; };
     connect(addItem(fil, "no3", QStringLiteral("ナンバーズ ３"), Qt::CTRL | Qt::Key_A), &QAction::triggered,
-        this, openCard(Lottery::Numbers3));
+        this, opener(Lottery::Numbers3));
     connect(addItem(fil, "no4", QStringLiteral("ナンバーズ ４"), Qt::CTRL | Qt::Key_B), &QAction::triggered,
-        this, openCard(Lottery::Numbers4));
+        this, opener(Lottery::Numbers4));
     connect(addItem(fil, "mini", QStringLiteral("ミ ニ ロ ト"), Qt::CTRL | Qt::Key_C), &QAction::triggered,
-        this, openCard(Lottery::MiniLoto));
+        this, opener(Lottery::MiniLoto));
     connect(addItem(fil, "lo6", QStringLiteral("ロト ６"), Qt::CTRL | Qt::Key_D), &QAction::triggered, this,
-        openCard(Lottery::Loto6));
+        opener(Lottery::Loto6));
     addItem(fil, "quick", QStringLiteral("クイック予想"), Qt::CTRL | Qt::Key_E);
     connect(addItem(fil, "ed", QStringLiteral("終了"), Qt::CTRL | Qt::Key_Q), &QAction::triggered, this,
         &QWidget::close);
@@ -102,6 +101,11 @@ void Form1::buildMenus()
     connect(addItem(help, "hlp", QStringLiteral("Readme.txt"), {}), &QAction::triggered, this,
         &Form1::openReadme);
     addItem(help, "ver", QStringLiteral("バージョン情報"), {});
+}
+
+std::function<void()> Form1::opener(Lottery lottery)
+{
+    return [this, lottery] { m_navigator.openCard(lottery); };
 }
 
 void Form1::openReadme()

@@ -2,13 +2,14 @@
 // program ends.
 #pragma once
 
+#include "tickets/lottery.h"
+
 #include <QMainWindow>
+#include <functional>
 
 namespace app {
 class Navigator;
 }
-
-class QPushButton;
 
 class Form1 final : public QMainWindow {
     Q_OBJECT
@@ -19,6 +20,7 @@ public:
 private:
     void buildButtons();
     void buildMenus();
+    std::function<void()> opener(tickets::Lottery lottery);
     void openReadme();
 
     app::Navigator& m_navigator;

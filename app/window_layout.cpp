@@ -92,7 +92,7 @@ QPushButton* placeButton(QWidget* parent, const char* name, const TwipRect& twip
     return button;
 }
 
-void setTabOrder(std::initializer_list<QWidget*> order)
+void setTabOrder(const QList<QWidget*>& order)
 {
     QWidget* previous = nullptr;
     for (QWidget* widget : order) {

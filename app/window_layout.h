@@ -3,8 +3,8 @@
 #pragma once
 
 #include <QFont>
+#include <QList>
 #include <QRect>
-#include <initializer_list>
 
 class QLabel;
 class QPushButton;
@@ -45,6 +45,6 @@ QLabel* placeLabel(QWidget* parent, const char* name, const TwipRect& twips, con
 // out for, is narrowed until it fits rather than cut off at both ends.
 QPushButton* placeButton(QWidget* parent, const char* name, const TwipRect& twips, const QString& caption);
 
-void setTabOrder(std::initializer_list<QWidget*> order);
+void setTabOrder(const QList<QWidget*>& order);
 
 } // namespace app

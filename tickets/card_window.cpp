@@ -8,7 +8,6 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <algorithm>
 #include <array>
 
 namespace tickets {
@@ -178,16 +177,13 @@ void CardWindow::buildUi(const CardWindowDesign& design)
     m_text1->setFont(app::fixedFont(design.entryPoints));
     auto* command4 = app::placeButton(this, "Command4", design.command4, text(kRegisterCaption));
     auto* command3 = app::placeButton(this, "Command3", design.command3, text(kClearCaption));
-    auto* command2 = app::placeButton(this, "Command2", design.command2, text(design.printCaption));
+    app::placeButton(this, "Command2", design.command2, text(design.printCaption));
     auto* command1 = app::placeButton(this, "Command1", design.command1, text(kCloseCaption));
-    // Enter in the entry box does not register: no button is the default.
-    for (QPushButton* button : {command4, command3, command2, command1})
-        button->setAutoDefault(false);
 
-    std::array<QWidget*, 6> order {};
-    std::transform(design.tabOrder.begin(), design.tabOrder.end(), order.begin(),
-        [this](const char* name) { return findChild<QWidget*>(QString::fromLatin1(name)); });
-    app::setTabOrder({order[0], order[1], order[2], order[3], order[4], order[5]});
+    QList<QWidget*> order;
+    for (const char* name : design.tabOrder)
+        order.append(findChild<QWidget*>(QString::fromLatin1(name)));
+    app::setTabOrder(order);
 
     connect(command4, &QPushButton::clicked, this, &CardWindow::registerEntry);
     connect(m_list1, &QListWidget::itemDoubleClicked, this, &CardWindow::deleteSelected);
