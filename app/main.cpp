@@ -5,11 +5,17 @@
 #include "app/window_layout.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
 
 int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);
     QApplication::setFont(app::proportionalFont(app::kDefaultFontPoints));
+    // The whole program speaks Japanese, so Qt's own words (はい, いいえ) do too, whatever the locale.
+    QTranslator qtWords;
+    if (qtWords.load(QStringLiteral("qtbase_ja"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtWords);
 
     app::MessageBoxPrompter prompter;
     app::DesktopLauncher launcher;
