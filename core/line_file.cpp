@@ -113,10 +113,7 @@ std::optional<FileFailure> appendLines(const QString& path, const Lines& lines)
 
 std::optional<FileFailure> ensureFileExists(const QString& path)
 {
-    const QFileInfo info(path);
-    if (info.isDir())
-        return failureOf(path, QFile::tr("Is a directory"));
-    if (info.exists())
+    if (QFileInfo::exists(path))
         return std::nullopt;
     return saveFile(path, {});
 }

@@ -26,7 +26,8 @@ std::optional<FileFailure> saveLines(const QString& path, const Lines& lines);
 // Adds lines after the old content, as one atomic save. A last old line without a line end gets one
 // first, so the new line never runs into it. A missing file is created.
 std::optional<FileFailure> appendLines(const QString& path, const Lines& lines);
-// Creates an empty file where none exists; an existing file is not touched.
+// Creates an empty file where nothing of that name exists; whatever exists is not touched, and a
+// folder of that name fails when it is read.
 std::optional<FileFailure> ensureFileExists(const QString& path);
 
 } // namespace core
