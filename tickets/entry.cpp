@@ -1,6 +1,7 @@
 #include "tickets/entry.h"
 
 #include <QStringDecoder>
+#include <algorithm>
 
 namespace tickets {
 
@@ -41,6 +42,12 @@ std::optional<QByteArray> acceptDigitsAndPlayType(const LotteryRules& rules, con
     if (!kPlayTypes.contains(playType))
         return std::nullopt;
     return (entry.first(rules.count) + playType).toLatin1();
+}
+
+bool isAscii(const QByteArray& bytes)
+{
+    return std::all_of(
+        bytes.begin(), bytes.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
 }
 
 QString sequenceText(int sequence)
@@ -85,7 +92,9 @@ QStringList listLines(const LotteryRules& rules, const QList<QByteArray>& lines)
     list.reserve(lines.size());
     int sequence = 0;
     for (const QByteArray& line : lines) {
-        const QString text = decoder.isValid() ? decoder.decode(line) : QString::fromLatin1(line);
+        // ASCII reads the same in Shift_JIS, and every line the program writes is ASCII.
+        const bool plain = !decoder.isValid() || isAscii(line);
+        const QString text = plain ? QString::fromLatin1(line) : QString(decoder.decode(line));
         list.append(listLine(rules, ++sequence, text));
     }
     return list;
