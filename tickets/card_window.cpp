@@ -208,13 +208,11 @@ void CardWindow::registerEntry()
         return;
     }
     m_text1->setText(QString::fromLatin1(*line));
-    if (const auto failure = m_printFile.append(*line)) {
-        // The entry stays in the box so that nothing typed is lost.
+    // After a failure the entry stays in the box so that nothing typed is lost.
+    if (const auto failure = m_printFile.append(*line))
         showFailure(*failure);
-        showList(m_printFile.list());
-        return;
-    }
-    m_text1->clear();
+    else
+        m_text1->clear();
     showList(m_printFile.list());
 }
 

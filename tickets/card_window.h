@@ -5,10 +5,8 @@
 #include "app/navigator.h"
 #include "tickets/print_file.h"
 
-class QLabel;
 class QLineEdit;
 class QListWidget;
-class QPushButton;
 
 namespace tickets {
 
