@@ -3,6 +3,7 @@
 #include "app/message_box_prompter.h"
 #include "app/navigator.h"
 #include "app/window_layout.h"
+#include "cards/painter_surface.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
@@ -19,8 +20,9 @@ int main(int argc, char* argv[])
 
     app::MessageBoxPrompter prompter;
     app::DesktopLauncher launcher;
+    cards::PainterSurface printer(std::make_unique<cards::DefaultPrinterSheets>());
     // Every file the program keeps lives in the folder it was started in.
-    app::Navigator navigator({prompter, launcher, QDir::current()});
+    app::Navigator navigator({prompter, launcher, printer, QDir::current()});
     navigator.loadMain();
     return QApplication::exec();
 }

@@ -8,6 +8,10 @@
 #include <QPointer>
 #include <QWidget>
 
+namespace cards {
+class PrintSurface;
+}
+
 namespace app {
 
 class Launcher;
@@ -17,6 +21,7 @@ class Prompter;
 struct Services {
     Prompter& prompter;
     Launcher& launcher;
+    cards::PrintSurface& printer;
     QDir dataDir;
 };
 

@@ -3,8 +3,10 @@
 
 #include "app/launcher.h"
 #include "app/prompter.h"
+#include "cards/print_surface.h"
 
 #include <QList>
+#include <limits>
 
 namespace fakes {
 
@@ -38,6 +40,40 @@ struct ScriptedPrompter final : app::Prompter {
 
     QList<app::PromptAnswer> answers;
     QList<app::Prompt> asked;
+};
+
+// Keeps every box and every end of card, in order; fails from a chosen card on when told to.
+struct RecordingSurface final : cards::PrintSurface {
+    struct Box {
+        float x1, y1, x2, y2;
+        bool operator==(const Box&) const = default;
+    };
+
+    std::optional<QString> box(float x1, float y1, float x2, float y2) override
+    {
+        if (cards.isEmpty() || cardEnded) {
+            if (cards.size() + 1 >= failBeginAt)
+                return QStringLiteral("no sheet");
+            cards.append(QList<Box>());
+            cardEnded = false;
+        }
+        cards.last().append({x1, y1, x2, y2});
+        return std::nullopt;
+    }
+    std::optional<QString> endCard() override
+    {
+        ++ends;
+        cardEnded = true;
+        if (ends >= failEndAt)
+            return QStringLiteral("job lost");
+        return std::nullopt;
+    }
+
+    QList<QList<Box>> cards; // the boxes of each card begun
+    int ends = 0;
+    bool cardEnded = false;
+    qsizetype failBeginAt = std::numeric_limits<qsizetype>::max(); // card, counted from 1
+    int failEndAt = std::numeric_limits<int>::max();
 };
 
 } // namespace fakes

@@ -2,6 +2,8 @@
 
 #include "app/prompter.h"
 #include "app/window_layout.h"
+#include "cards/print_run.h"
+#include "settings/numeric_text.h"
 #include "tickets/entry.h"
 
 #include <QLabel>
@@ -9,6 +11,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <array>
+#include <cmath>
 
 namespace tickets {
 
@@ -150,6 +153,39 @@ QString text(const char16_t* utf16)
     return QString::fromUtf16(utf16);
 }
 
+// Named as the calibration window names them, where the user goes to correct them.
+QString nameOf(cards::CalibrationValue value)
+{
+    switch (value) {
+    case cards::CalibrationValue::HorizontalStart:
+        return QStringLiteral("横開始位置");
+    case cards::CalibrationValue::HorizontalStep:
+        return QStringLiteral("横ステップ");
+    case cards::CalibrationValue::VerticalStart:
+        return QStringLiteral("縦開始位置");
+    case cards::CalibrationValue::VerticalStep:
+        return QStringLiteral("縦ステップ");
+    }
+    return {};
+}
+
+app::Prompt calibrationPrompt(const cards::CalibrationFault& fault)
+{
+    const QString number = std::isfinite(fault.number) ? QString::fromLatin1(settings::decimalText(fault.number))
+        : fault.number > 0                              ? QStringLiteral("∞")
+                                                        : QStringLiteral("-∞");
+    return {QStringLiteral("印字位置の設定"),
+        QStringLiteral("「%1」の値 %2 では印刷できません。\n「印字位置の設定」で値を直してください。")
+            .arg(nameOf(fault.value), number),
+        app::PromptIcon::Critical, app::PromptButtons::Ok};
+}
+
+app::Prompt printerPrompt(const QString& title, const cards::SurfaceFault& fault)
+{
+    return {title, QStringLiteral("%1\n%2 枚目のカードで印刷を止めました。").arg(fault.reason).arg(fault.card),
+        app::PromptIcon::Critical, app::PromptButtons::Ok};
+}
+
 } // namespace
 
 CardWindow::CardWindow(const CardWindowDesign& design, app::Navigator& navigator)
@@ -177,7 +213,7 @@ void CardWindow::buildUi(const CardWindowDesign& design)
     m_text1->setFont(app::fixedFont(design.entryPoints));
     auto* command4 = app::placeButton(this, "Command4", design.command4, text(kRegisterCaption));
     auto* command3 = app::placeButton(this, "Command3", design.command3, text(kClearCaption));
-    app::placeButton(this, "Command2", design.command2, text(design.printCaption));
+    auto* command2 = app::placeButton(this, "Command2", design.command2, text(design.printCaption));
     auto* command1 = app::placeButton(this, "Command1", design.command1, text(kCloseCaption));
 
     QList<QWidget*> order;
@@ -188,6 +224,7 @@ void CardWindow::buildUi(const CardWindowDesign& design)
     connect(command4, &QPushButton::clicked, this, &CardWindow::registerEntry);
     connect(m_list1, &QListWidget::itemDoubleClicked, this, &CardWindow::deleteSelected);
     connect(command3, &QPushButton::clicked, this, &CardWindow::clearPrintFile);
+    connect(command2, &QPushButton::clicked, this, &CardWindow::printCards);
     connect(command1, &QPushButton::clicked, this, &QWidget::close);
 }
 
@@ -235,6 +272,25 @@ void CardWindow::clearPrintFile()
         showFailure(*failure);
         showList(m_printFile.list());
     }
+}
+
+void CardWindow::printCards()
+{
+    const app::Services& services = navigator().services();
+    const std::optional<cards::PrintFailure> failure
+        = cards::printCards(m_rules.lottery, services.dataDir, services.printer);
+    if (!failure) {
+        // A good run ends as the close button does; the print file stays as it was.
+        close();
+        return;
+    }
+    // After a failure the window stays, so that the user can put things right and print again.
+    if (const auto* file = std::get_if<core::FileFailure>(&*failure))
+        showFailure(*file);
+    else if (const auto* fault = std::get_if<cards::CalibrationFault>(&*failure))
+        services.prompter.ask(this, calibrationPrompt(*fault));
+    else
+        services.prompter.ask(this, printerPrompt(windowTitle(), std::get<cards::SurfaceFault>(*failure)));
 }
 
 void CardWindow::showList(const core::FileResult<QStringList>& list)

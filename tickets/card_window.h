@@ -24,6 +24,7 @@ private:
     void registerEntry();
     void deleteSelected();
     void clearPrintFile();
+    void printCards();
     void showList(const core::FileResult<QStringList>& list);
     void showFailure(const core::FileFailure& failure);
 

@@ -1,6 +1,5 @@
 #include "tickets/entry.h"
 
-#include <QStringDecoder>
 #include <algorithm>
 
 namespace tickets {
@@ -84,19 +83,21 @@ QString listLine(const LotteryRules& rules, int sequence, const QString& line)
     return text;
 }
 
+QString LineDecoder::operator()(const QByteArray& line)
+{
+    if (!m_decoder.isValid() || isAscii(line))
+        return QString::fromLatin1(line);
+    return m_decoder.decode(line);
+}
+
 QStringList listLines(const LotteryRules& rules, const QList<QByteArray>& lines)
 {
-    // Stateless, so that a line ending in half a character cannot swallow the next line's first byte.
-    QStringDecoder decoder("Shift_JIS", QStringConverter::Flag::Stateless);
+    LineDecoder decode;
     QStringList list;
     list.reserve(lines.size());
     int sequence = 0;
-    for (const QByteArray& line : lines) {
-        // ASCII reads the same in Shift_JIS, and every line the program writes is ASCII.
-        const bool plain = !decoder.isValid() || isAscii(line);
-        const QString text = plain ? QString::fromLatin1(line) : QString(decoder.decode(line));
-        list.append(listLine(rules, ++sequence, text));
-    }
+    for (const QByteArray& line : lines)
+        list.append(listLine(rules, ++sequence, decode(line)));
     return list;
 }
 

@@ -6,6 +6,7 @@
 #include <QByteArray>
 #include <QList>
 #include <QString>
+#include <QStringDecoder>
 #include <QStringList>
 #include <optional>
 
@@ -19,8 +20,18 @@ std::optional<QByteArray> acceptEntry(const LotteryRules& rules, const QString& 
 // program did not write are shown as they stand. The sequence number keeps its last three digits.
 QString listLine(const LotteryRules& rules, int sequence, const QString& line);
 
-// The list lines of a whole print file, numbered from 1. Print files come from the Shift_JIS code
-// page, so lines the program did not write are decoded from it before they are cut by position.
+// A print-file line as text. Print files come from the Shift_JIS code page; ASCII, which is all the
+// program itself writes, reads the same in it and is taken as it stands.
+class LineDecoder {
+public:
+    QString operator()(const QByteArray& line);
+
+private:
+    // Stateless, so that a line ending in half a character cannot swallow the next line's first byte.
+    QStringDecoder m_decoder {"Shift_JIS", QStringConverter::Flag::Stateless};
+};
+
+// The list lines of a whole print file, numbered from 1, each decoded before it is cut by position.
 QStringList listLines(const LotteryRules& rules, const QList<QByteArray>& lines);
 
 } // namespace tickets

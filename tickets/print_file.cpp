@@ -16,6 +16,11 @@ core::FileResult<QStringList> PrintFile::open() const
     return list();
 }
 
+core::FileResult<core::Lines> PrintFile::lines() const
+{
+    return core::readLines(m_path);
+}
+
 core::FileResult<QStringList> PrintFile::list() const
 {
     const core::FileResult<core::Lines> lines = core::readLines(m_path);

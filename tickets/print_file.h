@@ -18,6 +18,8 @@ public:
     // Creates the print file, empty, when it is missing; then lists it.
     core::FileResult<QStringList> open() const;
     core::FileResult<QStringList> list() const;
+    // The lines as they stand, each without its line end.
+    core::FileResult<core::Lines> lines() const;
     std::optional<core::FileFailure> append(const QByteArray& line) const;
     // Removes the line at index (counted from 0) and every empty line; the others stay byte for byte.
     std::optional<core::FileFailure> remove(qsizetype index) const;

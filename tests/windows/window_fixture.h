@@ -15,7 +15,7 @@
 class WindowTest : public testing::Test {
 protected:
     WindowTest()
-        : m_navigator({m_prompter, m_launcher, QDir(m_dir.path())})
+        : m_navigator({m_prompter, m_launcher, m_printer, QDir(m_dir.path())})
     { }
 
     // Lets closed windows go the way they go in the running program.
@@ -74,5 +74,6 @@ protected:
     QTemporaryDir m_dir;
     fakes::ScriptedPrompter m_prompter;
     fakes::RecordingLauncher m_launcher;
+    fakes::RecordingSurface m_printer;
     app::Navigator m_navigator;
 };

@@ -1,0 +1,70 @@
+// Where the marks of one print-file line go on a card. The four cards differ only in the data of their
+// layout: the grid rule, the start adjustment and the columns.
+#pragma once
+
+#include "settings/settings_file.h"
+#include "tickets/lottery.h"
+
+#include <QList>
+#include <QString>
+#include <array>
+#include <variant>
+
+namespace cards {
+
+inline constexpr int kSlotsPerCard = 5;
+inline constexpr double kBoxWidth = 40; // twips; the mark point is the box's top-right corner
+inline constexpr double kBoxHeight = 200;
+
+enum class CalibrationValue { HorizontalStart, HorizontalStep, VerticalStart, VerticalStep };
+
+// A calibration that cannot be printed with: which value, and the value as the settings file gives it.
+struct CalibrationFault {
+    CalibrationValue value;
+    double number;
+
+    bool operator==(const CalibrationFault&) const = default;
+};
+
+// The top-right corner of a mark box, in twips from the top-left corner of the printable area.
+struct MarkPoint {
+    double x;
+    double y;
+
+    bool operator==(const MarkPoint&) const = default;
+};
+
+struct CardLayout;
+
+// The calibration as one print run uses it: start values adjusted for the card, offsets of every
+// column and row worked out and known to fit 32 bits.
+class Placement {
+public:
+    // The placement, or the value that makes every mark on the card impossible to place.
+    static std::variant<Placement, CalibrationFault> of(tickets::Lottery lottery, const settings::Calibration& calibration);
+
+    // The mark points of one print-file line in card slot 1 to 5, in the order they are drawn.
+    QList<MarkPoint> marks(int slot, const QString& line) const;
+
+    double horizontalStart() const { return m_horizontalStart; }
+    double verticalStart() const { return m_verticalStart; }
+    // The horizontal base of a card slot: slot 1 lies furthest right.
+    double slotBase(int slot) const;
+
+private:
+    explicit Placement(const CardLayout& layout)
+        : m_layout(layout)
+    { }
+
+    QList<MarkPoint> numberMarks(double base, const QString& line) const;
+    QList<MarkPoint> digitMarks(double base, const QString& line) const;
+
+    const CardLayout& m_layout;
+    double m_horizontalStart = 0;
+    double m_horizontalStep = 0;
+    double m_verticalStart = 0;
+    std::array<qint32, 5> m_columnOffsets {};
+    std::array<qint32, 10> m_rowOffsets {};
+};
+
+} // namespace cards

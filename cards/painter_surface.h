@@ -1,0 +1,50 @@
+// Cards drawn with a QPainter: on the system's default printer in the program, on images in tests.
+#pragma once
+
+#include "cards/print_surface.h"
+
+#include <QPainter>
+#include <memory>
+
+class QPrinter;
+
+namespace cards {
+
+// The sheets the cards are drawn on, one per card.
+class SheetSource {
+public:
+    virtual ~SheetSource() = default;
+    // Begins the painter on a fresh sheet for the next card; the reason when there is none.
+    virtual std::optional<QString> begin(QPainter& painter) = 0;
+    // Ends the painter on the sheet, which sends the card off; the reason when it did not go.
+    virtual std::optional<QString> finish(QPainter& painter) = 0;
+};
+
+// One unit is one twip from the top-left corner of the sheet's paintable area, whatever the sheet's
+// resolution.
+class PainterSurface final : public PrintSurface {
+public:
+    explicit PainterSurface(std::unique_ptr<SheetSource> sheets);
+
+    std::optional<QString> box(float x1, float y1, float x2, float y2) override;
+    std::optional<QString> endCard() override;
+
+private:
+    std::unique_ptr<SheetSource> m_sheets;
+    QPainter m_painter; // after the sheets, so that it is gone before them
+};
+
+// The system's default printer, looked up afresh for every card; each card is one print job.
+class DefaultPrinterSheets final : public SheetSource {
+public:
+    DefaultPrinterSheets();
+    ~DefaultPrinterSheets() override;
+
+    std::optional<QString> begin(QPainter& painter) override;
+    std::optional<QString> finish(QPainter& painter) override;
+
+private:
+    std::unique_ptr<QPrinter> m_printer;
+};
+
+} // namespace cards

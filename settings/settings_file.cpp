@@ -1,0 +1,79 @@
+#include "settings/settings_file.h"
+
+#include "settings/numeric_text.h"
+
+#include <QFileInfo>
+
+namespace settings {
+
+namespace {
+
+constexpr qsizetype kFirstValueLine = 2; // line 3, counted from 0
+constexpr qsizetype kValueLineCount = 4;
+constexpr qsizetype kLinesWithValues = kFirstValueLine + kValueLineCount;
+
+// Nothing reads the header lines; they tell a person who opens the file what it is. ASCII, so that
+// they read the same in any code page.
+core::Lines headerLines()
+{
+    return {"; ravelov1.ini: where the marks are printed on the cards, in twips (1/1440 inch)",
+        "; lines 3 to 6: horizontal start, horizontal step, vertical start, vertical step"};
+}
+
+core::Lines withValues(core::Lines lines, const ValueLines& values)
+{
+    const core::Lines header = headerLines();
+    for (qsizetype line = lines.size(); line < kLinesWithValues; ++line)
+        lines.append(line < kFirstValueLine ? header[line] : QByteArray());
+    for (qsizetype value = 0; value < kValueLineCount; ++value)
+        lines[kFirstValueLine + value] = values[static_cast<std::size_t>(value)];
+    return lines;
+}
+
+} // namespace
+
+ValueLines defaultValueLines()
+{
+    return {decimalText(kDefaultCalibration.horizontalStart), decimalText(kDefaultCalibration.horizontalStep),
+        decimalText(kDefaultCalibration.verticalStart), decimalText(kDefaultCalibration.verticalStep)};
+}
+
+SettingsFile::SettingsFile(const QDir& dataDir)
+    : m_path(dataDir.filePath(QString::fromLatin1(kFileName)))
+{ }
+
+core::FileResult<Calibration> SettingsFile::read() const
+{
+    // A file that is there but empty or unreadable is the user's and is not replaced.
+    if (!QFileInfo::exists(m_path)) {
+        if (auto failure = core::saveLines(m_path, withValues({}, defaultValueLines())))
+            return *failure;
+    }
+    const core::FileResult<core::Lines> read = core::readLines(m_path);
+    if (!read.ok())
+        return read.failure();
+    const core::Lines& lines = read.value();
+    const auto value = [&lines](qsizetype index, double fallback) {
+        return index < lines.size() ? numericValue(lines[index]) : fallback;
+    };
+    Calibration calibration;
+    calibration.horizontalStart = value(kFirstValueLine, kDefaultCalibration.horizontalStart);
+    calibration.horizontalStep = value(kFirstValueLine + 1, kDefaultCalibration.horizontalStep);
+    calibration.verticalStart = value(kFirstValueLine + 2, kDefaultCalibration.verticalStart);
+    calibration.verticalStep = roundHalfEven(value(kFirstValueLine + 3, kDefaultCalibration.verticalStep));
+    return calibration;
+}
+
+std::optional<core::FileFailure> SettingsFile::writeValues(const ValueLines& values) const
+{
+    core::Lines lines;
+    if (QFileInfo::exists(m_path)) {
+        const core::FileResult<core::Lines> read = core::readLines(m_path);
+        if (!read.ok())
+            return read.failure();
+        lines = read.value();
+    }
+    return core::saveLines(m_path, withValues(lines, values));
+}
+
+} // namespace settings

@@ -1,0 +1,51 @@
+// The settings file ravelov1.ini: the four calibration values that place the marks on a card, kept in
+// lines 3 to 6. Every other line belongs to whoever wrote it and is carried through byte for byte.
+#pragma once
+
+#include "core/line_file.h"
+
+#include <QDir>
+#include <array>
+
+namespace settings {
+
+// Positions in twips (1/1440 inch) from the top-left corner of the printer's printable area.
+struct Calibration {
+    double horizontalStart = 1975;
+    double horizontalStep = 238;
+    double verticalStart = 90;
+    // A whole number, rounded with halves to even when read; whether it fits the 32 bits the marks are
+    // computed in is for the print run to check.
+    double verticalStep = 360;
+
+    bool operator==(const Calibration&) const = default;
+};
+
+// The texts of lines 3 to 6, in that order.
+using ValueLines = std::array<QByteArray, 4>;
+
+// The starting calibration, as the values and as the lines they are written as.
+inline constexpr Calibration kDefaultCalibration {};
+ValueLines defaultValueLines();
+
+class SettingsFile {
+public:
+    static constexpr const char* kFileName = "ravelov1.ini";
+
+    explicit SettingsFile(const QDir& dataDir);
+
+    QString path() const { return m_path; }
+
+    // The calibration values, read afresh. A missing file is first written with the header lines and
+    // the defaults; a value line that the file lacks means its default, a line that holds no number 0.
+    core::FileResult<Calibration> read() const;
+
+    // Replaces lines 3 to 6 in one atomic rewrite. A file shorter than six lines is extended to six,
+    // missing header lines getting the program's own, so that no value is dropped.
+    std::optional<core::FileFailure> writeValues(const ValueLines& values) const;
+
+private:
+    QString m_path;
+};
+
+} // namespace settings
