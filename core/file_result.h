@@ -10,6 +10,8 @@ namespace core {
 struct FileFailure {
     QString path; // shown to the user as it is, so it is the full native path
     QString reason; // the system's own words
+
+    bool operator==(const FileFailure&) const = default;
 };
 
 template <typename T> class FileResult {

@@ -7,6 +7,14 @@
 
 #include <QList>
 #include <limits>
+#include <ostream>
+
+namespace app {
+inline void PrintTo(const Prompt& prompt, std::ostream* os)
+{
+    *os << "{" << prompt.title.toStdString() << " | " << prompt.text.toStdString() << "}";
+}
+} // namespace app
 
 namespace fakes {
 
@@ -75,5 +83,10 @@ struct RecordingSurface final : cards::PrintSurface {
     qsizetype failBeginAt = std::numeric_limits<qsizetype>::max(); // card, counted from 1
     int failEndAt = std::numeric_limits<int>::max();
 };
+
+inline void PrintTo(const RecordingSurface::Box& box, std::ostream* os)
+{
+    *os << "(" << box.x1 << ", " << box.y1 << ")-(" << box.x2 << ", " << box.y2 << ")";
+}
 
 } // namespace fakes
