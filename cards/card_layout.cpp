@@ -19,7 +19,10 @@ struct StartShift {
     int sign;
     double divisor;
 
-    double applied(double start) const { return sign == 0 ? start : start + sign * std::floor(start / divisor); }
+    double applied(double start) const
+    {
+        return sign == 0 ? start : start + sign * std::floor(start / divisor);
+    }
 };
 
 constexpr int kRows = 10;
@@ -147,18 +150,22 @@ std::variant<Placement, CalibrationFault> Placement::of(
     // printer can take; the value that contributes most is the one to correct.
     for (int slot = 1; slot <= kSlotsPerCard; ++slot) {
         for (int column = 0; column < layout.columns; ++column) {
-            const double x = placement.slotBase(slot) - placement.m_columnOffsets.at(static_cast<std::size_t>(column));
+            const double x
+                = placement.slotBase(slot) - placement.m_columnOffsets.at(static_cast<std::size_t>(column));
             if (!fitsInt32(x) || !fitsInt32(x - kBoxWidth)) {
-                const bool startRules = std::abs(placement.m_horizontalStart) >= std::abs(20 * calibration.horizontalStep);
-                return startRules ? CalibrationFault {CalibrationValue::HorizontalStart, calibration.horizontalStart}
-                                  : stepFault;
+                const bool startRules
+                    = std::abs(placement.m_horizontalStart) >= std::abs(20 * calibration.horizontalStep);
+                return startRules
+                    ? CalibrationFault {CalibrationValue::HorizontalStart, calibration.horizontalStart}
+                    : stepFault;
             }
         }
     }
     for (const qint32 offset : placement.m_rowOffsets) {
         const double y = placement.m_verticalStart + offset;
         if (!fitsInt32(y) || !fitsInt32(y + kBoxHeight)) {
-            const bool startRules = std::abs(placement.m_verticalStart) >= std::abs(9 * calibration.verticalStep);
+            const bool startRules
+                = std::abs(placement.m_verticalStart) >= std::abs(9 * calibration.verticalStep);
             return startRules ? CalibrationFault {CalibrationValue::VerticalStart, calibration.verticalStart}
                               : verticalStepFault;
         }
@@ -184,7 +191,7 @@ QList<MarkPoint> Placement::numberMarks(double base, const QString& line) const
     marks.reserve(rules.count);
     for (int field = 0; field < rules.count; ++field) {
         // Two characters each by position; the last number is the line's last two characters.
-        const QString text = field + 1 < rules.count ? line.mid(2 * field, 2) : line.right(2);
+        const QString text = field + 1 < rules.count ? line.mid(qsizetype {2} * field, 2) : line.right(2);
         // Two characters hold at most 99, so the rounded value is always a whole int.
         const int number = static_cast<int>(settings::roundHalfEven(settings::numericValue(text)));
         const int column = numberColumn(m_layout, number, rules.highest);

@@ -41,7 +41,8 @@ struct CardLayout;
 class Placement {
 public:
     // The placement, or the value that makes every mark on the card impossible to place.
-    static std::variant<Placement, CalibrationFault> of(tickets::Lottery lottery, const settings::Calibration& calibration);
+    static std::variant<Placement, CalibrationFault> of(
+        tickets::Lottery lottery, const settings::Calibration& calibration);
 
     // The mark points of one print-file line in card slot 1 to 5, in the order they are drawn.
     QList<MarkPoint> marks(int slot, const QString& line) const;

@@ -14,7 +14,8 @@ std::optional<PrintFailure> printCards(tickets::Lottery lottery, const QDir& dat
     if (const auto* fault = std::get_if<CalibrationFault>(&placed))
         return *fault;
     const Placement& placement = std::get<Placement>(placed);
-    const core::FileResult<core::Lines> lines = tickets::PrintFile(tickets::rulesOf(lottery), dataDir).lines();
+    const core::FileResult<core::Lines> lines
+        = tickets::PrintFile(tickets::rulesOf(lottery), dataDir).lines();
     if (!lines.ok())
         return lines.failure();
 

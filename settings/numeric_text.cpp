@@ -146,19 +146,13 @@ double roundHalfEven(double value)
     return std::round(value);
 }
 
-std::optional<qint32> toInt32(double wholeNumber)
-{
-    if (!(wholeNumber >= std::numeric_limits<qint32>::min() && wholeNumber <= std::numeric_limits<qint32>::max()))
-        return std::nullopt;
-    return static_cast<qint32>(wholeNumber);
-}
-
 QByteArray decimalText(double value)
 {
     if (value == 0.0)
         return "0";
     char buffer[32];
-    const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
+    const auto [end, error]
+        = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
     QByteArray text(buffer, error == std::errc() ? end - buffer : 0);
     text.replace('e', 'E');
     if (text.startsWith("0."))

@@ -4,7 +4,6 @@
 
 #include <QByteArrayView>
 #include <QStringView>
-#include <optional>
 
 namespace settings {
 
@@ -17,9 +16,6 @@ double numericValue(QStringView text);
 
 // The nearest whole number; a value exactly halfway goes to the even neighbour (360.5 to 360).
 double roundHalfEven(double value);
-
-// The whole number as a signed 32-bit integer, or nothing when it is not finite or out of range.
-std::optional<qint32> toInt32(double wholeNumber);
 
 // A finite value in decimal as the settings file keeps it: up to 15 significant digits, no point for
 // whole numbers, no zero before the point (".5", "-.5"), "0" for zero, and E notation where a plain

@@ -171,9 +171,10 @@ QString nameOf(cards::CalibrationValue value)
 
 app::Prompt calibrationPrompt(const cards::CalibrationFault& fault)
 {
-    const QString number = std::isfinite(fault.number) ? QString::fromLatin1(settings::decimalText(fault.number))
-        : fault.number > 0                              ? QStringLiteral("∞")
-                                                        : QStringLiteral("-∞");
+    const QString number = std::isfinite(fault.number)
+        ? QString::fromLatin1(settings::decimalText(fault.number))
+        : fault.number > 0 ? QStringLiteral("∞")
+                           : QStringLiteral("-∞");
     return {QStringLiteral("印字位置の設定"),
         QStringLiteral("「%1」の値 %2 では印刷できません。\n「印字位置の設定」で値を直してください。")
             .arg(nameOf(fault.value), number),
@@ -182,7 +183,8 @@ app::Prompt calibrationPrompt(const cards::CalibrationFault& fault)
 
 app::Prompt printerPrompt(const QString& title, const cards::SurfaceFault& fault)
 {
-    return {title, QStringLiteral("%1\n%2 枚目のカードで印刷を止めました。").arg(fault.reason).arg(fault.card),
+    return {title,
+        QStringLiteral("%1\n%2 枚目のカードで印刷を止めました。").arg(fault.reason).arg(fault.card),
         app::PromptIcon::Critical, app::PromptButtons::Ok};
 }
 

@@ -86,9 +86,8 @@ TEST_P(Marks, StandWhereTheGridPutsThem)
 }
 
 INSTANTIATE_TEST_SUITE_P(Lines, Marks,
-    testing::Values(
-        MarksCase {"Loto6TopRow", Lottery::Loto6, kDefaults, 1, "102030401020",
-            {{6735, 90}, {6497, 90}, {6259, 90}, {6021, 90}, {6735, 90}, {6497, 90}}},
+    testing::Values(MarksCase {"Loto6TopRow", Lottery::Loto6, kDefaults, 1, "102030401020",
+                        {{6735, 90}, {6497, 90}, {6259, 90}, {6021, 90}, {6735, 90}, {6497, 90}}},
         MarksCase {"Loto6BottomRowInSlotFive", Lottery::Loto6, kDefaults, 5, "011121314101",
             {{1975, 3330}, {1737, 3330}, {1499, 3330}, {1261, 3330}, {1023, 3330}, {1975, 3330}}},
         // Above 43 in the last column, zero and below in the first, both in the top row; the last

@@ -142,7 +142,8 @@ TEST_F(PrintRunTest, AVanishedPrintFileIsReported)
 {
     const auto failure = print(Lottery::MiniLoto);
     ASSERT_TRUE(failure);
-    EXPECT_EQ(std::get<core::FileFailure>(*failure).path, QDir::toNativeSeparators(m_dir.filePath("miniloto.txt")));
+    EXPECT_EQ(
+        std::get<core::FileFailure>(*failure).path, QDir::toNativeSeparators(m_dir.filePath("miniloto.txt")));
     EXPECT_TRUE(m_surface.cards.isEmpty());
 }
 

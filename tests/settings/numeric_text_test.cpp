@@ -26,10 +26,10 @@ INSTANTIATE_TEST_SUITE_P(Texts, NumericValue,
     testing::Values(ValueCase {"1975", 1975}, ValueCase {" 1 975 ", 1975}, ValueCase {"\t19\n75", 1975},
         ValueCase {"238abc", 238}, ValueCase {"abc", 0}, ValueCase {"", 0}, ValueCase {"19.5", 19.5},
         ValueCase {".5", 0.5}, ValueCase {"-.5", -0.5}, ValueCase {"5.", 5}, ValueCase {"- 5", -5},
-        ValueCase {"+7", 7}, ValueCase {"--1", 0}, ValueCase {"-", 0}, ValueCase {".", 0}, ValueCase {"1.2.3", 1.2},
-        ValueCase {"1,5", 1}, ValueCase {"12\r3", 12}, ValueCase {"1E3", 1000}, ValueCase {"1d3", 1000},
-        ValueCase {"2.5e-1", 0.25}, ValueCase {"1e + 2", 100}, ValueCase {"1E", 1}, ValueCase {"1E+", 1},
-        ValueCase {"1E-x", 1}, ValueCase {"360.7", 360.7}, ValueCase {"0.1", 0.1},
+        ValueCase {"+7", 7}, ValueCase {"--1", 0}, ValueCase {"-", 0}, ValueCase {".", 0},
+        ValueCase {"1.2.3", 1.2}, ValueCase {"1,5", 1}, ValueCase {"12\r3", 12}, ValueCase {"1E3", 1000},
+        ValueCase {"1d3", 1000}, ValueCase {"2.5e-1", 0.25}, ValueCase {"1e + 2", 100}, ValueCase {"1E", 1},
+        ValueCase {"1E+", 1}, ValueCase {"1E-x", 1}, ValueCase {"360.7", 360.7}, ValueCase {"0.1", 0.1},
         ValueCase {"123456789012345678901234567890", 1.2345678901234568e29}, ValueCase {"1E999", kInfinity},
         ValueCase {"-1E999", -kInfinity}, ValueCase {"0.00001E310", 1e305}, ValueCase {"100000E-315", 1e-310},
         ValueCase {"1E-999", 0}, ValueCase {"0E99999999999999999999", 0},
@@ -48,16 +48,6 @@ TEST(RoundHalfEven, HalvesGoToTheEvenNeighbour)
         {-1.5, -2}, {-2.5, -2}, {2.4999, 2}, {2.5001, 3}, {-360.7, -361}, {1e300, 1e300}};
     for (const auto& [value, rounded] : cases)
         EXPECT_EQ(settings::roundHalfEven(value), rounded) << value;
-}
-
-TEST(ToInt32, RefusesWhatDoesNotFit)
-{
-    EXPECT_EQ(settings::toInt32(2147483647.0), 2147483647);
-    EXPECT_EQ(settings::toInt32(-2147483648.0), -2147483647 - 1);
-    EXPECT_EQ(settings::toInt32(2147483648.0), std::nullopt);
-    EXPECT_EQ(settings::toInt32(-2147483649.0), std::nullopt);
-    EXPECT_EQ(settings::toInt32(kInfinity), std::nullopt);
-    EXPECT_EQ(settings::toInt32(std::numeric_limits<double>::quiet_NaN()), std::nullopt);
 }
 
 TEST(DecimalText, WritesValuesAsTheSettingsFileKeepsThem)

@@ -10,8 +10,9 @@ namespace {
 
 using settings::Calibration;
 
-const QByteArray kHeader = "; ravelov1.ini: where the marks are printed on the cards, in twips (1/1440 inch)\r\n"
-                           "; lines 3 to 6: horizontal start, horizontal step, vertical start, vertical step\r\n";
+const QByteArray kHeader
+    = "; ravelov1.ini: where the marks are printed on the cards, in twips (1/1440 inch)\r\n"
+      "; lines 3 to 6: horizontal start, horizontal step, vertical start, vertical step\r\n";
 
 class SettingsFileTest : public testing::Test {
 protected:
@@ -108,11 +109,13 @@ INSTANTIATE_TEST_SUITE_P(Files, RewriteSettings,
                         "h1\r\nh2\r\n19.5\r\n238\r\n-.5\r\n360.7\r\n"},
         // Header bytes from the Shift_JIS code page, trailing blanks and lines after the sixth
         // stay exactly as they were, in their order; the last line gets its line end.
-        RewriteCase {"KeepsEveryOtherLine", "\x88\xf3\x8e\x9a \r\n\t\r\n1\r\n2\r\n3\r\n4\r\nseven\r\n\r\n\x83\x65nine",
+        RewriteCase {"KeepsEveryOtherLine",
+            "\x88\xf3\x8e\x9a \r\n\t\r\n1\r\n2\r\n3\r\n4\r\nseven\r\n\r\n\x83\x65nine",
             "\x88\xf3\x8e\x9a \r\n\t\r\n19.5\r\n238\r\n-.5\r\n360.7\r\nseven\r\n\r\n\x83\x65nine\r\n"},
         RewriteCase {"Missing", std::nullopt, kHeader + "19.5\r\n238\r\n-.5\r\n360.7\r\n"},
         RewriteCase {"Empty", "", kHeader + "19.5\r\n238\r\n-.5\r\n360.7\r\n"},
-        RewriteCase {"OneLine", "mine\n", "mine\r\n" + kHeader.mid(kHeader.indexOf('\n') + 1) + "19.5\r\n238\r\n-.5\r\n360.7\r\n"},
+        RewriteCase {"OneLine", "mine\n",
+            "mine\r\n" + kHeader.mid(kHeader.indexOf('\n') + 1) + "19.5\r\n238\r\n-.5\r\n360.7\r\n"},
         RewriteCase {"FourLines", "h1\r\nh2\r\n1\r\n2\r\n", "h1\r\nh2\r\n19.5\r\n238\r\n-.5\r\n360.7\r\n"}),
     [](const testing::TestParamInfo<RewriteCase>& info) { return info.param.name; });
 

@@ -246,8 +246,8 @@ TEST_P(PrintStart, PrintsThePrintFileThenTheMainWindowReturns)
 INSTANTIATE_TEST_SUITE_P(Lotteries, PrintStart,
     testing::Values(PrintCase {tickets::Lottery::Loto6, "Form7", "loto6.txt",
                         QByteArray("011522304143\r\n").repeated(6), {6735, 3330, 6695, 3530}},
-        PrintCase {tickets::Lottery::MiniLoto, "Form2", "miniloto.txt", QByteArray("0109172531\r\n").repeated(7),
-            {6814, 3321, 6774, 3521}},
+        PrintCase {tickets::Lottery::MiniLoto, "Form2", "miniloto.txt",
+            QByteArray("0109172531\r\n").repeated(7), {6814, 3321, 6774, 3521}},
         PrintCase {tickets::Lottery::Numbers4, "Form3", "numbers4.txt", QByteArray("1234A\r\n").repeated(10),
             {6716, 2970, 6676, 3170}},
         PrintCase {tickets::Lottery::Numbers3, "Form4", "numbers3.txt", QByteArray("123A\r\n").repeated(9),
@@ -290,7 +290,8 @@ TEST_P(PrintFailure, SaysWhyAndTheWindowStays)
     ASSERT_EQ(m_prompter.asked.size(), 1);
     const app::Prompt& asked = m_prompter.asked.first();
     if (c.printFileVanishes) {
-        EXPECT_TRUE(asked.text.contains(QDir::toNativeSeparators(dataPath("loto6.txt")))) << asked.text.toStdString();
+        EXPECT_TRUE(asked.text.contains(QDir::toNativeSeparators(dataPath("loto6.txt"))))
+            << asked.text.toStdString();
         EXPECT_EQ(fileContent("loto6.txt"), "<missing>");
     } else {
         EXPECT_EQ(asked, c.prompt);
@@ -302,18 +303,21 @@ constexpr int kNever = std::numeric_limits<int>::max();
 const QByteArray kSixLines = "a\r\nb\r\n1975\r\n238\r\n90\r\n";
 
 INSTANTIATE_TEST_SUITE_P(Runs, PrintFailure,
-    testing::Values(PrintFailureCase {"VerticalStepTooLarge", kSixLines + "1E10\r\n", kNever, kNever, false,
-                        {u"印字位置の設定"_qs, u"「縦ステップ」の値 10000000000 では印刷できません。\n「印字位置の設定」で値を直してください。"_qs,
-                            app::PromptIcon::Critical, app::PromptButtons::Ok}},
+    testing::Values(
+        PrintFailureCase {"VerticalStepTooLarge", kSixLines + "1E10\r\n", kNever, kNever, false,
+            {u"印字位置の設定"_qs,
+                u"「縦ステップ」の値 10000000000 では印刷できません。\n「印字位置の設定」で値を直してください。"_qs,
+                app::PromptIcon::Critical, app::PromptButtons::Ok}},
         PrintFailureCase {"InfiniteStart", "a\r\nb\r\n-1D999\r\n", kNever, kNever, false,
-            {u"印字位置の設定"_qs, u"「横開始位置」の値 -∞ では印刷できません。\n「印字位置の設定」で値を直してください。"_qs,
+            {u"印字位置の設定"_qs,
+                u"「横開始位置」の値 -∞ では印刷できません。\n「印字位置の設定」で値を直してください。"_qs,
                 app::PromptIcon::Critical, app::PromptButtons::Ok}},
         PrintFailureCase {"NoPrinter", {}, 1, kNever, false,
-            {u"ＬＯＴＯ６カード印刷"_qs, u"no sheet\n1 枚目のカードで印刷を止めました。"_qs, app::PromptIcon::Critical,
-                app::PromptButtons::Ok}},
+            {u"ＬＯＴＯ６カード印刷"_qs, u"no sheet\n1 枚目のカードで印刷を止めました。"_qs,
+                app::PromptIcon::Critical, app::PromptButtons::Ok}},
         PrintFailureCase {"SecondJobLost", {}, kNever, 2, false,
-            {u"ＬＯＴＯ６カード印刷"_qs, u"job lost\n2 枚目のカードで印刷を止めました。"_qs, app::PromptIcon::Critical,
-                app::PromptButtons::Ok}},
+            {u"ＬＯＴＯ６カード印刷"_qs, u"job lost\n2 枚目のカードで印刷を止めました。"_qs,
+                app::PromptIcon::Critical, app::PromptButtons::Ok}},
         PrintFailureCase {"PrintFileVanished", {}, kNever, kNever, true, {}}),
     [](const testing::TestParamInfo<PrintFailureCase>& info) { return info.param.name; });
 
