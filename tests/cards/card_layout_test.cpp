@@ -121,16 +121,6 @@ INSTANTIATE_TEST_SUITE_P(Lines, Marks,
             {{4339, 90}, {4140, 90}, {3941, 90}, {3742, 1530}}}),
     [](const testing::TestParamInfo<MarksCase>& info) { return info.param.name; });
 
-TEST(Marks, Numbers3StandsThreeTwipsRightOfNumbers4)
-{
-    for (int slot = 1; slot <= 5; ++slot) {
-        const QList<MarkPoint> three = placed(Lottery::Numbers3).marks(slot, "123");
-        const QList<MarkPoint> four = placed(Lottery::Numbers4).marks(slot, "1234");
-        for (int digit = 0; digit < 3; ++digit)
-            EXPECT_EQ(three.at(digit).x - four.at(digit).x, 3) << slot;
-    }
-}
-
 struct FaultCase {
     const char* name;
     Lottery lottery;

@@ -118,14 +118,6 @@ TEST_F(PrintRunTest, EveryRunReadsTheSettingsFileAfresh)
     EXPECT_EQ(m_surface.cards.last().first(), Box({6760.5, 95, 6720.5, 295}));
 }
 
-TEST_F(PrintRunTest, AMissingSettingsFileIsCreatedAndTheDefaultsPrint)
-{
-    write("loto6.txt", "011522304143\r\n");
-    EXPECT_EQ(print(Lottery::Loto6), std::nullopt);
-    EXPECT_TRUE(QFile::exists(m_dir.filePath("ravelov1.ini")));
-    EXPECT_EQ(m_surface.cards.first().first(), Box({6735, 3330, 6695, 3530}));
-}
-
 TEST_F(PrintRunTest, ARefusedCalibrationDrawsNothing)
 {
     write("loto6.txt", "011522304143\r\n");
