@@ -4,6 +4,7 @@
 #include "app/navigator.h"
 #include "app/window_layout.h"
 #include "cards/painter_surface.h"
+#include "quick/seams.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
@@ -22,7 +23,9 @@ int main(int argc, char* argv[])
     app::DesktopLauncher launcher;
     cards::PainterSurface printer(std::make_unique<cards::DefaultPrinterSheets>());
     // Every file the program keeps lives in the folder it was started in.
-    app::Navigator navigator({prompter, launcher, printer, QDir::current()});
+    quick::ClockSeededRandom random;
+    quick::SystemClock clock;
+    app::Navigator navigator({prompter, launcher, printer, random, clock, QDir::current()});
     navigator.loadMain();
     return QApplication::exec();
 }

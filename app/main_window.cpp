@@ -65,6 +65,7 @@ void Form1::buildButtons()
     connect(button("Command3"), &QPushButton::clicked, this, opener(Lottery::MiniLoto));
     connect(button("Command4"), &QPushButton::clicked, this, opener(Lottery::Loto6));
     connect(button("Command5"), &QPushButton::clicked, this, &QWidget::close);
+    connect(button("Command6"), &QPushButton::clicked, this, [this] { m_navigator.openQuick(); });
 }
 
 void Form1::buildMenus()
@@ -90,7 +91,8 @@ void Form1::buildMenus()
         this, opener(Lottery::MiniLoto));
     connect(addItem(fil, "lo6", QStringLiteral("ロト ６"), Qt::CTRL | Qt::Key_D), &QAction::triggered, this,
         opener(Lottery::Loto6));
-    addItem(fil, "quick", QStringLiteral("クイック予想"), Qt::CTRL | Qt::Key_E);
+    connect(addItem(fil, "quick", QStringLiteral("クイック予想"), Qt::CTRL | Qt::Key_E), &QAction::triggered,
+        this, [this] { m_navigator.openQuick(); });
     connect(addItem(fil, "ed", QStringLiteral("終了"), Qt::CTRL | Qt::Key_Q), &QAction::triggered, this,
         &QWidget::close);
 

@@ -1,6 +1,7 @@
 #include "app/navigator.h"
 
 #include "app/main_window.h"
+#include "quick/quick_window.h"
 #include "tickets/card_window.h"
 
 #include <QCloseEvent>
@@ -31,9 +32,19 @@ void Navigator::loadMain()
 
 void Navigator::openCard(tickets::Lottery lottery)
 {
+    openOther([this, lottery] { return tickets::createCardWindow(lottery, *this); });
+}
+
+void Navigator::openQuick()
+{
+    openOther([this] { return new Form6(*this); });
+}
+
+void Navigator::openOther(const std::function<OtherWindow*()>& create)
+{
     if (m_other && m_other->isVisible())
         return;
-    OtherWindow* window = tickets::createCardWindow(lottery, *this);
+    OtherWindow* window = create();
     window->setAttribute(Qt::WA_DeleteOnClose);
     m_other = window;
     window->load();

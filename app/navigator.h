@@ -7,14 +7,21 @@
 #include <QDir>
 #include <QPointer>
 #include <QWidget>
+#include <functional>
 
 namespace cards {
 class PrintSurface;
 }
 
+namespace quick {
+class Clock;
+class RandomSource;
+} // namespace quick
+
 namespace app {
 
 class Launcher;
+class OtherWindow;
 class Prompter;
 
 // What the windows use of the outside world; the program passes the real ones, tests their fakes.
@@ -22,6 +29,8 @@ struct Services {
     Prompter& prompter;
     Launcher& launcher;
     cards::PrintSurface& printer;
+    quick::RandomSource& random;
+    const quick::Clock& clock;
     QDir dataDir;
 };
 
@@ -38,10 +47,14 @@ public:
     void loadMain();
     // Loads the card window of a lottery unless a window other than the main window is open.
     void openCard(tickets::Lottery lottery);
+    // Loads the quick prediction window, likewise.
+    void openQuick();
     // Called by a window once it has shown itself.
     void unloadMain();
 
 private:
+    void openOther(const std::function<OtherWindow*()>& create);
+
     Services m_services;
     QPointer<QWidget> m_main;
     QPointer<QWidget> m_other;

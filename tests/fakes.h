@@ -4,6 +4,7 @@
 #include "app/launcher.h"
 #include "app/prompter.h"
 #include "cards/print_surface.h"
+#include "quick/seams.h"
 
 #include <QList>
 #include <limits>
@@ -82,6 +83,34 @@ struct RecordingSurface final : cards::PrintSurface {
     bool cardEnded = false;
     qsizetype failBeginAt = std::numeric_limits<qsizetype>::max(); // card, counted from 1
     int failEndAt = std::numeric_limits<int>::max();
+};
+
+// Hands out the scripted values in turn, then an endless fixed sequence; reseeding changes nothing.
+struct ScriptedRandom final : quick::RandomSource {
+    void reseed() override { ++reseeds; }
+    float next() override
+    {
+        ++taken;
+        if (!values.isEmpty())
+            return values.takeFirst();
+        return static_cast<float>(engine() >> 8) / static_cast<float>(1U << 24);
+    }
+
+    // The value that makes draw(n) give number.
+    static float drawing(int number, int n)
+    {
+        return (static_cast<float>(number) - 0.5F) / static_cast<float>(n);
+    }
+
+    QList<float> values;
+    std::mt19937 engine {20261207};
+    int taken = 0;
+    int reseeds = 0;
+};
+
+struct FixedClock final : quick::Clock {
+    QDate today() const override { return date; }
+    QDate date {2026, 12, 6};
 };
 
 inline void PrintTo(const RecordingSurface::Box& box, std::ostream* os)

@@ -248,7 +248,7 @@ void CardWindow::registerEntry()
     }
     m_text1->setText(QString::fromLatin1(*line));
     // After a failure the entry stays in the box so that nothing typed is lost.
-    if (const auto failure = m_printFile.append(*line))
+    if (const auto failure = m_printFile.append({*line}))
         showFailure(*failure);
     else
         m_text1->clear();

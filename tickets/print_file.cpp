@@ -29,9 +29,14 @@ core::FileResult<QStringList> PrintFile::list() const
     return listLines(m_rules, lines.value());
 }
 
-std::optional<core::FileFailure> PrintFile::append(const QByteArray& line) const
+std::optional<core::FileFailure> PrintFile::append(const core::Lines& lines) const
 {
-    return core::appendLines(m_path, {line});
+    return core::appendLines(m_path, lines);
+}
+
+std::optional<core::FileFailure> PrintFile::replace(const core::Lines& lines) const
+{
+    return core::saveLines(m_path, lines);
 }
 
 std::optional<core::FileFailure> PrintFile::remove(qsizetype index) const

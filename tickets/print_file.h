@@ -20,7 +20,10 @@ public:
     core::FileResult<QStringList> list() const;
     // The lines as they stand, each without its line end.
     core::FileResult<core::Lines> lines() const;
-    std::optional<core::FileFailure> append(const QByteArray& line) const;
+    // Adds the lines after those already there; a missing file is created.
+    std::optional<core::FileFailure> append(const core::Lines& lines) const;
+    // The file holds only these lines afterwards; a missing file is created.
+    std::optional<core::FileFailure> replace(const core::Lines& lines) const;
     // Removes the line at index (counted from 0) and every empty line; the others stay byte for byte.
     std::optional<core::FileFailure> remove(qsizetype index) const;
     std::optional<core::FileFailure> clear() const;

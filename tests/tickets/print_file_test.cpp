@@ -73,7 +73,7 @@ TEST_F(PrintFileTest, AFolderInPlaceOfThePrintFileFailsEveryOperation)
     ASSERT_TRUE(QDir(m_dir.path()).mkdir("loto6.txt"));
     const PrintFile loto6 = file(Lottery::Loto6);
     EXPECT_FALSE(loto6.open().ok());
-    EXPECT_TRUE(loto6.append("011522304143"));
+    EXPECT_TRUE(loto6.append({"011522304143"}));
     EXPECT_TRUE(loto6.remove(0));
     EXPECT_TRUE(loto6.clear());
     EXPECT_TRUE(QFileInfo(m_dir.filePath("loto6.txt")).isDir());

@@ -1,0 +1,140 @@
+#include "quick/quick_window.h"
+
+#include "app/prompter.h"
+#include "app/window_layout.h"
+#include "quick/quick_run.h"
+#include "tickets/entry.h"
+
+#include <QCheckBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStringList>
+
+namespace {
+
+constexpr int kClientWidth = 4470;
+constexpr int kClientHeight = 2430;
+constexpr qsizetype kShownCharacters = 20;
+
+QString titleText()
+{
+    return QStringLiteral("クイック予想");
+}
+
+QString lotteryName(tickets::Lottery lottery)
+{
+    switch (lottery) {
+    case tickets::Lottery::Loto6:
+        return QStringLiteral("ロト６");
+    case tickets::Lottery::MiniLoto:
+        return QStringLiteral("ミニロト");
+    case tickets::Lottery::Numbers4:
+        return QStringLiteral("ナンバーズ４");
+    case tickets::Lottery::Numbers3:
+        return QStringLiteral("ナンバーズ３");
+    }
+    return {};
+}
+
+app::Prompt dataFaultPrompt(const quick::DataFault& fault)
+{
+    QString problem;
+    if (fault.missing) {
+        problem = QStringLiteral("%1 行目がありません（%2 行必要です）。")
+                      .arg(fault.line)
+                      .arg(quick::kNumbers3Entries + quick::kNumbers4Entries);
+    } else {
+        QString content = tickets::LineDecoder()(fault.content);
+        if (content.size() > kShownCharacters)
+            content = content.left(kShownCharacters) + QStringLiteral("…");
+        problem = QStringLiteral("%1 行目「%2」が%3けたの数字ではありません。")
+                      .arg(fault.line)
+                      .arg(content)
+                      .arg(fault.digits == 3 ? QStringLiteral("３") : QStringLiteral("４"));
+    }
+    return {titleText(),
+        QStringLiteral("予想データファイルを使えません。印刷ファイルは元のままです。\n\n%1\n%2")
+            .arg(fault.path, problem),
+        app::PromptIcon::Critical, app::PromptButtons::Ok};
+}
+
+app::Prompt unreadableDataPrompt(const core::FileFailure& failure)
+{
+    return {titleText(),
+        QStringLiteral("予想データファイルを読めません。印刷ファイルは元のままです。\n\n%1\n\n理由: %2")
+            .arg(failure.path, failure.reason),
+        app::PromptIcon::Critical, app::PromptButtons::Ok};
+}
+
+app::Prompt writeFaultPrompt(const quick::WriteFault& fault)
+{
+    QStringList written;
+    QStringList untouched;
+    for (std::size_t i = 0; i < quick::kWriteOrder.size(); ++i)
+        (static_cast<int>(i) < fault.written ? written : untouched)
+            .append(lotteryName(quick::kWriteOrder.at(i)));
+    QString text = QStringLiteral("印刷ファイルに書き込めませんでした。\n\n%1\n\n理由: %2\n\n")
+                       .arg(fault.failure.path, fault.failure.reason);
+    if (!written.isEmpty())
+        text += QStringLiteral("%1 には新しい予想を書き込みました。").arg(written.join(u'、'));
+    text += QStringLiteral("%1 の印刷ファイルは元のままです。").arg(untouched.join(u'、'));
+    return {titleText(), text, app::PromptIcon::Exclamation, app::PromptButtons::Ok};
+}
+
+} // namespace
+
+Form6::Form6(app::Navigator& navigator)
+    : app::OtherWindow(navigator)
+{
+    setObjectName(QStringLiteral("Form6"));
+    setWindowTitle(titleText());
+    resize(app::pixelSize(kClientWidth, kClientHeight));
+
+    m_check1 = app::placeControl<QCheckBox>(
+        this, "Check1", {120, 120, 2295, 255}, QStringLiteral("予想件数を５件にする"));
+    m_check2 = app::placeControl<QCheckBox>(
+        this, "Check2", {120, 480, 2415, 375}, QStringLiteral("印刷ファイルに追加する"));
+    app::placeLabel(this, "Label1", {120, 960, 1695, 255}, QStringLiteral("ナンバーズのタイプ"));
+    m_option1 = app::placeControl<QRadioButton>(
+        this, "Option1", {120, 1200, 1215, 255}, QStringLiteral("ストレート"));
+    m_option2
+        = app::placeControl<QRadioButton>(this, "Option2", {120, 1560, 975, 255}, QStringLiteral("ボックス"));
+    m_option3
+        = app::placeControl<QRadioButton>(this, "Option3", {120, 1920, 735, 255}, QStringLiteral("セット"));
+    auto* command1 = app::placeButton(this, "Command1", {2520, 240, 1695, 855}, QStringLiteral("閉じる"));
+    auto* command2
+        = app::placeButton(this, "Command2", {2520, 1320, 1695, 855}, QStringLiteral("予想データ書込み"));
+
+    app::setTabOrder({m_option3, m_option2, m_check1, m_check2, m_option1, command1, command2});
+    connect(command1, &QPushButton::clicked, this, &QWidget::close);
+    connect(command2, &QPushButton::clicked, this, &Form6::writePredictions);
+}
+
+void Form6::onLoad()
+{
+    // "セット" comes first in the tab order; taking the focus selects it, so a run started without a
+    // choice writes play type C.
+    m_option3->setChecked(true);
+    m_option3->setFocus();
+}
+
+void Form6::writePredictions()
+{
+    const char playType = m_option1->isChecked() ? 'A' : m_option2->isChecked() ? 'B' : 'C';
+    const quick::RunSettings settings {m_check1->isChecked() ? 5 : 10,
+        m_check2->isChecked() ? quick::WriteMode::Add : quick::WriteMode::Replace, playType};
+    const app::Services& services = navigator().services();
+    const std::optional<quick::RunFailure> failure
+        = quick::runQuickPrediction(services.dataDir, settings, services.random, services.clock);
+    if (!failure) {
+        close();
+        return;
+    }
+    // The window stays, so that the user can put the file right and write again.
+    if (const auto* unreadable = std::get_if<core::FileFailure>(&*failure))
+        services.prompter.ask(this, unreadableDataPrompt(*unreadable));
+    else if (const auto* fault = std::get_if<quick::DataFault>(&*failure))
+        services.prompter.ask(this, dataFaultPrompt(*fault));
+    else
+        services.prompter.ask(this, writeFaultPrompt(std::get<quick::WriteFault>(*failure)));
+}

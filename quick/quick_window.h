@@ -1,0 +1,27 @@
+// The quick prediction window: one press writes fresh sets for all four lotteries into their print
+// files, then the main window comes back.
+#pragma once
+
+#include "app/navigator.h"
+
+class QCheckBox;
+class QRadioButton;
+
+class Form6 final : public app::OtherWindow {
+    Q_OBJECT
+
+public:
+    explicit Form6(app::Navigator& navigator);
+
+protected:
+    void onLoad() override;
+
+private:
+    void writePredictions();
+
+    QCheckBox* m_check1 = nullptr;
+    QCheckBox* m_check2 = nullptr;
+    QRadioButton* m_option1 = nullptr;
+    QRadioButton* m_option2 = nullptr;
+    QRadioButton* m_option3 = nullptr;
+};
