@@ -2,9 +2,11 @@
 
 #include "app/twips.h"
 
+#include <QCheckBox>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QScreen>
 #include <QStyle>
 #include <QStyleOptionButton>
@@ -28,6 +30,26 @@ double dpiY()
 {
     const QScreen* screen = QGuiApplication::primaryScreen();
     return screen ? screen->logicalDotsPerInchY() : kFallbackDpi;
+}
+
+// Narrows the caption's font until a caption of width needed fits in room pixels.
+void narrowToFit(QWidget* control, int room, int needed)
+{
+    if (needed <= room || room <= 0)
+        return;
+    QFont font = control->font();
+    font.setStretch(std::max(kNarrowestStretch, room * 100 / needed));
+    control->setFont(font);
+}
+
+template <typename W>
+W* placeChoice(QWidget* parent, const char* name, const TwipRect& twips, const QString& caption)
+{
+    auto* choice = placeControl<W>(parent, name, twips, caption);
+    const int text = choice->fontMetrics().horizontalAdvance(caption);
+    const int indicator = choice->sizeHint().width() - text;
+    narrowToFit(choice, choice->width() - indicator, text);
+    return choice;
 }
 
 QFont fontOf(const QStringList& families, qreal points)
@@ -83,13 +105,19 @@ QPushButton* placeButton(QWidget* parent, const char* name, const TwipRect& twip
     option.initFrom(button);
     option.text = caption;
     const int room = button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button).width();
-    const int needed = button->fontMetrics().horizontalAdvance(caption);
-    if (needed > room && room > 0) {
-        QFont font = button->font();
-        font.setStretch(std::max(kNarrowestStretch, room * 100 / needed));
-        button->setFont(font);
-    }
+    narrowToFit(button, room, button->fontMetrics().horizontalAdvance(caption));
     return button;
+}
+
+QCheckBox* placeCheckBox(QWidget* parent, const char* name, const TwipRect& twips, const QString& caption)
+{
+    return placeChoice<QCheckBox>(parent, name, twips, caption);
+}
+
+QRadioButton* placeOptionButton(
+    QWidget* parent, const char* name, const TwipRect& twips, const QString& caption)
+{
+    return placeChoice<QRadioButton>(parent, name, twips, caption);
 }
 
 void setTabOrder(const QList<QWidget*>& order)

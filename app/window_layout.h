@@ -6,8 +6,10 @@
 #include <QList>
 #include <QRect>
 
+class QCheckBox;
 class QLabel;
 class QPushButton;
+class QRadioButton;
 class QWidget;
 
 namespace app {
@@ -44,6 +46,11 @@ QLabel* placeLabel(QWidget* parent, const char* name, const TwipRect& twips, con
 // A caption wider than its button, as with a fallback font wider than the one the windows were laid
 // out for, is narrowed until it fits rather than cut off at both ends.
 QPushButton* placeButton(QWidget* parent, const char* name, const TwipRect& twips, const QString& caption);
+
+// Check boxes and option buttons, their captions narrowed to fit likewise.
+QCheckBox* placeCheckBox(QWidget* parent, const char* name, const TwipRect& twips, const QString& caption);
+QRadioButton* placeOptionButton(
+    QWidget* parent, const char* name, const TwipRect& twips, const QString& caption);
 
 void setTabOrder(const QList<QWidget*>& order);
 

@@ -90,17 +90,14 @@ Form6::Form6(app::Navigator& navigator)
     setWindowTitle(titleText());
     resize(app::pixelSize(kClientWidth, kClientHeight));
 
-    m_check1 = app::placeControl<QCheckBox>(
-        this, "Check1", {120, 120, 2295, 255}, QStringLiteral("予想件数を５件にする"));
-    m_check2 = app::placeControl<QCheckBox>(
-        this, "Check2", {120, 480, 2415, 375}, QStringLiteral("印刷ファイルに追加する"));
+    m_check1
+        = app::placeCheckBox(this, "Check1", {120, 120, 2295, 255}, QStringLiteral("予想件数を５件にする"));
+    m_check2
+        = app::placeCheckBox(this, "Check2", {120, 480, 2415, 375}, QStringLiteral("印刷ファイルに追加する"));
     app::placeLabel(this, "Label1", {120, 960, 1695, 255}, QStringLiteral("ナンバーズのタイプ"));
-    m_option1 = app::placeControl<QRadioButton>(
-        this, "Option1", {120, 1200, 1215, 255}, QStringLiteral("ストレート"));
-    m_option2
-        = app::placeControl<QRadioButton>(this, "Option2", {120, 1560, 975, 255}, QStringLiteral("ボックス"));
-    m_option3
-        = app::placeControl<QRadioButton>(this, "Option3", {120, 1920, 735, 255}, QStringLiteral("セット"));
+    m_option1 = app::placeOptionButton(this, "Option1", {120, 1200, 1215, 255}, QStringLiteral("ストレート"));
+    m_option2 = app::placeOptionButton(this, "Option2", {120, 1560, 975, 255}, QStringLiteral("ボックス"));
+    m_option3 = app::placeOptionButton(this, "Option3", {120, 1920, 735, 255}, QStringLiteral("セット"));
     auto* command1 = app::placeButton(this, "Command1", {2520, 240, 1695, 855}, QStringLiteral("閉じる"));
     auto* command2
         = app::placeButton(this, "Command2", {2520, 1320, 1695, 855}, QStringLiteral("予想データ書込み"));

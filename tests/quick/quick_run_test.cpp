@@ -201,7 +201,7 @@ TEST(RealGenerator, EverySetIsValidForItsLottery)
             if (rules.form != tickets::EntryForm::NumberFields)
                 continue;
             int sum = 0;
-            for (int field = 0; field < rules.count; ++field) {
+            for (qsizetype field = 0; field < rules.count; ++field) {
                 const int number = set.mid(2 * field, 2).toInt();
                 ASSERT_TRUE(field == 0 || number > set.mid(2 * field - 2, 2).toInt()) << set.toStdString();
                 sum += number;

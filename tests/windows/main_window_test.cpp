@@ -64,7 +64,8 @@ INSTANTIATE_TEST_SUITE_P(Controls, OpenFromMain,
         OpenCase {"Numbers4Button", "Command2", "Form3"}, OpenCase {"MiniLotoButton", "Command3", "Form2"},
         OpenCase {"Loto6Button", "Command4", "Form7"}, OpenCase {"Numbers3Item", "no3", "Form4"},
         OpenCase {"Numbers4Item", "no4", "Form3"}, OpenCase {"MiniLotoItem", "mini", "Form2"},
-        OpenCase {"Loto6Item", "lo6", "Form7"}),
+        OpenCase {"Loto6Item", "lo6", "Form7"}, OpenCase {"QuickButton", "Command6", "Form6"},
+        OpenCase {"QuickItem", "quick", "Form6"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 struct ShortcutCase {
@@ -90,7 +91,8 @@ TEST_P(ShortcutFromMain, OpensItsWindow)
 
 INSTANTIATE_TEST_SUITE_P(Keys, ShortcutFromMain,
     testing::Values(ShortcutCase {"CtrlA", Qt::Key_A, "Form4"}, ShortcutCase {"CtrlB", Qt::Key_B, "Form3"},
-        ShortcutCase {"CtrlC", Qt::Key_C, "Form2"}, ShortcutCase {"CtrlD", Qt::Key_D, "Form7"}),
+        ShortcutCase {"CtrlC", Qt::Key_C, "Form2"}, ShortcutCase {"CtrlD", Qt::Key_D, "Form7"},
+        ShortcutCase {"CtrlE", Qt::Key_E, "Form6"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(MainWindowTest, LoadingTheMainWindowTwiceShowsOne)

@@ -1,0 +1,128 @@
+#include "window_fixture.h"
+
+#include <QCheckBox>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace {
+
+const char* const kPrintFiles[] {"numbers3.txt", "numbers4.txt", "miniloto.txt", "loto6.txt"};
+
+class QuickWindowTest : public WindowTest {
+protected:
+    void SetUp() override
+    {
+        QFile staged(QStringLiteral(LOTOCARD_DATA_DIR "/quick.dat"));
+        ASSERT_TRUE(staged.open(QIODevice::ReadOnly));
+        writeFile("quick.dat", staged.readAll());
+        for (const char* file : kPrintFiles)
+            writeFile(file, "old\r\n");
+    }
+
+    QWidget* open()
+    {
+        m_navigator.loadMain();
+        m_navigator.openQuick();
+        m_window = onlyWindow();
+        return m_window;
+    }
+
+    void click(const char* name) const
+    {
+        QTest::mouseClick(control<QAbstractButton>(m_window, name), Qt::LeftButton);
+    }
+
+    QWidget* m_window = nullptr;
+};
+
+TEST_F(QuickWindowTest, OpensWithSetSelectedAndBothBoxesUnticked)
+{
+    open();
+    ASSERT_EQ(classOf(m_window), "Form6");
+    EXPECT_EQ(m_window->windowTitle(), u"クイック予想"_qs);
+    EXPECT_TRUE(control<QRadioButton>(m_window, "Option3")->isChecked());
+    EXPECT_TRUE(control<QRadioButton>(m_window, "Option3")->hasFocus());
+    EXPECT_FALSE(control<QCheckBox>(m_window, "Check1")->isChecked());
+    EXPECT_FALSE(control<QCheckBox>(m_window, "Check2")->isChecked());
+    // Qt lets Tab reach only the selected option of the group, as Windows does; the order is still
+    // the window's.
+    QStringList chain;
+    for (QWidget* w = control(m_window, "Option3"); chain.size() < 7; w = w->nextInFocusChain()) {
+        if (w->focusPolicy() != Qt::NoFocus)
+            chain.append(w->objectName());
+    }
+    EXPECT_EQ(
+        chain, QStringList({"Option3", "Option2", "Check1", "Check2", "Option1", "Command1", "Command2"}));
+}
+
+struct RunCase {
+    bool five;
+    bool add;
+    const char* option;
+    char playType;
+};
+
+class QuickRun : public QuickWindowTest, public testing::WithParamInterface<RunCase> { };
+
+TEST_P(QuickRun, WritesAllFourFilesThenTheMainWindowReturns)
+{
+    const RunCase& c = GetParam();
+    open();
+    if (c.five)
+        click("Check1");
+    if (c.add)
+        click("Check2");
+    if (c.option)
+        click(c.option);
+    click("Command2");
+    EXPECT_EQ(classOf(onlyWindow()), "Form1");
+    EXPECT_TRUE(m_prompter.asked.isEmpty());
+    const int count = c.five ? 5 : 10;
+    for (const char* file : kPrintFiles) {
+        const QByteArray content = fileContent(file);
+        EXPECT_EQ(content.startsWith("old\r\n"), c.add) << file;
+        EXPECT_EQ(content.count('\n'), count + (c.add ? 1 : 0)) << file;
+    }
+    for (const char* file : {"numbers3.txt", "numbers4.txt"}) {
+        const QList<QByteArray> lines = fileContent(file).split('\n');
+        EXPECT_EQ(lines.at(c.add ? 1 : 0).chopped(1).back(), c.playType) << file;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Choices, QuickRun,
+    testing::Values(RunCase {false, false, nullptr, 'C'}, RunCase {true, false, "Option1", 'A'},
+        RunCase {false, true, "Option2", 'B'}, RunCase {true, true, "Option3", 'C'}));
+
+TEST_F(QuickWindowTest, UnusableQuickDataIsNamedAndNothingIsWritten)
+{
+    writeFile("quick.dat", "123\r\n12x\r\n");
+    open();
+    click("Command2");
+    EXPECT_EQ(classOf(onlyWindow()), "Form6");
+    ASSERT_EQ(m_prompter.asked.size(), 1);
+    EXPECT_EQ(m_prompter.asked.first().text,
+        u"予想データファイルを使えません。印刷ファイルは元のままです。\n\n"_qs
+            + QDir::toNativeSeparators(dataPath("quick.dat"))
+            + u"\n2 行目「12x」が３けたの数字ではありません。"_qs);
+    for (const char* file : kPrintFiles)
+        EXPECT_EQ(fileContent(file), "old\r\n") << file;
+}
+
+TEST_F(QuickWindowTest, APrintFileThatCannotBeWrittenIsNamedWithWhatWasWritten)
+{
+    ASSERT_TRUE(QFile::remove(dataPath("numbers4.txt")));
+    ASSERT_TRUE(QDir(m_dir.path()).mkdir("numbers4.txt"));
+    open();
+    click("Command2");
+    EXPECT_EQ(classOf(onlyWindow()), "Form6");
+    ASSERT_EQ(m_prompter.asked.size(), 1);
+    const QString text = m_prompter.asked.first().text;
+    EXPECT_TRUE(text.contains(QDir::toNativeSeparators(dataPath("numbers4.txt")))) << text.toStdString();
+    EXPECT_TRUE(text.endsWith(
+        u"ナンバーズ３ には新しい予想を書き込みました。ナンバーズ４、ミニロト、ロト６ の印刷ファイルは元のままです。"_qs))
+        << text.toStdString();
+    EXPECT_EQ(fileContent("numbers3.txt").count('\n'), 10);
+    EXPECT_EQ(fileContent("loto6.txt"), "old\r\n");
+}
+
+} // namespace
