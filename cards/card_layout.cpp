@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <limits>
+#include <optional>
 
 namespace cards {
 
@@ -56,21 +57,19 @@ bool fitsInt32(double value)
     return value >= std::numeric_limits<qint32>::min() && value <= std::numeric_limits<qint32>::max();
 }
 
-bool isFinite(const settings::Calibration& c, CalibrationFault& fault)
+std::optional<CalibrationFault> notFinite(const settings::Calibration& c)
 {
-    const std::array<std::pair<CalibrationValue, double>, 4> values {{
+    const std::array<CalibrationFault, 4> values {{
         {CalibrationValue::HorizontalStart, c.horizontalStart},
         {CalibrationValue::HorizontalStep, c.horizontalStep},
         {CalibrationValue::VerticalStart, c.verticalStart},
         {CalibrationValue::VerticalStep, c.verticalStep},
     }};
-    for (const auto& [value, number] : values) {
-        if (!std::isfinite(number)) {
-            fault = {value, number};
-            return false;
-        }
+    for (const CalibrationFault& value : values) {
+        if (!std::isfinite(value.number))
+            return value;
     }
-    return true;
+    return std::nullopt;
 }
 
 // Rows are counted from the vertical start downward.
@@ -112,9 +111,8 @@ std::variant<Placement, CalibrationFault> Placement::of(
     tickets::Lottery lottery, const settings::Calibration& calibration)
 {
     const CardLayout& layout = kLayouts.at(static_cast<std::size_t>(lottery));
-    CalibrationFault fault {};
-    if (!isFinite(calibration, fault))
-        return fault;
+    if (const std::optional<CalibrationFault> fault = notFinite(calibration))
+        return *fault;
     const CalibrationFault stepFault {CalibrationValue::HorizontalStep, calibration.horizontalStep};
     const CalibrationFault verticalStepFault {CalibrationValue::VerticalStep, calibration.verticalStep};
 
@@ -150,8 +148,7 @@ std::variant<Placement, CalibrationFault> Placement::of(
     // printer can take; the value that contributes most is the one to correct.
     for (int slot = 1; slot <= kSlotsPerCard; ++slot) {
         for (int column = 0; column < layout.columns; ++column) {
-            const double x
-                = placement.slotBase(slot) - placement.m_columnOffsets.at(static_cast<std::size_t>(column));
+            const double x = placement.markAt(placement.slotBase(slot), column, 0).x;
             if (!fitsInt32(x) || !fitsInt32(x - kBoxWidth)) {
                 const bool startRules
                     = std::abs(placement.m_horizontalStart) >= std::abs(20 * calibration.horizontalStep);
@@ -184,6 +181,12 @@ QList<MarkPoint> Placement::marks(int slot, const QString& line) const
     return m_layout.grid == Grid::Numbers ? numberMarks(base, line) : digitMarks(base, line);
 }
 
+MarkPoint Placement::markAt(double base, int column, int row) const
+{
+    return {base - m_columnOffsets.at(static_cast<std::size_t>(column)),
+        m_verticalStart + m_rowOffsets.at(static_cast<std::size_t>(row))};
+}
+
 QList<MarkPoint> Placement::numberMarks(double base, const QString& line) const
 {
     const tickets::LotteryRules& rules = tickets::rulesOf(m_layout.lottery);
@@ -196,8 +199,7 @@ QList<MarkPoint> Placement::numberMarks(double base, const QString& line) const
         const int number = static_cast<int>(settings::roundHalfEven(settings::numericValue(text)));
         const int column = numberColumn(m_layout, number, rules.highest);
         const int row = numberRow(number, rules.highest);
-        marks.append({base - m_columnOffsets.at(static_cast<std::size_t>(column)),
-            m_verticalStart + m_rowOffsets.at(static_cast<std::size_t>(row))});
+        marks.append(markAt(base, column, row));
     }
     return marks;
 }
@@ -207,15 +209,11 @@ QList<MarkPoint> Placement::digitMarks(double base, const QString& line) const
     const int digits = tickets::rulesOf(m_layout.lottery).count;
     QList<MarkPoint> marks;
     marks.reserve(digits + 1);
-    const auto mark = [&](int column, int row) {
-        marks.append({base - m_columnOffsets.at(static_cast<std::size_t>(column)),
-            m_verticalStart + m_rowOffsets.at(static_cast<std::size_t>(row))});
-    };
     for (int digit = 0; digit < digits; ++digit)
-        mark(digit, digitRow(digit < line.size() ? line[digit] : QChar(u' ')));
+        marks.append(markAt(base, digit, digitRow(digit < line.size() ? line[digit] : QChar(u' '))));
     // Only an exact play type letter is marked; the program never writes a line without one.
     if (const std::optional<int> row = line.isEmpty() ? std::nullopt : playTypeRow(line.back()))
-        mark(digits, *row);
+        marks.append(markAt(base, digits, *row));
     return marks;
 }
 

@@ -57,6 +57,8 @@ private:
         : m_layout(layout)
     { }
 
+    // The mark point of a column and row in the slot whose base is given.
+    MarkPoint markAt(double base, int column, int row) const;
     QList<MarkPoint> numberMarks(double base, const QString& line) const;
     QList<MarkPoint> digitMarks(double base, const QString& line) const;
 

@@ -53,7 +53,7 @@ std::optional<core::FileFailure> PrintFile::remove(qsizetype index) const
 
 std::optional<core::FileFailure> PrintFile::clear() const
 {
-    return core::saveFile(m_path, {});
+    return replace({});
 }
 
 } // namespace tickets

@@ -1,4 +1,5 @@
 #include "cards/print_run.h"
+#include "data_folder.h"
 #include "fakes.h"
 #include "qt_printing.h"
 
@@ -11,21 +12,13 @@ namespace {
 using Box = fakes::RecordingSurface::Box;
 using tickets::Lottery;
 
-class PrintRunTest : public testing::Test {
+class PrintRunTest : public testing::Test, protected DataFolder {
 protected:
-    void write(const char* name, const QByteArray& bytes) const
-    {
-        QFile file(m_dir.filePath(name));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-    }
-
     std::optional<cards::PrintFailure> print(Lottery lottery)
     {
         return cards::printCards(lottery, QDir(m_dir.path()), m_surface);
     }
 
-    QTemporaryDir m_dir;
     fakes::RecordingSurface m_surface;
 };
 

@@ -1,3 +1,4 @@
+#include "data_folder.h"
 #include "fakes.h"
 #include "qt_printing.h"
 #include "quick/quick_run.h"
@@ -21,21 +22,8 @@ QByteArray stagedQuickData()
     return staged.open(QIODevice::ReadOnly) ? staged.readAll() : QByteArray();
 }
 
-class QuickRunTest : public testing::Test {
+class QuickRunTest : public testing::Test, protected DataFolder {
 protected:
-    void write(const char* name, const QByteArray& bytes) const
-    {
-        QFile file(m_dir.filePath(name));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-    }
-
-    QByteArray content(const char* name) const
-    {
-        QFile file(m_dir.filePath(name));
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-    }
-
     void writePrintFiles() const
     {
         for (int i = 0; i < 4; ++i)
@@ -47,7 +35,6 @@ protected:
         return quick::runQuickPrediction(QDir(m_dir.path()), {count, mode, playType}, m_random, m_clock);
     }
 
-    QTemporaryDir m_dir;
     fakes::ScriptedRandom m_random;
     fakes::FixedClock m_clock;
 };
@@ -174,26 +161,22 @@ TEST_F(QuickRunTest, AFileThatCannotBeWrittenStopsTheRunThere)
     EXPECT_EQ(content("loto6.txt"), kBefore[3]);
 }
 
+class RealGenerator : public testing::Test, protected DataFolder { };
+
 // Thousands of sets from the program's own generator, each checked against the lottery's rules.
-TEST(RealGenerator, EverySetIsValidForItsLottery)
+TEST_F(RealGenerator, EverySetIsValidForItsLottery)
 {
-    QTemporaryDir dir;
-    QFile data(dir.filePath("quick.dat"));
-    ASSERT_TRUE(data.open(QIODevice::WriteOnly));
-    data.write(stagedQuickData());
-    data.close();
+    write("quick.dat", stagedQuickData());
     quick::ClockSeededRandom random;
     fakes::FixedClock clock;
     for (int day = 1; day <= 20; ++day) {
         clock.date = QDate(2026, 12, day);
-        ASSERT_EQ(quick::runQuickPrediction(QDir(dir.path()), {10, WriteMode::Add, 'A'}, random, clock),
+        ASSERT_EQ(quick::runQuickPrediction(QDir(m_dir.path()), {10, WriteMode::Add, 'A'}, random, clock),
             std::nullopt);
     }
     for (const tickets::Lottery lottery : quick::kWriteOrder) {
         const tickets::LotteryRules& rules = tickets::rulesOf(lottery);
-        QFile file(dir.filePath(QString::fromLatin1(rules.printFile)));
-        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-        const QList<QByteArray> lines = file.readAll().split('\n');
+        const QList<QByteArray> lines = content(rules.printFile).split('\n');
         ASSERT_EQ(lines.size(), 201);
         for (qsizetype i = 0; i < 200; ++i) {
             const QByteArray set = lines.at(i).chopped(1);

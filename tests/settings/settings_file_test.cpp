@@ -1,3 +1,4 @@
+#include "data_folder.h"
 #include "qt_printing.h"
 #include "settings/settings_file.h"
 
@@ -14,24 +15,12 @@ const QByteArray kHeader
     = "; ravelov1.ini: where the marks are printed on the cards, in twips (1/1440 inch)\r\n"
       "; lines 3 to 6: horizontal start, horizontal step, vertical start, vertical step\r\n";
 
-class SettingsFileTest : public testing::Test {
+class SettingsFileTest : public testing::Test, protected DataFolder {
 protected:
-    QString path() const { return m_dir.filePath("ravelov1.ini"); }
+    QString path() const { return filePath("ravelov1.ini"); }
+    void write(const QByteArray& bytes) const { DataFolder::write("ravelov1.ini", bytes); }
+    QByteArray content() const { return DataFolder::content("ravelov1.ini"); }
 
-    void write(const QByteArray& bytes) const
-    {
-        QFile file(path());
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-    }
-
-    QByteArray content() const
-    {
-        QFile file(path());
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-    }
-
-    QTemporaryDir m_dir;
     settings::SettingsFile m_file {QDir(m_dir.path())};
 };
 

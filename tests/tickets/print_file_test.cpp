@@ -1,3 +1,4 @@
+#include "data_folder.h"
 #include "qt_printing.h"
 #include "tickets/print_file.h"
 
@@ -10,24 +11,9 @@ namespace {
 using tickets::Lottery;
 using tickets::PrintFile;
 
-class PrintFileTest : public testing::Test {
+class PrintFileTest : public testing::Test, protected DataFolder {
 protected:
     PrintFile file(Lottery lottery) const { return PrintFile(tickets::rulesOf(lottery), QDir(m_dir.path())); }
-
-    void write(const char* name, const QByteArray& bytes) const
-    {
-        QFile out(m_dir.filePath(name));
-        ASSERT_TRUE(out.open(QIODevice::WriteOnly));
-        out.write(bytes);
-    }
-
-    QByteArray content(const char* name) const
-    {
-        QFile in(m_dir.filePath(name));
-        return in.open(QIODevice::ReadOnly) ? in.readAll() : QByteArray("<missing>");
-    }
-
-    QTemporaryDir m_dir;
 };
 
 struct RemoveCase {

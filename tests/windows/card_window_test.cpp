@@ -56,7 +56,7 @@ protected:
 TEST_F(CardWindowTest, OpeningCreatesAMissingPrintFileAndShowsAnEmptyList)
 {
     open(tickets::Lottery::MiniLoto);
-    EXPECT_EQ(fileContent("miniloto.txt"), QByteArray());
+    EXPECT_EQ(content("miniloto.txt"), QByteArray());
     EXPECT_TRUE(listed().isEmpty());
     EXPECT_TRUE(entryBox()->text().isEmpty());
     EXPECT_TRUE(entryBox()->hasFocus());
@@ -64,7 +64,7 @@ TEST_F(CardWindowTest, OpeningCreatesAMissingPrintFileAndShowsAnEmptyList)
 
 TEST_F(CardWindowTest, OpeningListsTheFileAsItStands)
 {
-    writeFile("numbers3.txt", "123A\r\n705C\r\n");
+    write("numbers3.txt", "123A\r\n705C\r\n");
     open(tickets::Lottery::Numbers3);
     EXPECT_EQ(listed(), QStringList({"  1  1-2-3.A", "  2  7-0-5.C"}));
 }
@@ -83,11 +83,11 @@ class Register : public CardWindowTest, public testing::WithParamInterface<Regis
 TEST_P(Register, AppendsTheTrimmedEntryAndListsIt)
 {
     const RegisterCase& c = GetParam();
-    writeFile(c.file, "first\r\n");
+    write(c.file, "first\r\n");
     open(c.lottery);
     type(c.typed);
     click("Command4");
-    EXPECT_EQ(fileContent(c.file), "first\r\n" + c.line + "\r\n");
+    EXPECT_EQ(content(c.file), "first\r\n" + c.line + "\r\n");
     ASSERT_EQ(list()->count(), 2);
     EXPECT_EQ(list()->item(1)->text(), c.listLine);
     EXPECT_TRUE(entryBox()->text().isEmpty());
@@ -118,12 +118,12 @@ class Refusal : public CardWindowTest, public testing::WithParamInterface<Refusa
 TEST_P(Refusal, ShowsTheOneBoxWritesNothingAndKeepsTheTrimmedText)
 {
     const RefusalCase& c = GetParam();
-    writeFile(c.file, "keep");
+    write(c.file, "keep");
     open(c.lottery);
     type(c.typed);
     click("Command4");
     EXPECT_EQ(m_prompter.asked, QList<app::Prompt>({kRefusal}));
-    EXPECT_EQ(fileContent(c.file), QByteArray("keep"));
+    EXPECT_EQ(content(c.file), QByteArray("keep"));
     EXPECT_EQ(list()->count(), 1);
     EXPECT_EQ(entryBox()->text(), c.shown);
 }
@@ -145,49 +145,49 @@ TEST_F(CardWindowTest, EnterInTheEntryBoxDoesNotRegister)
     open(tickets::Lottery::Loto6);
     type("011522304143");
     QTest::keyClick(entryBox(), Qt::Key_Return);
-    EXPECT_EQ(fileContent("loto6.txt"), QByteArray());
+    EXPECT_EQ(content("loto6.txt"), QByteArray());
     EXPECT_EQ(entryBox()->text(), "011522304143");
 }
 
 TEST_F(CardWindowTest, DeleteAnsweredYesRemovesTheEntryAndRenumbers)
 {
-    writeFile("numbers4.txt", "1234A\r\n5678B\r\n9012C\r\n");
+    write("numbers4.txt", "1234A\r\n5678B\r\n9012C\r\n");
     open(tickets::Lottery::Numbers4);
     doubleClickRow(1);
     EXPECT_EQ(m_prompter.asked, QList<app::Prompt>({kDeleteQuestion}));
-    EXPECT_EQ(fileContent("numbers4.txt"), QByteArray("1234A\r\n9012C\r\n"));
+    EXPECT_EQ(content("numbers4.txt"), QByteArray("1234A\r\n9012C\r\n"));
     EXPECT_EQ(listed(), QStringList({"  1  1-2-3-4.A", "  2  9-0-1-2.C"}));
 }
 
 TEST_F(CardWindowTest, DeleteAnsweredNoChangesNothing)
 {
-    writeFile("miniloto.txt", "0102030405\r\n\r\n0109172531");
+    write("miniloto.txt", "0102030405\r\n\r\n0109172531");
     open(tickets::Lottery::MiniLoto);
     m_prompter.answers = {app::PromptAnswer::No};
     doubleClickRow(0);
     EXPECT_EQ(m_prompter.asked.size(), 1);
-    EXPECT_EQ(fileContent("miniloto.txt"), QByteArray("0102030405\r\n\r\n0109172531"));
+    EXPECT_EQ(content("miniloto.txt"), QByteArray("0102030405\r\n\r\n0109172531"));
     EXPECT_EQ(list()->count(), 3);
 }
 
 TEST_F(CardWindowTest, DoubleClickBesideTheEntriesAsksNothing)
 {
-    writeFile("numbers3.txt", "123A\r\n");
+    write("numbers3.txt", "123A\r\n");
     open(tickets::Lottery::Numbers3);
     const QPoint belowEntries(5, list()->viewport()->height() - 5);
     QTest::mouseDClick(list()->viewport(), Qt::LeftButton, {}, belowEntries);
     EXPECT_TRUE(m_prompter.asked.isEmpty());
-    EXPECT_EQ(fileContent("numbers3.txt"), QByteArray("123A\r\n"));
+    EXPECT_EQ(content("numbers3.txt"), QByteArray("123A\r\n"));
     EXPECT_EQ(list()->count(), 1);
 }
 
 TEST_F(CardWindowTest, ClearEmptiesFileAndListWithoutAQuestionAndKeepsTheEntryBox)
 {
-    writeFile("loto6.txt", "011522304143\r\n010203040506\r\n");
+    write("loto6.txt", "011522304143\r\n010203040506\r\n");
     open(tickets::Lottery::Loto6);
     type("0115");
     click("Command3");
-    EXPECT_EQ(fileContent("loto6.txt"), QByteArray());
+    EXPECT_EQ(content("loto6.txt"), QByteArray());
     EXPECT_TRUE(listed().isEmpty());
     EXPECT_EQ(entryBox()->text(), "0115");
     EXPECT_TRUE(m_prompter.asked.isEmpty());
@@ -199,23 +199,23 @@ TEST_F(CardWindowTest, APrintFileThatCannotBeOpenedIsNamedInAMessage)
     open(tickets::Lottery::Numbers4);
     ASSERT_EQ(m_prompter.asked.size(), 1);
     EXPECT_EQ(m_prompter.asked.first().buttons, app::PromptButtons::Ok);
-    EXPECT_TRUE(m_prompter.asked.first().text.contains(QDir::toNativeSeparators(dataPath("numbers4.txt"))));
+    EXPECT_TRUE(m_prompter.asked.first().text.contains(QDir::toNativeSeparators(filePath("numbers4.txt"))));
     EXPECT_TRUE(listed().isEmpty());
 }
 
 TEST_F(CardWindowTest, AFailedRegisterKeepsTheEntryAndTheFile)
 {
-    writeFile("loto6.txt", "010203040506\r\n");
+    write("loto6.txt", "010203040506\r\n");
     open(tickets::Lottery::Loto6);
     // The print file turns into something that cannot be replaced while the window is open.
-    ASSERT_TRUE(QFile::remove(dataPath("loto6.txt")));
+    ASSERT_TRUE(QFile::remove(filePath("loto6.txt")));
     ASSERT_TRUE(QDir(m_dir.path()).mkpath("loto6.txt/inside"));
     type("011522304143");
     click("Command4");
     ASSERT_FALSE(m_prompter.asked.isEmpty());
-    EXPECT_TRUE(m_prompter.asked.first().text.contains(QDir::toNativeSeparators(dataPath("loto6.txt"))));
+    EXPECT_TRUE(m_prompter.asked.first().text.contains(QDir::toNativeSeparators(filePath("loto6.txt"))));
     EXPECT_EQ(entryBox()->text(), "011522304143");
-    EXPECT_TRUE(QFileInfo(dataPath("loto6.txt/inside")).isDir());
+    EXPECT_TRUE(QFileInfo(filePath("loto6.txt/inside")).isDir());
 }
 
 struct PrintCase {
@@ -231,7 +231,7 @@ class PrintStart : public CardWindowTest, public testing::WithParamInterface<Pri
 TEST_P(PrintStart, PrintsThePrintFileThenTheMainWindowReturns)
 {
     const PrintCase& c = GetParam();
-    writeFile(c.file, c.lines);
+    write(c.file, c.lines);
     open(c.lottery);
     ASSERT_EQ(classOf(m_window), c.form);
     click("Command2");
@@ -239,7 +239,7 @@ TEST_P(PrintStart, PrintsThePrintFileThenTheMainWindowReturns)
     ASSERT_EQ(m_printer.cards.size(), 2);
     EXPECT_EQ(m_printer.cards.first().first(), c.firstBox);
     EXPECT_EQ(m_printer.ends, 2);
-    EXPECT_EQ(fileContent(c.file), c.lines);
+    EXPECT_EQ(content(c.file), c.lines);
     EXPECT_TRUE(m_prompter.asked.isEmpty());
 }
 
@@ -276,26 +276,26 @@ TEST_P(PrintFailure, SaysWhyAndTheWindowStays)
 {
     const PrintFailureCase& c = GetParam();
     const QByteArray lines = QByteArray("011522304143\r\n").repeated(6);
-    writeFile("loto6.txt", lines);
+    write("loto6.txt", lines);
     if (!c.settings.isEmpty())
-        writeFile("ravelov1.ini", c.settings);
+        write("ravelov1.ini", c.settings);
     m_printer.failBeginAt = c.failBeginAt;
     m_printer.failEndAt = c.failEndAt;
     open(tickets::Lottery::Loto6);
     if (c.printFileVanishes) {
-        ASSERT_TRUE(QFile::remove(dataPath("loto6.txt")));
+        ASSERT_TRUE(QFile::remove(filePath("loto6.txt")));
     }
     click("Command2");
     EXPECT_EQ(classOf(onlyWindow()), "Form7");
     ASSERT_EQ(m_prompter.asked.size(), 1);
     const app::Prompt& asked = m_prompter.asked.first();
     if (c.printFileVanishes) {
-        EXPECT_TRUE(asked.text.contains(QDir::toNativeSeparators(dataPath("loto6.txt"))))
+        EXPECT_TRUE(asked.text.contains(QDir::toNativeSeparators(filePath("loto6.txt"))))
             << asked.text.toStdString();
-        EXPECT_EQ(fileContent("loto6.txt"), "<missing>");
+        EXPECT_EQ(content("loto6.txt"), "<missing>");
     } else {
         EXPECT_EQ(asked, c.prompt);
-        EXPECT_EQ(fileContent("loto6.txt"), lines);
+        EXPECT_EQ(content("loto6.txt"), lines);
     }
 }
 

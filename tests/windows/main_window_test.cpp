@@ -151,7 +151,7 @@ TEST_F(MainWindowTest, ReadmeOpensTheDataFoldersReadmeAndKeepsTheMainWindow)
     QWidget* main = loadMain();
     control<QAction>(main, "hlp")->trigger();
     control<QAction>(main, "hlp")->trigger();
-    const QUrl readme = QUrl::fromLocalFile(dataPath("readme.txt"));
+    const QUrl readme = QUrl::fromLocalFile(filePath("readme.txt"));
     EXPECT_EQ(m_launcher.opened, QList<QUrl>({readme, readme}));
     EXPECT_TRUE(m_prompter.asked.isEmpty());
     EXPECT_EQ(onlyWindow(), main);

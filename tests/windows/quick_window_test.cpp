@@ -14,9 +14,9 @@ protected:
     {
         QFile staged(QStringLiteral(LOTOCARD_DATA_DIR "/quick.dat"));
         ASSERT_TRUE(staged.open(QIODevice::ReadOnly));
-        writeFile("quick.dat", staged.readAll());
+        write("quick.dat", staged.readAll());
         for (const char* file : kPrintFiles)
-            writeFile(file, "old\r\n");
+            write(file, "old\r\n");
     }
 
     QWidget* open()
@@ -79,12 +79,12 @@ TEST_P(QuickRun, WritesAllFourFilesThenTheMainWindowReturns)
     EXPECT_TRUE(m_prompter.asked.isEmpty());
     const int count = c.five ? 5 : 10;
     for (const char* file : kPrintFiles) {
-        const QByteArray content = fileContent(file);
-        EXPECT_EQ(content.startsWith("old\r\n"), c.add) << file;
-        EXPECT_EQ(content.count('\n'), count + (c.add ? 1 : 0)) << file;
+        const QByteArray after = content(file);
+        EXPECT_EQ(after.startsWith("old\r\n"), c.add) << file;
+        EXPECT_EQ(after.count('\n'), count + (c.add ? 1 : 0)) << file;
     }
     for (const char* file : {"numbers3.txt", "numbers4.txt"}) {
-        const QList<QByteArray> lines = fileContent(file).split('\n');
+        const QList<QByteArray> lines = content(file).split('\n');
         EXPECT_EQ(lines.at(c.add ? 1 : 0).chopped(1).back(), c.playType) << file;
     }
 }
@@ -95,34 +95,34 @@ INSTANTIATE_TEST_SUITE_P(Choices, QuickRun,
 
 TEST_F(QuickWindowTest, UnusableQuickDataIsNamedAndNothingIsWritten)
 {
-    writeFile("quick.dat", "123\r\n12x\r\n");
+    write("quick.dat", "123\r\n12x\r\n");
     open();
     click("Command2");
     EXPECT_EQ(classOf(onlyWindow()), "Form6");
     ASSERT_EQ(m_prompter.asked.size(), 1);
     EXPECT_EQ(m_prompter.asked.first().text,
         u"予想データファイルを使えません。印刷ファイルは元のままです。\n\n"_qs
-            + QDir::toNativeSeparators(dataPath("quick.dat"))
+            + QDir::toNativeSeparators(filePath("quick.dat"))
             + u"\n2 行目「12x」が３けたの数字ではありません。"_qs);
     for (const char* file : kPrintFiles)
-        EXPECT_EQ(fileContent(file), "old\r\n") << file;
+        EXPECT_EQ(content(file), "old\r\n") << file;
 }
 
 TEST_F(QuickWindowTest, APrintFileThatCannotBeWrittenIsNamedWithWhatWasWritten)
 {
-    ASSERT_TRUE(QFile::remove(dataPath("numbers4.txt")));
+    ASSERT_TRUE(QFile::remove(filePath("numbers4.txt")));
     ASSERT_TRUE(QDir(m_dir.path()).mkdir("numbers4.txt"));
     open();
     click("Command2");
     EXPECT_EQ(classOf(onlyWindow()), "Form6");
     ASSERT_EQ(m_prompter.asked.size(), 1);
     const QString text = m_prompter.asked.first().text;
-    EXPECT_TRUE(text.contains(QDir::toNativeSeparators(dataPath("numbers4.txt")))) << text.toStdString();
+    EXPECT_TRUE(text.contains(QDir::toNativeSeparators(filePath("numbers4.txt")))) << text.toStdString();
     EXPECT_TRUE(text.endsWith(
         u"ナンバーズ３ には新しい予想を書き込みました。ナンバーズ４、ミニロト、ロト６ の印刷ファイルは元のままです。"_qs))
         << text.toStdString();
-    EXPECT_EQ(fileContent("numbers3.txt").count('\n'), 10);
-    EXPECT_EQ(fileContent("loto6.txt"), "old\r\n");
+    EXPECT_EQ(content("numbers3.txt").count('\n'), 10);
+    EXPECT_EQ(content("loto6.txt"), "old\r\n");
 }
 
 } // namespace

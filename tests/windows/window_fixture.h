@@ -2,6 +2,7 @@
 #pragma once
 
 #include "app/navigator.h"
+#include "data_folder.h"
 #include "fakes.h"
 #include "qt_printing.h"
 
@@ -12,7 +13,7 @@
 #include <QWidget>
 #include <gtest/gtest.h>
 
-class WindowTest : public testing::Test {
+class WindowTest : public testing::Test, protected DataFolder {
 protected:
     WindowTest()
         : m_navigator({m_prompter, m_launcher, m_printer, m_random, m_clock, QDir(m_dir.path())})
@@ -56,22 +57,6 @@ protected:
         return found;
     }
 
-    QString dataPath(const char* name) const { return m_dir.filePath(QString::fromLatin1(name)); }
-
-    void writeFile(const char* name, const QByteArray& bytes) const
-    {
-        QFile file(dataPath(name));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-    }
-
-    QByteArray fileContent(const char* name) const
-    {
-        QFile file(dataPath(name));
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-    }
-
-    QTemporaryDir m_dir;
     fakes::ScriptedPrompter m_prompter;
     fakes::RecordingLauncher m_launcher;
     fakes::RecordingSurface m_printer;
