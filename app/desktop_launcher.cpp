@@ -2,6 +2,7 @@
 
 #include <QDesktopServices>
 #include <QProcess>
+#include <QStandardPaths>
 
 namespace app {
 
@@ -14,6 +15,11 @@ bool DesktopLauncher::startDetached(
 bool DesktopLauncher::openWithDefaultHandler(const QUrl& url)
 {
     return QDesktopServices::openUrl(url);
+}
+
+QString DesktopLauncher::findProgram(const QString& nameOrPath) const
+{
+    return QStandardPaths::findExecutable(nameOrPath);
 }
 
 } // namespace app

@@ -9,6 +9,7 @@ public:
     bool startDetached(
         const QString& program, const QStringList& arguments, const QString& workingDirectory) override;
     bool openWithDefaultHandler(const QUrl& url) override;
+    QString findProgram(const QString& nameOrPath) const override;
 };
 
 } // namespace app

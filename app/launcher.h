@@ -1,4 +1,4 @@
-// Starting other programs: the text editor, later the browser and the system information tool.
+// Starting other programs: the text editor, the browser and the system information tool.
 #pragma once
 
 #include <QString>
@@ -16,6 +16,9 @@ public:
         = 0;
     // Opens a file or address with the desktop's default handler; false when none could be started.
     virtual bool openWithDefaultHandler(const QUrl& url) = 0;
+    // The full path of an installed program, given by name (looked up on PATH) or by path; empty when
+    // there is no such program.
+    virtual QString findProgram(const QString& nameOrPath) const = 0;
 };
 
 } // namespace app

@@ -97,12 +97,14 @@ void Form1::buildMenus()
         &QWidget::close);
 
     QMenu* sst = addMenu("sst", QStringLiteral("設定"));
-    addItem(sst, "lok", QStringLiteral("印字位置の設定"), {});
+    connect(addItem(sst, "lok", QStringLiteral("印字位置の設定"), {}), &QAction::triggered, this,
+        [this] { m_navigator.openCalibration(); });
 
     QMenu* help = addMenu("help", QStringLiteral("その他"));
     connect(addItem(help, "hlp", QStringLiteral("Readme.txt"), {}), &QAction::triggered, this,
         &Form1::openReadme);
-    addItem(help, "ver", QStringLiteral("バージョン情報"), {});
+    connect(addItem(help, "ver", QStringLiteral("バージョン情報"), {}), &QAction::triggered, this,
+        [this] { m_navigator.openVersion(); });
 }
 
 std::function<void()> Form1::opener(Lottery lottery)

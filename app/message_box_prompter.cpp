@@ -9,6 +9,8 @@ namespace {
 QMessageBox::Icon iconOf(PromptIcon icon)
 {
     switch (icon) {
+    case PromptIcon::None:
+        return QMessageBox::NoIcon;
     case PromptIcon::Information:
         return QMessageBox::Information;
     case PromptIcon::Exclamation:

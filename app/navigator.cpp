@@ -1,7 +1,9 @@
 #include "app/navigator.h"
 
 #include "app/main_window.h"
+#include "app/version_window.h"
 #include "quick/quick_window.h"
+#include "settings/calibration_window.h"
 #include "tickets/card_window.h"
 
 #include <QCloseEvent>
@@ -38,6 +40,16 @@ void Navigator::openCard(tickets::Lottery lottery)
 void Navigator::openQuick()
 {
     openOther([this] { return new Form6(*this); });
+}
+
+void Navigator::openCalibration()
+{
+    openOther([this] { return new Form5(*this); });
+}
+
+void Navigator::openVersion()
+{
+    openOther([this] { return new frmAbout(*this); });
 }
 
 void Navigator::openOther(const std::function<OtherWindow*()>& create)

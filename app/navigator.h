@@ -23,11 +23,13 @@ namespace app {
 class Launcher;
 class OtherWindow;
 class Prompter;
+class Registry;
 
 // What the windows use of the outside world; the program passes the real ones, tests their fakes.
 struct Services {
     Prompter& prompter;
     Launcher& launcher;
+    const Registry& registry;
     cards::PrintSurface& printer;
     quick::RandomSource& random;
     const quick::Clock& clock;
@@ -47,8 +49,10 @@ public:
     void loadMain();
     // Loads the card window of a lottery unless a window other than the main window is open.
     void openCard(tickets::Lottery lottery);
-    // Loads the quick prediction window, likewise.
+    // Load the quick prediction, calibration and version windows, likewise.
     void openQuick();
+    void openCalibration();
+    void openVersion();
     // Called by a window once it has shown itself.
     void unloadMain();
 

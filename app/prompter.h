@@ -9,7 +9,7 @@ class QWidget;
 
 namespace app {
 
-enum class PromptIcon { Information, Exclamation, Critical };
+enum class PromptIcon { None, Information, Exclamation, Critical };
 enum class PromptButtons { Ok, YesNo }; // with Yes and No, Yes is the default button
 enum class PromptAnswer { Ok, Yes, No };
 

@@ -98,6 +98,15 @@ QLabel* placeLabel(QWidget* parent, const char* name, const TwipRect& twips, con
     return label;
 }
 
+void fitLabelText(QLabel* label)
+{
+    QFont font = label->font();
+    font.setStretch(QFont::Unstretched);
+    label->setFont(font);
+    narrowToFit(label, label->width(), label->fontMetrics().horizontalAdvance(label->text()));
+    label->resize(label->width(), std::max(label->height(), label->fontMetrics().height()));
+}
+
 QPushButton* placeButton(QWidget* parent, const char* name, const TwipRect& twips, const QString& caption)
 {
     auto* button = placeControl<QPushButton>(parent, name, twips, caption);

@@ -43,6 +43,10 @@ W* placeControl(QWidget* parent, const char* name, const TwipRect& twips, Args&&
 
 // A label's text stands at its top left, where the layout of every window expects it.
 QLabel* placeLabel(QWidget* parent, const char* name, const TwipRect& twips, const QString& text);
+// A one-line label whose text in its font is wider than the label is narrowed to fit, and one lower
+// than a line of its font is made taller downwards, its top left staying where it is.
+void fitLabelText(QLabel* label);
+
 // A caption wider than its button, as with a fallback font wider than the one the windows were laid
 // out for, is narrowed until it fits rather than cut off at both ends.
 QPushButton* placeButton(QWidget* parent, const char* name, const TwipRect& twips, const QString& caption);

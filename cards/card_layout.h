@@ -16,7 +16,7 @@ inline constexpr int kSlotsPerCard = 5;
 inline constexpr double kBoxWidth = 40; // twips; the mark point is the box's top-right corner
 inline constexpr double kBoxHeight = 200;
 
-enum class CalibrationValue { HorizontalStart, HorizontalStep, VerticalStart, VerticalStep };
+using settings::CalibrationValue;
 
 // A calibration that cannot be printed with: which value, and the value as the settings file gives it.
 struct CalibrationFault {

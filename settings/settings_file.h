@@ -21,6 +21,11 @@ struct Calibration {
     bool operator==(const Calibration&) const = default;
 };
 
+// The four values, in the order of their lines.
+enum class CalibrationValue { HorizontalStart, HorizontalStep, VerticalStart, VerticalStep };
+inline constexpr std::array kCalibrationValues {CalibrationValue::HorizontalStart,
+    CalibrationValue::HorizontalStep, CalibrationValue::VerticalStart, CalibrationValue::VerticalStep};
+
 // The texts of lines 3 to 6, in that order.
 using ValueLines = std::array<QByteArray, 4>;
 

@@ -3,11 +3,14 @@
 
 #include "app/launcher.h"
 #include "app/prompter.h"
+#include "app/system_info.h"
 #include "cards/print_surface.h"
 #include "quick/seams.h"
 
 #include <QList>
+#include <QMap>
 #include <limits>
+#include <map>
 #include <ostream>
 
 namespace app {
@@ -31,10 +34,23 @@ struct RecordingLauncher final : app::Launcher {
         opened.append(url);
         return succeeds;
     }
+    QString findProgram(const QString& nameOrPath) const override { return installed.value(nameOrPath); }
 
     bool succeeds = true;
+    QMap<QString, QString> installed; // name or path asked for, full path found
     QList<QStringList> started;
     QList<QUrl> opened;
+};
+
+// Registry values by key and value name.
+struct MapRegistry final : app::Registry {
+    std::optional<Value> read(const QString& key, const QString& valueName) const override
+    {
+        const auto found = values.find({key, valueName});
+        return found == values.end() ? std::nullopt : std::optional(found->second);
+    }
+
+    std::map<std::pair<QString, QString>, Value> values;
 };
 
 // Answers Yes/No questions from a script (Yes when the script is empty) and OK boxes with OK.

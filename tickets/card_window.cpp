@@ -3,7 +3,7 @@
 #include "app/prompter.h"
 #include "app/window_layout.h"
 #include "cards/print_run.h"
-#include "settings/numeric_text.h"
+#include "settings/calibration_boxes.h"
 #include "tickets/entry.h"
 
 #include <QLabel>
@@ -11,7 +11,6 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <array>
-#include <cmath>
 
 namespace tickets {
 
@@ -153,31 +152,11 @@ QString text(const char16_t* utf16)
     return QString::fromUtf16(utf16);
 }
 
-// Named as the calibration window names them, where the user goes to correct them.
-QString nameOf(cards::CalibrationValue value)
-{
-    switch (value) {
-    case cards::CalibrationValue::HorizontalStart:
-        return QStringLiteral("横開始位置");
-    case cards::CalibrationValue::HorizontalStep:
-        return QStringLiteral("横ステップ");
-    case cards::CalibrationValue::VerticalStart:
-        return QStringLiteral("縦開始位置");
-    case cards::CalibrationValue::VerticalStep:
-        return QStringLiteral("縦ステップ");
-    }
-    return {};
-}
-
 app::Prompt calibrationPrompt(const cards::CalibrationFault& fault)
 {
-    const QString number = std::isfinite(fault.number)
-        ? QString::fromLatin1(settings::decimalText(fault.number))
-        : fault.number > 0 ? QStringLiteral("∞")
-                           : QStringLiteral("-∞");
     return {QStringLiteral("印字位置の設定"),
         QStringLiteral("「%1」の値 %2 では印刷できません。\n「印字位置の設定」で値を直してください。")
-            .arg(nameOf(fault.value), number),
+            .arg(settings::valueName(fault.value), settings::valueText(fault.number)),
         app::PromptIcon::Critical, app::PromptButtons::Ok};
 }
 

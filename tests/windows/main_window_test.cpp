@@ -65,7 +65,7 @@ INSTANTIATE_TEST_SUITE_P(Controls, OpenFromMain,
         OpenCase {"Loto6Button", "Command4", "Form7"}, OpenCase {"Numbers3Item", "no3", "Form4"},
         OpenCase {"Numbers4Item", "no4", "Form3"}, OpenCase {"MiniLotoItem", "mini", "Form2"},
         OpenCase {"Loto6Item", "lo6", "Form7"}, OpenCase {"QuickButton", "Command6", "Form6"},
-        OpenCase {"QuickItem", "quick", "Form6"}),
+        OpenCase {"QuickItem", "quick", "Form6"}, OpenCase {"CalibrationItem", "lok", "Form5"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 struct ShortcutCase {

@@ -16,7 +16,7 @@
 class WindowTest : public testing::Test, protected DataFolder {
 protected:
     WindowTest()
-        : m_navigator({m_prompter, m_launcher, m_printer, m_random, m_clock, QDir(m_dir.path())})
+        : m_navigator({m_prompter, m_launcher, m_registry, m_printer, m_random, m_clock, QDir(m_dir.path())})
     { }
 
     // Lets closed windows go the way they go in the running program.
@@ -59,6 +59,7 @@ protected:
 
     fakes::ScriptedPrompter m_prompter;
     fakes::RecordingLauncher m_launcher;
+    fakes::MapRegistry m_registry;
     fakes::RecordingSurface m_printer;
     fakes::ScriptedRandom m_random;
     fakes::FixedClock m_clock;

@@ -1,0 +1,26 @@
+// The version window: the program's icon, title and version, its authors' pages, and the system
+// information tool.
+#pragma once
+
+#include "app/navigator.h"
+
+class QLabel;
+class QPushButton;
+
+class frmAbout final : public app::OtherWindow {
+    Q_OBJECT
+
+public:
+    explicit frmAbout(app::Navigator& navigator);
+
+protected:
+    void onLoad() override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void startSysInfo();
+
+    QLabel* m_title = nullptr;
+    QLabel* m_version = nullptr;
+    QPushButton* m_ok = nullptr;
+};

@@ -1,0 +1,150 @@
+#include "settings/calibration_window.h"
+
+#include "app/prompter.h"
+#include "app/window_layout.h"
+#include "settings/calibration_boxes.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+using app::TwipRect;
+
+namespace {
+
+constexpr int kClientWidth = 4245;
+constexpr int kClientHeight = 2955;
+
+// One row per value: its label, its box, and the "＋" above the "-" beside the box.
+struct RowDesign {
+    const char* label;
+    TwipRect labelPlace;
+    const char* box;
+    TwipRect boxPlace;
+    const char* up;
+    TwipRect upPlace;
+    const char* down;
+    TwipRect downPlace;
+};
+
+constexpr RowDesign kRows[] = {
+    {"Label1", {120, 240, 975, 375}, "Text1", {1320, 120, 975, 495}, "Command2", {2280, 120, 375, 255},
+        "Command3", {2280, 360, 375, 255}},
+    {"Label2", {240, 960, 975, 375}, "Text2", {1320, 840, 975, 495}, "Command5", {2280, 840, 375, 255},
+        "Command4", {2280, 1080, 375, 255}},
+    {"Label3", {120, 1680, 975, 375}, "Text3", {1320, 1560, 975, 495}, "Command7", {2280, 1560, 375, 255},
+        "Command6", {2280, 1800, 375, 255}},
+    {"Label4", {240, 2400, 975, 375}, "Text4", {1320, 2280, 975, 495}, "Command9", {2280, 2280, 375, 255},
+        "Command8", {2280, 2520, 375, 255}},
+};
+
+// Labels take no focus and are left out.
+constexpr const char* kTabOrder[] = {"Command1", "Text1", "Text2", "Text3", "Text4", "Command2", "Command3",
+    "Command4", "Command5", "Command6", "Command7", "Command8", "Command9", "Command10", "Command11"};
+
+QString titleText()
+{
+    return QStringLiteral("印字位置の設定");
+}
+
+} // namespace
+
+Form5::Form5(app::Navigator& navigator)
+    : app::OtherWindow(navigator)
+{
+    setObjectName(QStringLiteral("Form5"));
+    setWindowTitle(titleText());
+    resize(app::pixelSize(kClientWidth, kClientHeight));
+
+    for (std::size_t i = 0; i < m_boxes.size(); ++i) {
+        const RowDesign& row = kRows[i];
+        app::placeLabel(
+            this, row.label, row.labelPlace, settings::valueName(settings::kCalibrationValues.at(i)))
+            ->setFont(app::proportionalFont(9.75));
+        m_boxes.at(i) = app::placeControl<QLineEdit>(this, row.box, row.boxPlace);
+        m_boxes.at(i)->setFont(app::fixedFont(14.25));
+        auto* up = app::placeButton(this, row.up, row.upPlace, QStringLiteral("＋"));
+        up->setFont(app::fixedFont(9.75, true));
+        auto* down = app::placeButton(this, row.down, row.downPlace, QStringLiteral("-"));
+        down->setFont(app::fixedFont(15.75, true));
+        connect(up, &QPushButton::clicked, this, [this, i] { nudge(i, +1); });
+        connect(down, &QPushButton::clicked, this, [this, i] { nudge(i, -1); });
+    }
+    // Created in tab order: Qt 6.4 drops a button from the focus chain when it is moved behind one
+    // created after it.
+    auto* command1 = app::placeButton(this, "Command1", {2760, 840, 1335, 1215}, QStringLiteral("閉じる"));
+    auto* command10
+        = app::placeButton(this, "Command10", {2760, 2280, 1335, 495}, QStringLiteral("初期値に戻す"));
+    auto* command11 = app::placeButton(this, "Command11", {2760, 120, 1335, 495}, QStringLiteral("設定書込"));
+    m_command1 = command1;
+
+    QList<QWidget*> order;
+    for (const char* name : kTabOrder)
+        order.append(findChild<QWidget*>(QString::fromLatin1(name)));
+    app::setTabOrder(order);
+
+    connect(command11, &QPushButton::clicked, this, &Form5::save);
+    connect(command1, &QPushButton::clicked, this, &QWidget::close);
+    connect(command10, &QPushButton::clicked, this, &Form5::restoreDefaults);
+}
+
+void Form5::onLoad()
+{
+    m_command1->setFocus();
+    const app::Services& services = navigator().services();
+    const core::FileResult<settings::Calibration> read = settings::SettingsFile(services.dataDir).read();
+    if (!read.ok()) {
+        // Without the file there is nothing to adjust; the main window comes back.
+        services.prompter.ask(this, app::fileFailurePrompt(read.failure()));
+        close();
+        return;
+    }
+    const settings::BoxTexts texts = settings::openingTexts(read.value());
+    for (std::size_t i = 0; i < m_boxes.size(); ++i)
+        m_boxes.at(i)->setText(texts.at(i));
+}
+
+void Form5::nudge(std::size_t box, int step)
+{
+    QLineEdit* edit = m_boxes.at(box);
+    edit->setText(settings::nudged(settings::kCalibrationValues.at(box), edit->text(), step));
+}
+
+void Form5::save()
+{
+    settings::BoxTexts texts;
+    for (std::size_t i = 0; i < m_boxes.size(); ++i)
+        texts.at(i) = m_boxes.at(i)->text();
+    const app::Services& services = navigator().services();
+    const auto lines = settings::savedLines(texts);
+    if (const auto* tooLarge = std::get_if<settings::CalibrationValue>(&lines)) {
+        // An infinite value has no decimal text; the window stays so that the user can correct it.
+        const auto box = static_cast<std::size_t>(*tooLarge);
+        services.prompter.ask(this,
+            {titleText(),
+                QStringLiteral("「%1」の値「%2」は大きすぎて書き込めません。")
+                    .arg(settings::valueName(*tooLarge), texts.at(box)),
+                app::PromptIcon::Exclamation, app::PromptButtons::Ok});
+        m_boxes.at(box)->setFocus();
+        return;
+    }
+    const auto failure
+        = settings::SettingsFile(services.dataDir).writeValues(std::get<settings::ValueLines>(lines));
+    if (failure) {
+        // The edits stay in the boxes, so that nothing typed is lost.
+        services.prompter.ask(this, app::fileFailurePrompt(*failure));
+        return;
+    }
+    close();
+}
+
+void Form5::restoreDefaults()
+{
+    const app::Services& services = navigator().services();
+    if (const auto failure
+        = settings::SettingsFile(services.dataDir).writeValues(settings::defaultValueLines())) {
+        services.prompter.ask(this, app::fileFailurePrompt(*failure));
+        return;
+    }
+    close();
+}

@@ -1,0 +1,28 @@
+// The calibration window: the four values that place the marks, typed or nudged one twip at a time,
+// then saved, reset to the defaults, or left as they were.
+#pragma once
+
+#include "app/navigator.h"
+
+#include <array>
+
+class QLineEdit;
+
+class Form5 final : public app::OtherWindow {
+    Q_OBJECT
+
+public:
+    explicit Form5(app::Navigator& navigator);
+
+protected:
+    void onLoad() override;
+
+private:
+    void nudge(std::size_t box, int step);
+    void save();
+    void restoreDefaults();
+
+    // Text1 to Text4: horizontal start, horizontal step, vertical start, vertical step.
+    std::array<QLineEdit*, 4> m_boxes {};
+    QWidget* m_command1 = nullptr;
+};

@@ -1,0 +1,78 @@
+#include "settings/calibration_boxes.h"
+
+#include <gtest/gtest.h>
+#include <limits>
+
+namespace {
+
+using settings::BoxTexts;
+using settings::CalibrationValue;
+
+constexpr double kInfinity = std::numeric_limits<double>::infinity();
+
+TEST(OpeningTexts, ShowTheValuesTheWayTheFileWritesThem)
+{
+    EXPECT_EQ(settings::openingTexts({1975, 238, 90, 360}), (BoxTexts {"1975", "238", "90", "360"}));
+    EXPECT_EQ(settings::openingTexts({19.5, 0.5, -0.5, 361}), (BoxTexts {"19.5", ".5", "-.5", "361"}));
+    // A step beyond 32 bits shows the nearest one the window can hold; a number too large to write
+    // shows as infinite.
+    EXPECT_EQ(settings::openingTexts({kInfinity, -kInfinity, 1e20, 3e9}),
+        (BoxTexts {"∞", "-∞", "1E+20", "2147483647"}));
+    EXPECT_EQ(settings::openingTexts({0, 0, 0, -3e9}).back(), "-2147483648");
+}
+
+struct NudgeCase {
+    CalibrationValue value;
+    const char16_t* text;
+    int step;
+    const char16_t* shown;
+};
+
+class Nudge : public testing::TestWithParam<NudgeCase> { };
+
+TEST_P(Nudge, ShowsTheValueOneTwipOn)
+{
+    const NudgeCase& c = GetParam();
+    EXPECT_EQ(settings::nudged(c.value, QString::fromUtf16(c.text), c.step), QString::fromUtf16(c.shown));
+}
+
+INSTANTIATE_TEST_SUITE_P(Boxes, Nudge,
+    testing::Values(NudgeCase {CalibrationValue::HorizontalStart, u"1975", +1, u"1976"},
+        NudgeCase {CalibrationValue::HorizontalStart, u"1975", -1, u"1974"},
+        NudgeCase {CalibrationValue::HorizontalStep, u"19.5", +1, u"20.5"},
+        NudgeCase {CalibrationValue::VerticalStart, u".5", -1, u"-.5"},
+        NudgeCase {CalibrationValue::VerticalStart, u"-1", +1, u"0"},
+        // Text that is not a number counts as what the settings file would read it as.
+        NudgeCase {CalibrationValue::HorizontalStart, u"", +1, u"1"},
+        NudgeCase {CalibrationValue::HorizontalStep, u"abc", -1, u"-1"},
+        NudgeCase {CalibrationValue::HorizontalStep, u"238abc", +1, u"239"},
+        NudgeCase {CalibrationValue::HorizontalStart, u"1E999", +1, u"1E999"},
+        // The vertical step is whole: 360.5 is held as 360.
+        NudgeCase {CalibrationValue::VerticalStep, u"360", +1, u"361"},
+        NudgeCase {CalibrationValue::VerticalStep, u"360.5", +1, u"361"},
+        NudgeCase {CalibrationValue::VerticalStep, u"361.5", -1, u"361"},
+        NudgeCase {CalibrationValue::VerticalStep, u"", -1, u"-1"},
+        NudgeCase {CalibrationValue::VerticalStep, u"2147483647", +1, u"2147483647"},
+        NudgeCase {CalibrationValue::VerticalStep, u"2147483647", -1, u"2147483646"},
+        NudgeCase {CalibrationValue::VerticalStep, u"-2147483648", -1, u"-2147483648"},
+        NudgeCase {CalibrationValue::VerticalStep, u"9E99", -1, u"2147483646"},
+        NudgeCase {CalibrationValue::VerticalStep, u"-1E999", +1, u"-2147483647"}));
+
+TEST(SavedLines, ReadEachBoxAsANumberUnrounded)
+{
+    const auto lines = settings::savedLines({"2000", "238abc", "abc", "360.7"});
+    ASSERT_TRUE(std::holds_alternative<settings::ValueLines>(lines));
+    EXPECT_EQ(std::get<settings::ValueLines>(lines), (settings::ValueLines {"2000", "238", "0", "360.7"}));
+    EXPECT_EQ(std::get<settings::ValueLines>(settings::savedLines({" 1 975", "", "-.50", "1e3"})),
+        (settings::ValueLines {"1975", "0", "-.5", "1000"}));
+}
+
+TEST(SavedLines, RefuseTheFirstBoxTooLargeToWrite)
+{
+    EXPECT_EQ(std::get<CalibrationValue>(settings::savedLines({"1975", "238", "1E999", "-1E999"})),
+        CalibrationValue::VerticalStart);
+    EXPECT_EQ(std::get<CalibrationValue>(settings::savedLines({"1975", "238", "90", "-1E400"})),
+        CalibrationValue::VerticalStep);
+}
+
+} // namespace

@@ -1,0 +1,191 @@
+#include "cards/print_run.h"
+#include "window_fixture.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace {
+
+const QByteArray kOwnLines = "; my printer\r\n\x83\x81\x83\x82\r\n";
+
+class CalibrationWindowTest : public WindowTest {
+protected:
+    QWidget* open()
+    {
+        m_navigator.loadMain();
+        m_navigator.openCalibration();
+        m_window = onlyWindow();
+        return m_window;
+    }
+
+    void click(const char* name) const
+    {
+        QTest::mouseClick(control<QPushButton>(m_window, name), Qt::LeftButton);
+    }
+    QLineEdit* box(const char* name) const { return control<QLineEdit>(m_window, name); }
+
+    QStringList shown() const
+    {
+        return {box("Text1")->text(), box("Text2")->text(), box("Text3")->text(), box("Text4")->text()};
+    }
+
+    void writeSettings(const QByteArray& values) const { write("ravelov1.ini", kOwnLines + values); }
+    QByteArray settingsFile() const { return content("ravelov1.ini"); }
+
+    QWidget* m_window = nullptr;
+};
+
+TEST_F(CalibrationWindowTest, OpensOnTheFileWithCloseFocusedAndTheBoxesInTabOrder)
+{
+    writeSettings("2000\r\n19.5\r\n-.5\r\n360.5\r\n");
+    open();
+    ASSERT_EQ(classOf(m_window), "Form5");
+    EXPECT_EQ(m_window->windowTitle(), u"印字位置の設定"_qs);
+    EXPECT_EQ(shown(), QStringList({"2000", "19.5", "-.5", "360"}));
+    EXPECT_TRUE(control(m_window, "Command1")->hasFocus());
+    QStringList chain;
+    for (QWidget* w = control(m_window, "Command1"); chain.size() < 15; w = w->nextInFocusChain())
+        chain.append(w->objectName());
+    EXPECT_EQ(chain,
+        QStringList({"Command1", "Text1", "Text2", "Text3", "Text4", "Command2", "Command3", "Command4",
+            "Command5", "Command6", "Command7", "Command8", "Command9", "Command10", "Command11"}));
+}
+
+TEST_F(CalibrationWindowTest, AMissingFileIsCreatedWithTheDefaults)
+{
+    open();
+    EXPECT_EQ(shown(), QStringList({"1975", "238", "90", "360"}));
+    EXPECT_TRUE(settingsFile().endsWith("\r\n1975\r\n238\r\n90\r\n360\r\n"));
+}
+
+TEST_F(CalibrationWindowTest, EachRowsButtonsNudgeItsOwnBox)
+{
+    writeSettings("1975\r\n19.5\r\n90\r\n360\r\n");
+    open();
+    click("Command2");
+    EXPECT_EQ(box("Text1")->text(), "1976");
+    click("Command3");
+    click("Command3");
+    EXPECT_EQ(box("Text1")->text(), "1974");
+    click("Command5");
+    EXPECT_EQ(box("Text2")->text(), "20.5");
+    click("Command4");
+    click("Command4");
+    EXPECT_EQ(box("Text2")->text(), "18.5");
+    click("Command7");
+    EXPECT_EQ(box("Text3")->text(), "91");
+    click("Command6");
+    click("Command6");
+    EXPECT_EQ(box("Text3")->text(), "89");
+    click("Command9");
+    EXPECT_EQ(box("Text4")->text(), "361");
+    click("Command8");
+    click("Command8");
+    EXPECT_EQ(box("Text4")->text(), "359");
+    // Nothing is written until the user saves.
+    EXPECT_EQ(settingsFile(), kOwnLines + "1975\r\n19.5\r\n90\r\n360\r\n");
+}
+
+TEST_F(CalibrationWindowTest, SaveWritesTheBoxesKeepsEveryOtherLineAndThePrintRunUsesThem)
+{
+    writeSettings("1975\r\n238\r\n90\r\n360\r\nline 7\r\n");
+    write("loto6.txt", "011522304143\r\n");
+    open();
+    QTest::keyClicks(box("Text2"), "abc"); // after 238: 238abc
+    box("Text3")->setText("abc");
+    box("Text4")->setText("360.7");
+    click("Command11");
+    EXPECT_EQ(classOf(onlyWindow()), "Form1");
+    EXPECT_TRUE(m_prompter.asked.isEmpty());
+    EXPECT_EQ(settingsFile(), kOwnLines + "1975\r\n238\r\n0\r\n360.7\r\nline 7\r\n");
+
+    ASSERT_FALSE(cards::printCards(tickets::Lottery::Loto6, QDir(m_dir.path()), m_printer));
+    writeSettings("1975\r\n238\r\n0\r\n361\r\n");
+    fakes::RecordingSurface with361;
+    ASSERT_FALSE(cards::printCards(tickets::Lottery::Loto6, QDir(m_dir.path()), with361));
+    EXPECT_EQ(m_printer.cards, with361.cards);
+
+    m_navigator.openCalibration();
+    m_window = onlyWindow();
+    EXPECT_EQ(shown(), QStringList({"1975", "238", "0", "361"}));
+}
+
+TEST_F(CalibrationWindowTest, RestoreWritesTheDefaultsAndKeepsEveryOtherLine)
+{
+    writeSettings("1\r\n2\r\n3\r\n4\r\nline 7");
+    open();
+    box("Text1")->setText("5000");
+    click("Command10");
+    EXPECT_EQ(classOf(onlyWindow()), "Form1");
+    EXPECT_EQ(settingsFile(), kOwnLines + "1975\r\n238\r\n90\r\n360\r\nline 7\r\n");
+    m_navigator.openCalibration();
+    m_window = onlyWindow();
+    EXPECT_EQ(shown(), QStringList({"1975", "238", "90", "360"}));
+}
+
+TEST_F(CalibrationWindowTest, RestoreExtendsAShortFileToItsValues)
+{
+    write("ravelov1.ini", "; mine\r\n");
+    open();
+    click("Command10");
+    EXPECT_EQ(settingsFile(),
+        "; mine\r\n; lines 3 to 6: horizontal start, horizontal step, vertical start, vertical step\r\n"
+        "1975\r\n238\r\n90\r\n360\r\n");
+}
+
+TEST_F(CalibrationWindowTest, CloseAndTheCloseBoxLeaveTheFileAsItWas)
+{
+    const QByteArray before = kOwnLines + "1975\r\n238\r\n90\r\n360.5";
+    write("ravelov1.ini", before);
+    for (const bool closeBox : {false, true}) {
+        open();
+        box("Text1")->setText("1");
+        click("Command9");
+        if (closeBox)
+            m_window->close();
+        else
+            click("Command1");
+        EXPECT_EQ(classOf(onlyWindow()), "Form1");
+        EXPECT_EQ(settingsFile(), before);
+    }
+}
+
+TEST_F(CalibrationWindowTest, AValueTooLargeToWriteIsNamedAndNothingIsSaved)
+{
+    writeSettings("1975\r\n238\r\n90\r\n360\r\n");
+    open();
+    box("Text2")->setText("1E999");
+    click("Command11");
+    ASSERT_EQ(m_prompter.asked.size(), 1);
+    EXPECT_EQ(m_prompter.asked.first().text, u"「横ステップ」の値「1E999」は大きすぎて書き込めません。"_qs);
+    EXPECT_EQ(classOf(onlyWindow()), "Form5");
+    EXPECT_TRUE(box("Text2")->hasFocus());
+    EXPECT_EQ(settingsFile(), kOwnLines + "1975\r\n238\r\n90\r\n360\r\n");
+}
+
+TEST_F(CalibrationWindowTest, AFileThatCannotBeWrittenIsReportedAndTheEditsStay)
+{
+    open();
+    ASSERT_TRUE(QFile::remove(filePath("ravelov1.ini")));
+    ASSERT_TRUE(QDir(m_dir.path()).mkdir("ravelov1.ini"));
+    box("Text1")->setText("2000");
+    for (const char* button : {"Command11", "Command10"}) {
+        m_prompter.asked.clear();
+        click(button);
+        ASSERT_EQ(m_prompter.asked.size(), 1) << button;
+        EXPECT_TRUE(m_prompter.asked.first().text.contains(filePath("ravelov1.ini"))) << button;
+        EXPECT_EQ(classOf(onlyWindow()), "Form5") << button;
+        EXPECT_EQ(box("Text1")->text(), "2000");
+    }
+}
+
+TEST_F(CalibrationWindowTest, AFileThatCannotBeReadIsReportedAndTheMainWindowReturns)
+{
+    ASSERT_TRUE(QDir(m_dir.path()).mkdir("ravelov1.ini"));
+    m_navigator.loadMain();
+    m_navigator.openCalibration();
+    EXPECT_EQ(m_prompter.asked.size(), 1);
+    EXPECT_EQ(classOf(onlyWindow()), "Form1");
+}
+
+} // namespace
