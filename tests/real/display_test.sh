@@ -21,6 +21,7 @@ finish() {
     rm -rf "$work"
 }
 trap finish EXIT
+trap 'exit 1' INT TERM
 
 # Xvfb picks a free display and writes its number once it accepts connections.
 Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &

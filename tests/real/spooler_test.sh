@@ -36,6 +36,7 @@ finish() {
     rm -rf "$work"
 }
 trap finish EXIT
+trap 'exit 1' INT TERM
 
 mkdir -p "$work"/{conf,spool,tmp,cache,state,log,cups-pdf,pdf,runtime}
 chmod 700 "$work/runtime"
@@ -117,7 +118,6 @@ print_case() {
     # In job order: cups-pdf ends every file name with the job number.
     mapfile -t pdfs < <(find "$work/pdf" -name '*.pdf' | sed 's/.*job_\([0-9]*\)\.pdf$/\1 &/' | sort -n | cut -d' ' -f2-)
     "$pdf_marks" "$case/boxes" "$corner" "${pdfs[@]}"
-    cp "$case/boxes" "$work/boxes-last"
 }
 
 loto6=(011522304143 010203040506 373839404142 050607080910 111213141516 212223242543 010203040599)
@@ -126,14 +126,18 @@ numbers4=(1234A 9876b 0000C 5555B 2468A 1357C)
 numbers3=(123A 987b 000C 456B 321A 789C 159b)
 calibrations=("1975 238 90 360" "1975.5 238.5 90.25 360.5" "-200 238 -50 360" "500 600 90 500")
 
+# A printer profile: its name and its A4 printable area as the PPD gives it, "left bottom right top" in
+# points from the sheet's bottom-left; the cards are checked from the area's top-left.
 run_profile() {
-    local profile=$1 area=$2 corner=$3
+    local profile=$1 area=$2 left top
+    read -r left _ _ top <<<"$area"
+    local corner=$left,$((842 - top)) # A4 is 842 points high
     add_queue "$profile" "$area"
     echo "== printer profile $profile: A4 printable area $area, top-left corner $corner pt"
     print_case loto6.txt "1975 238 90 360" "$corner" "${loto6[@]}"
     # The layout and the check must not drift together: the first mark of 011522304143 is known.
-    [ "$(head -n 1 "$work/boxes-last")" = "1 6735 3330 6695 3530" ] \
-        || { echo "first LOTO6 box moved: $(head -n 1 "$work/boxes-last")"; exit 1; }
+    [ "$(head -n 1 "$work/case/boxes")" = "1 6735 3330 6695 3530" ] \
+        || { echo "first LOTO6 box moved: $(head -n 1 "$work/case/boxes")"; exit 1; }
     for calibration in "${calibrations[@]:1}"; do
         print_case loto6.txt "$calibration" "$corner" "${loto6[@]}"
     done
@@ -145,5 +149,5 @@ run_profile() {
 }
 
 # Wider than Qt's 10 pt page margins, and narrower.
-run_profile wide "18 30 577 806" 18,36
-run_profile narrow "4 5 591 836" 4,6
+run_profile wide "18 30 577 806"
+run_profile narrow "4 5 591 836"
