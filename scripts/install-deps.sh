@@ -9,6 +9,7 @@ packages=(
     clang-format clang-tidy
     fonts-noto-cjk qt6-translations-l10n
     xdg-utils
+    xvfb xdotool
 )
 
 missing=()
