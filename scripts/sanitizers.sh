@@ -1,0 +1,15 @@
+#!/usr/bin/env bash
+# Builds everything with AddressSanitizer and UndefinedBehaviorSanitizer and runs the whole test suite
+# again; the first report of either, or any leak, fails the test that made it.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+build="$root/build/asan"
+
+"$root/scripts/install-deps.sh"
+
+cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DLOTOCARD_WARNINGS_AS_ERRORS=ON \
+    -DLOTOCARD_SANITIZE=ON >/dev/null
+cmake --build "$build"
+export ASAN_OPTIONS=halt_on_error=1:abort_on_error=1:detect_leaks=1
+export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
+QT_QPA_PLATFORM=offscreen ctest --test-dir "$build" --output-on-failure -j 2
