@@ -1,5 +1,6 @@
 // Entries and print-file lines of any content, for each lottery: an accepted entry is a line the
-// program accepts again and lists back to the same characters; any print file lists one line per line.
+// program accepts again and lists back to the same characters; any print file lists each line as it
+// would list alone.
 #include "core/line_file.h"
 #include "fuzz/fuzz_target.h"
 #include "tickets/entry.h"
@@ -35,5 +36,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const core::Lines lines = core::splitLines(bytes);
     const QStringList list = tickets::listLines(rules, lines);
     fuzz::require(list.size() == lines.size(), "one list line for each print-file line");
+    for (qsizetype line = 0; line < lines.size(); ++line) {
+        // Each line decoded on its own: what one line holds never changes how the next one reads.
+        const QString alone = tickets::LineDecoder()(lines.at(line));
+        fuzz::require(
+            list.at(line) == tickets::listLine(rules, static_cast<int>(line + 1), alone), "lines apart");
+    }
     return 0;
 }

@@ -1,5 +1,5 @@
-// The numeric value of any text: the byte and the string readings agree, rounding gives a whole number
-// at most half away, and a value written as decimal text reads back as the same text.
+// The numeric value of any text: the byte and the string readings agree, blanks do not count, rounding
+// gives a whole number at most half away, and a value written as decimal text reads back as the same text.
 #include "fuzz/fuzz_target.h"
 #include "settings/numeric_text.h"
 
@@ -19,6 +19,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const double value = settings::numericValue(bytes);
     fuzz::require(!std::isnan(value), "a text never reads as NaN");
     fuzz::require(settings::numericValue(QString::fromLatin1(bytes)) == value, "bytes and string agree");
+    QByteArray unblanked = bytes.toByteArray();
+    unblanked.replace(' ', "").replace('\t', "").replace('\n', "");
+    fuzz::require(settings::numericValue(unblanked) == value, "blanks are skipped wherever they stand");
     if (!std::isfinite(value))
         return 0;
 
