@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Builds the fuzz targets with clang and libFuzzer and runs each for a bounded time, starting from its
 # seed corpus in fuzz/corpus. Any crash, leak, sanitizer report, broken property or hang fails, and the
-# input that did it is kept as build/fuzz/<target>-crash-... (or leak-, timeout-) to replay.
+# input that did it is kept as build/fuzz/<target>-crash-... (or leak-, timeout-). The target binary
+# build/fuzz/fuzz/<target>_fuzz runs it again given its path; with the fix it belongs in
+# fuzz/corpus/<target>, which every test run replays.
 # FUZZ_SECONDS sets the time per target.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -28,7 +30,7 @@ for target in "${targets[@]}"; do
     log="$build/$target.log"
     echo "fuzzing $target for ${seconds}s"
     "$build/fuzz/${target}_fuzz" "$build/corpus/$target" "$root/fuzz/corpus/$target" \
-        -max_total_time="$seconds" -timeout=10 -error_exitcode=1 -timeout_exitcode=1 -detect_leaks=1 \
+        -max_total_time="$seconds" -timeout=10 -error_exitcode=1 -detect_leaks=1 \
         -artifact_prefix="$build/$target-" >"$log" 2>&1 \
         || { tail -n 60 "$log"; echo "fuzz target $target failed; log: $log"; exit 1; }
     grep -E '^Done [0-9]+ runs' "$log" || true
