@@ -7,6 +7,7 @@ packages=(
     qt6-base-dev qt6-base-dev-tools libgl-dev
     libgtest-dev libgmock-dev
     clang-format clang-tidy
+    clang libclang-rt-14-dev
     fonts-noto-cjk qt6-translations-l10n
     xdg-utils
     xvfb xdotool

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Builds with warnings as errors, checks formatting and clang-tidy, and runs every test headless.
+# Builds with warnings as errors, checks formatting and clang-tidy, and runs every test headless; then
+# runs every test again under the sanitizers, and each fuzz target for a bounded time.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build="$root/build/test"
@@ -20,3 +21,5 @@ QT_QPA_PLATFORM=offscreen ctest --test-dir "$build" --output-on-failure -j 2
 mapfile -t units < <(printf '%s\n' "${sources[@]}" | grep '\.cpp$' | sed "s|^|$root/|")
 run-clang-tidy -quiet -p "$build" "${units[@]}" >"$build/clang-tidy.log" 2>&1 \
     || { grep -E 'warning:|error:' "$build/clang-tidy.log"; echo "clang-tidy found problems"; exit 1; }
+"$root/scripts/sanitizers.sh"
+"$root/scripts/fuzz.sh"

@@ -1,0 +1,55 @@
+// The marks of any print-file lines under any calibration text, for each card: either the calibration
+// is refused, or every corner of every box is a finite number within the 32 bits the printer takes.
+#include "cards/card_layout.h"
+#include "core/line_file.h"
+#include "fuzz/fuzz_target.h"
+#include "tickets/entry.h"
+
+#include <QTemporaryDir>
+#include <cmath>
+#include <limits>
+
+namespace {
+
+constexpr qsizetype kSettingsLines = 6;
+
+bool fitsInt32(double value)
+{
+    return std::isfinite(value) && value >= std::numeric_limits<qint32>::min()
+        && value <= std::numeric_limits<qint32>::max();
+}
+
+} // namespace
+
+// The first byte picks the card; of the lines after it the first six are ravelov1.ini, the rest the
+// print file.
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    if (size == 0)
+        return 0;
+    const auto lottery = static_cast<tickets::Lottery>(data[0] % 4);
+    const core::Lines lines = core::splitLines(
+        QByteArray(reinterpret_cast<const char*>(data + 1), static_cast<qsizetype>(size - 1)));
+
+    static const QTemporaryDir folder;
+    const settings::SettingsFile settingsFile {QDir(folder.path())};
+    fuzz::require(!core::saveLines(settingsFile.path(), lines.first(std::min(lines.size(), kSettingsLines))),
+        "the settings file is written");
+    const core::FileResult<settings::Calibration> calibration = settingsFile.read();
+    fuzz::require(calibration.ok(), "the settings file reads");
+
+    const auto placed = cards::Placement::of(lottery, calibration.value());
+    const auto* placement = std::get_if<cards::Placement>(&placed);
+    if (placement == nullptr)
+        return 0;
+    tickets::LineDecoder decode;
+    int slot = 0;
+    for (qsizetype line = kSettingsLines; line < lines.size(); ++line) {
+        slot = slot % cards::kSlotsPerCard + 1;
+        for (const cards::MarkPoint& mark : placement->marks(slot, decode(lines.at(line)))) {
+            fuzz::require(fitsInt32(mark.x) && fitsInt32(mark.x - cards::kBoxWidth), "box left and right");
+            fuzz::require(fitsInt32(mark.y) && fitsInt32(mark.y + cards::kBoxHeight), "box top and bottom");
+        }
+    }
+    return 0;
+}
