@@ -1,6 +1,9 @@
 // The numeric value of any text: the byte and the string readings agree, blanks do not count, rounding
 // gives a whole number at most half away, and a value written as decimal text reads back as the same text.
+// The same text typed into the calibration boxes: "＋" and "-" keep the vertical step whole and within 32
+// bits, and whatever a save writes reads back as a finite number.
 #include "fuzz/fuzz_target.h"
+#include "settings/calibration_boxes.h"
 #include "settings/numeric_text.h"
 
 #include <QString>
@@ -22,6 +25,24 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     QByteArray unblanked = bytes.toByteArray();
     unblanked.replace(' ', "").replace('\t', "").replace('\n', "");
     fuzz::require(settings::numericValue(unblanked) == value, "blanks are skipped wherever they stand");
+
+    const QString typed = QString::fromLatin1(bytes);
+    for (const int step : {-1, +1}) {
+        const double nudged
+            = settings::numericValue(settings::nudged(settings::CalibrationValue::VerticalStep, typed, step));
+        fuzz::require(nudged == std::trunc(nudged) && nudged >= std::numeric_limits<qint32>::min()
+                && nudged <= std::numeric_limits<qint32>::max(),
+            "the nudged vertical step is whole and within 32 bits");
+        for (const auto start :
+            {settings::CalibrationValue::HorizontalStart, settings::CalibrationValue::VerticalStart})
+            static_cast<void>(settings::nudged(start, typed, step));
+    }
+    const auto saved = settings::savedLines({typed, typed, typed, typed});
+    if (const auto* lines = std::get_if<settings::ValueLines>(&saved)) {
+        for (const QByteArray& line : *lines)
+            fuzz::require(
+                std::isfinite(settings::numericValue(line)), "a saved value reads back as a number");
+    }
     if (!std::isfinite(value))
         return 0;
 

@@ -70,8 +70,9 @@ std::variant<ValueLines, CalibrationValue> savedLines(const BoxTexts& texts)
 {
     ValueLines lines;
     for (std::size_t i = 0; i < texts.size(); ++i) {
+        // The largest doubles write as 15 digits that round up past them, and would read back as infinite.
         const double number = numericValue(texts.at(i));
-        if (!std::isfinite(number))
+        if (!std::isfinite(number) || !std::isfinite(numericValue(decimalText(number))))
             return kCalibrationValues.at(i);
         lines.at(i) = decimalText(number);
     }

@@ -73,6 +73,9 @@ TEST(SavedLines, RefuseTheFirstBoxTooLargeToWrite)
         CalibrationValue::VerticalStart);
     EXPECT_EQ(std::get<CalibrationValue>(settings::savedLines({"1975", "238", "90", "-1E400"})),
         CalibrationValue::VerticalStep);
+    EXPECT_EQ(
+        std::get<CalibrationValue>(settings::savedLines({"1975", "1.7976931348623157E308", "90", "360"})),
+        CalibrationValue::HorizontalStep);
 }
 
 } // namespace
