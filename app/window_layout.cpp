@@ -139,4 +139,12 @@ void setTabOrder(const QList<QWidget*>& order)
     }
 }
 
+void setTabOrder(QWidget* window, std::span<const char* const> names)
+{
+    QList<QWidget*> order;
+    for (const char* name : names)
+        order.append(window->findChild<QWidget*>(QString::fromLatin1(name)));
+    setTabOrder(order);
+}
+
 } // namespace app

@@ -5,6 +5,7 @@
 #include <QFont>
 #include <QList>
 #include <QRect>
+#include <span>
 
 class QCheckBox;
 class QLabel;
@@ -57,5 +58,7 @@ QRadioButton* placeOptionButton(
     QWidget* parent, const char* name, const TwipRect& twips, const QString& caption);
 
 void setTabOrder(const QList<QWidget*>& order);
+// The same for the controls of a window given by their names.
+void setTabOrder(QWidget* window, std::span<const char* const> names);
 
 } // namespace app

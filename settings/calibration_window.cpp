@@ -78,10 +78,7 @@ Form5::Form5(app::Navigator& navigator)
     auto* command11 = app::placeButton(this, "Command11", {2760, 120, 1335, 495}, QStringLiteral("設定書込"));
     m_command1 = command1;
 
-    QList<QWidget*> order;
-    for (const char* name : kTabOrder)
-        order.append(findChild<QWidget*>(QString::fromLatin1(name)));
-    app::setTabOrder(order);
+    app::setTabOrder(this, kTabOrder);
 
     connect(command11, &QPushButton::clicked, this, &Form5::save);
     connect(command1, &QPushButton::clicked, this, &QWidget::close);
@@ -128,21 +125,19 @@ void Form5::save()
         m_boxes.at(box)->setFocus();
         return;
     }
-    const auto failure
-        = settings::SettingsFile(services.dataDir).writeValues(std::get<settings::ValueLines>(lines));
-    if (failure) {
-        // The edits stay in the boxes, so that nothing typed is lost.
-        services.prompter.ask(this, app::fileFailurePrompt(*failure));
-        return;
-    }
-    close();
+    writeAndClose(std::get<settings::ValueLines>(lines));
 }
 
 void Form5::restoreDefaults()
 {
+    writeAndClose(settings::defaultValueLines());
+}
+
+void Form5::writeAndClose(const settings::ValueLines& lines)
+{
     const app::Services& services = navigator().services();
-    if (const auto failure
-        = settings::SettingsFile(services.dataDir).writeValues(settings::defaultValueLines())) {
+    if (const auto failure = settings::SettingsFile(services.dataDir).writeValues(lines)) {
+        // The window stays with the edits in the boxes, so that nothing typed is lost.
         services.prompter.ask(this, app::fileFailurePrompt(*failure));
         return;
     }

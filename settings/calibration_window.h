@@ -3,6 +3,7 @@
 #pragma once
 
 #include "app/navigator.h"
+#include "settings/settings_file.h"
 
 #include <array>
 
@@ -21,6 +22,7 @@ private:
     void nudge(std::size_t box, int step);
     void save();
     void restoreDefaults();
+    void writeAndClose(const settings::ValueLines& lines);
 
     // Text1 to Text4: horizontal start, horizontal step, vertical start, vertical step.
     std::array<QLineEdit*, 4> m_boxes {};

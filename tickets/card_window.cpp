@@ -197,10 +197,7 @@ void CardWindow::buildUi(const CardWindowDesign& design)
     auto* command2 = app::placeButton(this, "Command2", design.command2, text(design.printCaption));
     auto* command1 = app::placeButton(this, "Command1", design.command1, text(kCloseCaption));
 
-    QList<QWidget*> order;
-    for (const char* name : design.tabOrder)
-        order.append(findChild<QWidget*>(QString::fromLatin1(name)));
-    app::setTabOrder(order);
+    app::setTabOrder(this, design.tabOrder);
 
     connect(command4, &QPushButton::clicked, this, &CardWindow::registerEntry);
     connect(m_list1, &QListWidget::itemDoubleClicked, this, &CardWindow::deleteSelected);
