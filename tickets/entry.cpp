@@ -1,6 +1,7 @@
 #include "tickets/entry.h"
 
 #include <algorithm>
+#include <array>
 
 namespace tickets {
 
@@ -49,9 +50,18 @@ bool isAscii(const QByteArray& bytes)
         bytes.begin(), bytes.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
 }
 
-QString sequenceText(int sequence)
+// The sequence number right-aligned in three places; from 1000 on only its last three digits show, as
+// the list has always shown them.
+void appendSequence(QString& text, int sequence)
 {
-    return (QString(kSequenceWidth, u' ') + QString::number(sequence)).right(kSequenceWidth);
+    std::array<QChar, kSequenceWidth> places {};
+    int rest = sequence;
+    for (auto place = places.rbegin(); place != places.rend(); ++place) {
+        const bool digit = rest > 0 || place == places.rbegin();
+        *place = digit ? QChar(u'0' + rest % 10) : QChar(u' ');
+        rest /= 10;
+    }
+    text.append(places.data(), kSequenceWidth);
 }
 
 } // namespace
@@ -66,19 +76,24 @@ std::optional<QByteArray> acceptEntry(const LotteryRules& rules, const QString& 
 
 QString listLine(const LotteryRules& rules, int sequence, const QString& line)
 {
-    QString text = sequenceText(sequence) + QStringLiteral("  ");
+    // Built in place: the list of a long print file is made of these, one per line.
+    const QStringView view(line);
+    QString text;
+    text.reserve(kSequenceWidth + 2 + 3 * rules.count + 2);
+    appendSequence(text, sequence);
+    text.append(QLatin1StringView("  "));
     if (rules.form == EntryForm::NumberFields) {
-        text += line.left(2);
+        text.append(view.left(2));
         for (int field = 2; field < rules.count; ++field)
-            text += u'-' + line.mid(2 * field - 2, 2);
-        text += u'-' + line.right(2);
+            text.append(u'-').append(view.mid(2 * field - 2, 2));
+        text.append(u'-').append(view.right(2));
     } else {
         for (int digit = 0; digit < rules.count; ++digit) {
             if (digit > 0)
-                text += u'-';
-            text += line.mid(digit, 1);
+                text.append(u'-');
+            text.append(view.mid(digit, 1));
         }
-        text += u'.' + line.right(1);
+        text.append(u'.').append(view.right(1));
     }
     return text;
 }

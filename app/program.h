@@ -1,0 +1,36 @@
+// The program as a user starts it: the real outside world behind every seam, and the main window.
+#pragma once
+
+#include "app/desktop_launcher.h"
+#include "app/message_box_prompter.h"
+#include "app/navigator.h"
+#include "app/system_info.h"
+#include "cards/painter_surface.h"
+#include "quick/seams.h"
+
+#include <QDir>
+#include <QTranslator>
+#include <memory>
+
+namespace app {
+
+class Program {
+public:
+    // Every file the program keeps lives in dataDir. A QApplication must exist.
+    explicit Program(const QDir& dataDir);
+
+    // Shows the main window.
+    void start();
+
+private:
+    QTranslator m_qtWords;
+    MessageBoxPrompter m_prompter;
+    DesktopLauncher m_launcher;
+    std::unique_ptr<const Registry> m_registry;
+    cards::PainterSurface m_printer;
+    quick::ClockSeededRandom m_random;
+    quick::SystemClock m_clock;
+    Navigator m_navigator;
+};
+
+} // namespace app

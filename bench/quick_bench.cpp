@@ -1,0 +1,29 @@
+// One press of the quick prediction's write button: quick.dat read, ten sets for each lottery drawn,
+// and the four print files written, with the program's own random source and clock.
+#include "bench/bench_folders.h"
+#include "quick/quick_run.h"
+
+#include <benchmark/benchmark.h>
+
+namespace bench {
+
+namespace {
+
+void BM_QuickPrediction(benchmark::State& state)
+{
+    const QDir& folder = folderWithEntries(0);
+    quick::ClockSeededRandom random;
+    const quick::SystemClock clock;
+    for (auto _ : state) {
+        if (quick::runQuickPrediction(folder, {10, quick::WriteMode::Replace, 'A'}, random, clock)) {
+            state.SkipWithError("the quick prediction failed");
+            break;
+        }
+    }
+}
+
+} // namespace
+
+BENCHMARK(BM_QuickPrediction)->Unit(benchmark::kMillisecond);
+
+} // namespace bench
