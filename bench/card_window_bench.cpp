@@ -91,7 +91,7 @@ void BM_CardWindowOpen(benchmark::State& state)
 {
     const QDir& folder = folderWithEntries(entriesOf(state));
     Desk desk(folder);
-    for (auto _ : state) {
+    while (state.KeepRunning()) {
         desk.openCard();
         state.PauseTiming();
         if (!listHolds(state, entriesOf(state)))
@@ -109,7 +109,7 @@ void BM_CardWindowRegister(benchmark::State& state)
     const QByteArray bytes = loto6Entries(entriesOf(state));
     Desk desk(folder);
     desk.openCard();
-    for (auto _ : state) {
+    while (state.KeepRunning()) {
         Desk::control<QLineEdit>("Text1")->setText(QString::fromLatin1(kEntry));
         Desk::control<QPushButton>("Command4")->click();
         Desk::settle();
@@ -129,7 +129,7 @@ void BM_CardWindowDelete(benchmark::State& state)
     const QByteArray bytes = loto6Entries(entriesOf(state));
     Desk desk(folder);
     desk.openCard();
-    for (auto _ : state) {
+    while (state.KeepRunning()) {
         auto* list = Desk::control<QListWidget>("List1");
         list->setCurrentRow(entriesOf(state) / 2);
         Q_EMIT list->itemDoubleClicked(list->currentItem());
@@ -148,7 +148,7 @@ void BM_CardWindowDelete(benchmark::State& state)
 void BM_PlainFileRead(benchmark::State& state)
 {
     const QString path = printFilePath(folderWithEntries(entriesOf(state)));
-    for (auto _ : state) {
+    while (state.KeepRunning()) {
         QFile file(path);
         if (!file.open(QIODevice::ReadOnly)) {
             state.SkipWithError("cannot read the print file");

@@ -71,7 +71,7 @@ void BM_PrintRun(benchmark::State& state)
 {
     const QDir& folder = folderWithEntries(kEntries);
     double peakMegabytes = 0;
-    for (auto _ : state) {
+    while (state.KeepRunning()) {
         QTemporaryDir cards;
         QString error;
         const std::optional<QByteArray> output

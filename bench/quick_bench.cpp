@@ -14,7 +14,7 @@ void BM_QuickPrediction(benchmark::State& state)
     const QDir& folder = folderWithEntries(0);
     quick::ClockSeededRandom random;
     const quick::SystemClock clock;
-    for (auto _ : state) {
+    while (state.KeepRunning()) {
         if (quick::runQuickPrediction(folder, {10, quick::WriteMode::Replace, 'A'}, random, clock)) {
             state.SkipWithError("the quick prediction failed");
             break;

@@ -16,7 +16,7 @@ namespace {
 void BM_ProgramStart(benchmark::State& state)
 {
     const QDir& folder = folderWithEntries(0);
-    for (auto _ : state) {
+    while (state.KeepRunning()) {
         QString error;
         const qint64 launched = monotonicNanoseconds();
         const std::optional<QByteArray> output

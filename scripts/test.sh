@@ -15,7 +15,8 @@ else
 fi
 clang-format --dry-run --Werror "${sources[@]}"
 
-cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DLOTOCARD_WARNINGS_AS_ERRORS=ON >/dev/null
+cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DLOTOCARD_WARNINGS_AS_ERRORS=ON \
+    -DLOTOCARD_BUILD_BENCHMARKS=ON >/dev/null
 cmake --build "$build"
 QT_QPA_PLATFORM=offscreen ctest --test-dir "$build" --output-on-failure -j 2
 mapfile -t units < <(printf '%s\n' "${sources[@]}" | grep '\.cpp$' | sed "s|^|$root/|")
