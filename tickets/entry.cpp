@@ -1,5 +1,6 @@
 #include "tickets/entry.h"
 
+#include <QVarLengthArray>
 #include <algorithm>
 #include <array>
 
@@ -50,18 +51,63 @@ bool isAscii(const QByteArray& bytes)
         bytes.begin(), bytes.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
 }
 
-// The sequence number right-aligned in three places; from 1000 on only its last three digits show, as
-// the list has always shown them.
-void appendSequence(QString& text, int sequence)
-{
-    std::array<QChar, kSequenceWidth> places {};
-    int rest = sequence;
-    for (auto place = places.rbegin(); place != places.rend(); ++place) {
-        const bool digit = rest > 0 || place == places.rbegin();
-        *place = digit ? QChar(u'0' + rest % 10) : QChar(u' ');
-        rest /= 10;
+// A list line is put together here and becomes a string with one allocation: the list of a long print
+// file is made of these, one per line.
+class ListText {
+public:
+    void put(QChar c) { m_chars.append(c); }
+    void put(QStringView piece) { m_chars.append(piece.data(), piece.size()); }
+    void put(QLatin1StringView piece)
+    {
+        for (const char c : piece)
+            m_chars.append(QLatin1Char(c));
     }
-    text.append(places.data(), kSequenceWidth);
+
+    // The sequence number right-aligned in three places; from 1000 on only its last three digits
+    // show, as the list has always shown them.
+    void putSequence(int sequence)
+    {
+        std::array<QChar, kSequenceWidth> places {};
+        int rest = sequence;
+        for (auto place = places.rbegin(); place != places.rend(); ++place) {
+            const bool digit = rest > 0 || place == places.rbegin();
+            *place = digit ? QChar(u'0' + rest % 10) : QChar(u' ');
+            rest /= 10;
+        }
+        m_chars.append(places.data(), kSequenceWidth);
+    }
+
+    QString text() const { return QString(m_chars.constData(), m_chars.size()); }
+
+private:
+    static constexpr int kLongest = 32; // LOTO6: 3 + 2 + 17 characters
+    QVarLengthArray<QChar, kLongest> m_chars;
+};
+
+// Lines the program wrote are ASCII and are cut as bytes; any other line is cut after decoding.
+template <typename View> QString listLineOf(const LotteryRules& rules, int sequence, View line)
+{
+    ListText text;
+    text.putSequence(sequence);
+    text.put(QLatin1StringView("  "));
+    if (rules.form == EntryForm::NumberFields) {
+        text.put(line.left(2));
+        for (int field = 2; field < rules.count; ++field) {
+            text.put(u'-');
+            text.put(line.mid(2 * field - 2, 2));
+        }
+        text.put(u'-');
+        text.put(line.right(2));
+    } else {
+        for (int digit = 0; digit < rules.count; ++digit) {
+            if (digit > 0)
+                text.put(u'-');
+            text.put(line.mid(digit, 1));
+        }
+        text.put(u'.');
+        text.put(line.right(1));
+    }
+    return text.text();
 }
 
 } // namespace
@@ -76,26 +122,7 @@ std::optional<QByteArray> acceptEntry(const LotteryRules& rules, const QString& 
 
 QString listLine(const LotteryRules& rules, int sequence, const QString& line)
 {
-    // Built in place: the list of a long print file is made of these, one per line.
-    const QStringView view(line);
-    QString text;
-    text.reserve(kSequenceWidth + 2 + 3 * rules.count + 2);
-    appendSequence(text, sequence);
-    text.append(QLatin1StringView("  "));
-    if (rules.form == EntryForm::NumberFields) {
-        text.append(view.left(2));
-        for (int field = 2; field < rules.count; ++field)
-            text.append(u'-').append(view.mid(2 * field - 2, 2));
-        text.append(u'-').append(view.right(2));
-    } else {
-        for (int digit = 0; digit < rules.count; ++digit) {
-            if (digit > 0)
-                text.append(u'-');
-            text.append(view.mid(digit, 1));
-        }
-        text.append(u'.').append(view.right(1));
-    }
-    return text;
+    return listLineOf(rules, sequence, QStringView(line));
 }
 
 QString LineDecoder::operator()(const QByteArray& line)
@@ -111,8 +138,11 @@ QStringList listLines(const LotteryRules& rules, const QList<QByteArray>& lines)
     QStringList list;
     list.reserve(lines.size());
     int sequence = 0;
-    for (const QByteArray& line : lines)
-        list.append(listLine(rules, ++sequence, decode(line)));
+    for (const QByteArray& line : lines) {
+        ++sequence;
+        list.append(isAscii(line) ? listLineOf(rules, sequence, QLatin1StringView(line))
+                                  : listLine(rules, sequence, decode(line)));
+    }
     return list;
 }
 
