@@ -59,8 +59,15 @@ if [ "$(id -u)" -ne 0 ]; then
     exit 0
 fi
 
-# Ends every process running inside the fresh system, undoes every mount in it, deepest first, and
-# removes it; a folder that is still mounted is never removed.
+# The mount points inside the fresh system, deepest first, as paths below it. The kernel writes blanks
+# and backslashes in octal, so the folder is compared in that form.
+mounts_inside() {
+    dir=$(sed 's/\\/\\134/g; s/ /\\040/g; s/\t/\\011/g' <<<"$chroot") awk '
+        { dir = ENVIRON["dir"] }
+        $5 == dir || index($5, dir "/") == 1 { print substr($5, length(dir) + 1) }' /proc/self/mountinfo | sort -r
+}
+# Ends every process running inside the fresh system, undoes every mount in it and removes it; a folder
+# that is still mounted is never removed.
 release_chroot() {
     local process mount
     for process in /proc/[0-9]*; do
@@ -69,9 +76,9 @@ release_chroot() {
         fi
     done
     while read -r mount; do
-        umount "$mount" 2>/dev/null || umount -l "$mount"
-    done < <(awk -v dir="$chroot" '$5 == dir || index($5, dir "/") == 1 { print $5 }' /proc/self/mountinfo | sort -r)
-    if awk -v dir="$chroot" 'index($5, dir "/") == 1 { found = 1 } END { exit !found }' /proc/self/mountinfo; then
+        umount "$chroot$mount" 2>/dev/null || umount -l "$chroot$mount"
+    done < <(mounts_inside)
+    if [ -n "$(mounts_inside)" ]; then
         echo "still mounted inside $chroot; not removing it"
         return 1
     fi
