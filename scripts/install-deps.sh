@@ -11,6 +11,7 @@ packages=(
     fonts-noto-cjk qt6-translations-l10n
     xdg-utils
     xvfb xdotool
+    dpkg-dev desktop-file-utils debootstrap
 )
 
 missing=()

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds with warnings as errors, checks formatting and clang-tidy, and runs every test headless; then
-# runs every test again under the sanitizers, and each fuzz target for a bounded time.
+# runs every test again under the sanitizers, and each fuzz target for a bounded time; last builds the .deb
+# and installs it on a fresh Debian 12.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build="$root/build/test"
@@ -24,3 +25,4 @@ run-clang-tidy -quiet -p "$build" "${units[@]}" >"$build/clang-tidy.log" 2>&1 \
     || { grep -E 'warning:|error:' "$build/clang-tidy.log"; echo "clang-tidy found problems"; exit 1; }
 "$root/scripts/sanitizers.sh"
 "$root/scripts/fuzz.sh"
+"$root/scripts/package.sh"
