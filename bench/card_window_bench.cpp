@@ -8,7 +8,7 @@
 #include <QApplication>
 #include <QFile>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QPushButton>
 #include <algorithm>
 #include <benchmark/benchmark.h>
@@ -81,7 +81,7 @@ void restore(const QDir& folder, const QByteArray& bytes)
 
 bool listHolds(benchmark::State& state, qsizetype rows)
 {
-    if (Desk::control<QListWidget>("List1")->count() == rows)
+    if (Desk::control<QListView>("List1")->model()->rowCount() == rows)
         return true;
     state.SkipWithError("the list does not show the print file");
     return false;
@@ -130,9 +130,10 @@ void BM_CardWindowDelete(benchmark::State& state)
     Desk desk(folder);
     desk.openCard();
     while (state.KeepRunning()) {
-        auto* list = Desk::control<QListWidget>("List1");
-        list->setCurrentRow(entriesOf(state) / 2);
-        Q_EMIT list->itemDoubleClicked(list->currentItem());
+        auto* list = Desk::control<QListView>("List1");
+        const QModelIndex middle = list->model()->index(entriesOf(state) / 2, 0);
+        list->setCurrentIndex(middle);
+        Q_EMIT list->doubleClicked(middle);
         Desk::settle();
         state.PauseTiming();
         if (!listHolds(state, entriesOf(state) - 1))

@@ -8,8 +8,9 @@
 
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QPushButton>
+#include <QStringListModel>
 #include <array>
 
 namespace tickets {
@@ -185,10 +186,14 @@ void CardWindow::buildUi(const CardWindowDesign& design)
 
     auto* label2 = app::placeLabel(this, "Label2", design.label2, text(design.listCaption));
     label2->setFont(app::fixedFont(design.listCaptionPoints));
-    m_list1 = app::placeControl<QListWidget>(this, "List1", design.list1);
+    m_list1 = app::placeControl<QListView>(this, "List1", design.list1);
     m_list1->setFont(app::fixedFont(design.listPoints));
     m_list1->setSelectionMode(QAbstractItemView::SingleSelection);
     m_list1->setUniformItemSizes(true);
+    // A double click deletes; the lines are never edited in place.
+    m_list1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_lines = new QStringListModel(this);
+    m_list1->setModel(m_lines);
     app::placeLabel(this, "Label1", design.label1, text(kEntryCaption));
     m_text1 = app::placeControl<QLineEdit>(this, "Text1", design.text1);
     m_text1->setFont(app::fixedFont(design.entryPoints));
@@ -200,7 +205,7 @@ void CardWindow::buildUi(const CardWindowDesign& design)
     app::setTabOrder(this, design.tabOrder);
 
     connect(command4, &QPushButton::clicked, this, &CardWindow::registerEntry);
-    connect(m_list1, &QListWidget::itemDoubleClicked, this, &CardWindow::deleteSelected);
+    connect(m_list1, &QListView::doubleClicked, this, &CardWindow::deleteSelected);
     connect(command3, &QPushButton::clicked, this, &CardWindow::clearPrintFile);
     connect(command2, &QPushButton::clicked, this, &CardWindow::printCards);
     connect(command1, &QPushButton::clicked, this, &QWidget::close);
@@ -233,19 +238,19 @@ void CardWindow::registerEntry()
 
 void CardWindow::deleteSelected()
 {
-    const QList<QListWidgetItem*> selected = m_list1->selectedItems();
+    const QModelIndexList selected = m_list1->selectionModel()->selectedIndexes();
     if (selected.isEmpty())
         return;
     if (navigator().services().prompter.ask(this, deletePrompt()) != app::PromptAnswer::Yes)
         return;
-    if (const auto failure = m_printFile.remove(m_list1->row(selected.first())))
+    if (const auto failure = m_printFile.remove(selected.first().row()))
         showFailure(*failure);
     showList(m_printFile.list());
 }
 
 void CardWindow::clearPrintFile()
 {
-    m_list1->clear();
+    m_lines->setStringList({});
     if (const auto failure = m_printFile.clear()) {
         showFailure(*failure);
         showList(m_printFile.list());
@@ -273,11 +278,12 @@ void CardWindow::printCards()
 
 void CardWindow::showList(const core::FileResult<QStringList>& list)
 {
-    m_list1->clear();
-    if (list.ok())
-        m_list1->addItems(list.value());
-    else
+    if (list.ok()) {
+        m_lines->setStringList(list.value());
+    } else {
+        m_lines->setStringList({});
         showFailure(list.failure());
+    }
 }
 
 void CardWindow::showFailure(const core::FileFailure& failure)

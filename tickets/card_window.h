@@ -6,7 +6,8 @@
 #include "tickets/print_file.h"
 
 class QLineEdit;
-class QListWidget;
+class QListView;
+class QStringListModel;
 
 namespace tickets {
 
@@ -31,7 +32,9 @@ private:
     const LotteryRules& m_rules;
     PrintFile m_printFile;
     QLineEdit* m_text1 = nullptr;
-    QListWidget* m_list1 = nullptr;
+    QListView* m_list1 = nullptr;
+    // The lines shown as one string list: a long print file is listed without an item object per line.
+    QStringListModel* m_lines = nullptr;
 };
 
 CardWindow* createCardWindow(Lottery lottery, app::Navigator& navigator);
