@@ -20,7 +20,9 @@ cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DLOTOCARD_WARNIN
     -DLOTOCARD_BUILD_BENCHMARKS=ON >/dev/null
 cmake --build "$build"
 QT_QPA_PLATFORM=offscreen ctest --test-dir "$build" --output-on-failure -j 2
-mapfile -t units < <(printf '%s\n' "${sources[@]}" | grep '\.cpp$' | sed "s|^|$root/|")
+# The benchmarks are measuring code, built with warnings as errors like the rest; leaving them out of
+# clang-tidy, which takes a quarter of a minute per file, keeps the whole run well under half an hour.
+mapfile -t units < <(printf '%s\n' "${sources[@]}" | grep '\.cpp$' | grep -v '^bench/' | sed "s|^|$root/|")
 run-clang-tidy -quiet -p "$build" "${units[@]}" >"$build/clang-tidy.log" 2>&1 \
     || { grep -E 'warning:|error:' "$build/clang-tidy.log"; echo "clang-tidy found problems"; exit 1; }
 "$root/scripts/sanitizers.sh"
