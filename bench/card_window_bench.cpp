@@ -103,18 +103,19 @@ void BM_CardWindowOpen(benchmark::State& state)
     state.SetComplexityN(state.range(0));
 }
 
-void BM_CardWindowRegister(benchmark::State& state)
+// Times one change to the print file through the open card window, until the list shows the file
+// again; the file's bytes are put back between runs, untimed.
+template <typename Change> void timeChange(benchmark::State& state, qsizetype rowsAfter, Change change)
 {
     const QDir& folder = folderWithEntries(entriesOf(state));
     const QByteArray bytes = loto6Entries(entriesOf(state));
     Desk desk(folder);
     desk.openCard();
     while (state.KeepRunning()) {
-        Desk::control<QLineEdit>("Text1")->setText(QString::fromLatin1(kEntry));
-        Desk::control<QPushButton>("Command4")->click();
+        change();
         Desk::settle();
         state.PauseTiming();
-        if (!listHolds(state, entriesOf(state) + 1))
+        if (!listHolds(state, rowsAfter))
             break;
         restore(folder, bytes);
         state.ResumeTiming();
@@ -123,26 +124,23 @@ void BM_CardWindowRegister(benchmark::State& state)
     state.SetComplexityN(state.range(0));
 }
 
+void BM_CardWindowRegister(benchmark::State& state)
+{
+    timeChange(state, entriesOf(state) + 1, [] {
+        Desk::control<QLineEdit>("Text1")->setText(QString::fromLatin1(kEntry));
+        Desk::control<QPushButton>("Command4")->click();
+    });
+}
+
 void BM_CardWindowDelete(benchmark::State& state)
 {
-    const QDir& folder = folderWithEntries(entriesOf(state));
-    const QByteArray bytes = loto6Entries(entriesOf(state));
-    Desk desk(folder);
-    desk.openCard();
-    while (state.KeepRunning()) {
+    const int row = entriesOf(state) / 2;
+    timeChange(state, entriesOf(state) - 1, [row] {
         auto* list = Desk::control<QListView>("List1");
-        const QModelIndex middle = list->model()->index(entriesOf(state) / 2, 0);
+        const QModelIndex middle = list->model()->index(row, 0);
         list->setCurrentIndex(middle);
         Q_EMIT list->doubleClicked(middle);
-        Desk::settle();
-        state.PauseTiming();
-        if (!listHolds(state, entriesOf(state) - 1))
-            break;
-        restore(folder, bytes);
-        state.ResumeTiming();
-    }
-    restore(folder, bytes);
-    state.SetComplexityN(state.range(0));
+    });
 }
 
 // The floor for all three: the print file read into memory and its lines counted, nothing more.
