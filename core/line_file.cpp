@@ -5,6 +5,11 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#ifdef Q_OS_UNIX
+#include <cerrno>
+#include <unistd.h>
+#endif
+
 namespace core {
 
 namespace {
@@ -78,14 +83,37 @@ FileResult<Lines> readLines(const QString& path)
 
 std::optional<FileFailure> saveFile(const QString& path, const QByteArray& bytes)
 {
+    // QSaveFile writes into a temporary file beside the real one (beside a link's target, so a link
+    // stays a link), gives it the old file's permissions and renames it over the old file. Its own
+    // buffering is left out: a buffered write fails only in commit(), which then still renames the
+    // short file over the user's (QTBUG-75077). Unbuffered, every write reaches the system at once
+    // and the one that finds the disk full brings back the system's reason.
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return failureOf(path, file.errorString());
-    if (file.write(bytes) != bytes.size()) {
-        const QString reason = file.errorString();
+    const auto cancel = [&file, &path](const QString& reason) {
         file.cancelWriting();
         return failureOf(path, reason);
+    };
+    const char* data = bytes.constData();
+    qint64 left = bytes.size();
+    while (left > 0) {
+        // A short write is retried: the one after it fails with the reason, or goes on.
+        const qint64 written = file.write(data, left);
+        if (written <= 0)
+            return cancel(file.errorString());
+        data += written;
+        left -= written;
     }
+    if (!file.flush())
+        return cancel(file.errorString());
+#ifdef Q_OS_UNIX
+    // The data is on the disk before the rename, or the save is given up: after a crash the file is
+    // then either the old one or the new one, never an empty one. commit() syncs too but does not
+    // look at the result, and some file systems (NFS, quotas) only report a write failure here.
+    if (::fsync(file.handle()) != 0)
+        return cancel(qt_error_string(errno));
+#endif
     if (!file.commit())
         return failureOf(path, file.errorString());
     return std::nullopt;

@@ -81,26 +81,34 @@ done
 if [ "$(id -u)" -eq 0 ]; then
     run_as=(setpriv --reuid=65534 --regid=65534 --clear-groups)
 fi
-mkdir -p "$tmp/locked" "$tmp/full"
+mkdir -p "$tmp/locked" "$tmp/full" "$tmp/no-room"
 cp "$data/readme.txt" "$data/ravelov1.ini" "$tmp/full/"
 chmod 555 "$tmp/locked" "$tmp/full"
-# name | environment | what the launcher must say
+chmod 777 "$tmp/no-room"
+# A disk with no room for quick.dat: no file may grow past 2 blocks, and the write that would fails as
+# on a full disk, instead of the signal ending the copy.
+printf '#!/bin/sh\ntrap "" XFSZ\nulimit -f 2\nexec "%s" "$@"\n' "$launcher" >"$tmp/no-room-launcher"
+chmod 755 "$tmp/no-room-launcher"
+# name | command | environment | what the launcher must say | the reason the failing command gave
 refusals=(
-    "unwritable parent|LOTOCARD_WORK_FOLDER=$tmp/locked/work|cannot make the working folder $tmp/locked/work"
-    "unwritable folder missing a file|LOTOCARD_WORK_FOLDER=$tmp/full|cannot copy quick.dat into $tmp/full"
+    "unwritable parent|$launcher|LOTOCARD_WORK_FOLDER=$tmp/locked/work|cannot make the working folder $tmp/locked/work|Permission denied"
+    "unwritable folder missing a file|$launcher|LOTOCARD_WORK_FOLDER=$tmp/full|cannot copy quick.dat into $tmp/full|Permission denied"
+    "no room on the disk|$tmp/no-room-launcher|LOTOCARD_WORK_FOLDER=$tmp/no-room|cannot copy quick.dat into $tmp/no-room|File too large"
 )
 for row in "${refusals[@]}"; do
-    IFS='|' read -r case environment message <<<"$row"
-    start "$launcher" "$environment"
+    IFS='|' read -r case command environment message reason <<<"$row"
+    start "$command" "$environment"
     [ "$status" -ne 0 ] || fail "the launcher succeeded"
     [ -z "$out" ] || fail "the program was started: $out"
     grep -qF "lotocard: $message" <<<"$err" || fail "the message was: $err"
     # The reason comes from the command that failed.
-    grep -q 'Permission denied' <<<"$err" || fail "no reason given: $err"
+    grep -qF "$reason" <<<"$err" || fail "no reason given: $err"
 done
 case="after the refusals"
 [ "$(ls -A "$tmp/locked")" = "" ] || fail "the locked folder was changed"
 [ "$(ls -A "$tmp/full" | tr '\n' ' ')" = "ravelov1.ini readme.txt " ] || fail "the full folder was changed"
+# Neither a half-copied file nor its temporary name is left behind.
+[ "$(ls -A "$tmp/no-room")" = "" ] || fail "the folder without room holds: $(ls -A "$tmp/no-room")"
 
 [ "$failed" -eq 0 ] || exit 1
 echo "${#cases[@]} starts and ${#refusals[@]} refusals as expected"
