@@ -1,10 +1,10 @@
 #include "app/main_window.h"
 
-#include "app/app_info.h"
 #include "app/navigator.h"
-#include "app/prompter.h"
 #include "app/readme.h"
-#include "app/window_layout.h"
+#include "ui/app_info.h"
+#include "ui/prompter.h"
+#include "ui/window_layout.h"
 
 #include <QMenuBar>
 #include <QPushButton>
@@ -41,10 +41,10 @@ Form1::Form1(app::Navigator& navigator)
     : m_navigator(navigator)
 {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(app::applicationTitle());
+    setWindowTitle(ui::applicationTitle());
     buildButtons();
     buildMenus();
-    const QSize client = app::pixelSize(kClientWidth, kClientHeight);
+    const QSize client = ui::pixelSize(kClientWidth, kClientHeight);
     resize(client.width(), client.height() + menuBar()->sizeHint().height());
 }
 
@@ -54,10 +54,10 @@ void Form1::buildButtons()
     setCentralWidget(client);
     QList<QWidget*> buttons;
     for (const ButtonDesign& design : kButtons) {
-        buttons.append(app::placeButton(client, design.name,
+        buttons.append(ui::placeButton(client, design.name,
             {design.left, design.top, kButtonWidth, kButtonHeight}, QString::fromUtf16(design.caption)));
     }
-    app::setTabOrder(buttons);
+    ui::setTabOrder(buttons);
 
     const auto button = [client](const char* name) { return client->findChild<QPushButton*>(name); };
     connect(button("Command1"), &QPushButton::clicked, this, opener(Lottery::Numbers3));
@@ -114,13 +114,13 @@ std::function<void()> Form1::opener(Lottery lottery)
 
 void Form1::openReadme()
 {
-    const app::Services& services = m_navigator.services();
-    if (app::openReadme(services.launcher, services.dataDir))
+    const ui::Services& services = m_navigator.services();
+    if (app::openReadme(m_navigator.shell().launcher, services.dataDir))
         return;
     services.prompter.ask(this,
-        {app::applicationTitle(),
+        {ui::applicationTitle(),
             QStringLiteral("readme.txt を開くテキストエディタを起動できませんでした。\n%1")
                 .arg(QDir::toNativeSeparators(
                     services.dataDir.absoluteFilePath(QString::fromLatin1(app::kReadmeFile)))),
-            app::PromptIcon::Exclamation, app::PromptButtons::Ok});
+            ui::PromptIcon::Exclamation, ui::PromptButtons::Ok});
 }

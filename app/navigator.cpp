@@ -6,12 +6,11 @@
 #include "settings/calibration_window.h"
 #include "tickets/card_window.h"
 
-#include <QCloseEvent>
-
 namespace app {
 
-Navigator::Navigator(Services services)
+Navigator::Navigator(ui::Services services, ShellServices shell)
     : m_services(std::move(services))
+    , m_shell(shell)
 { }
 
 Navigator::~Navigator()
@@ -30,6 +29,12 @@ void Navigator::loadMain()
     main->setAttribute(Qt::WA_DeleteOnClose);
     m_main = main;
     main->show();
+}
+
+void Navigator::unloadMain()
+{
+    if (m_main)
+        m_main->close();
 }
 
 void Navigator::openCard(tickets::Lottery lottery)
@@ -52,38 +57,14 @@ void Navigator::openVersion()
     openOther([this] { return new frmAbout(*this); });
 }
 
-void Navigator::openOther(const std::function<OtherWindow*()>& create)
+void Navigator::openOther(const std::function<ui::OtherWindow*()>& create)
 {
     if (m_other && m_other->isVisible())
         return;
-    OtherWindow* window = create();
+    ui::OtherWindow* window = create();
     window->setAttribute(Qt::WA_DeleteOnClose);
     m_other = window;
     window->load();
-}
-
-void Navigator::unloadMain()
-{
-    if (m_main)
-        m_main->close();
-}
-
-OtherWindow::OtherWindow(Navigator& navigator)
-    : m_navigator(navigator)
-{ }
-
-void OtherWindow::load()
-{
-    show();
-    m_navigator.unloadMain();
-    onLoad();
-}
-
-void OtherWindow::closeEvent(QCloseEvent* event)
-{
-    // The main window comes up before this one goes, so there is never a moment without a window.
-    m_navigator.loadMain();
-    event->accept();
 }
 
 } // namespace app

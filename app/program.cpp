@@ -1,7 +1,7 @@
 #include "app/program.h"
 
 #include "app/app_icon.h"
-#include "app/window_layout.h"
+#include "ui/window_layout.h"
 
 #ifdef Q_OS_WIN
 #include "app/win32_registry.h"
@@ -28,9 +28,9 @@ std::unique_ptr<const Registry> systemRegistry()
 Program::Program(const QDir& dataDir)
     : m_registry(systemRegistry())
     , m_printer(std::make_unique<cards::DefaultPrinterSheets>())
-    , m_navigator({m_prompter, m_launcher, *m_registry, m_printer, m_random, m_clock, dataDir})
+    , m_navigator({m_prompter, m_printer, m_random, m_clock, dataDir}, {m_launcher, *m_registry})
 {
-    QApplication::setFont(proportionalFont(kDefaultFontPoints));
+    QApplication::setFont(ui::proportionalFont(ui::kDefaultFontPoints));
     QApplication::setWindowIcon(applicationIcon());
     // The whole program speaks Japanese, so Qt's own words (はい, いいえ) do too, whatever the locale.
     if (m_qtWords.load(QStringLiteral("qtbase_ja"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))

@@ -2,11 +2,11 @@
 #pragma once
 
 #include "app/desktop_launcher.h"
-#include "app/message_box_prompter.h"
 #include "app/navigator.h"
 #include "app/system_info.h"
 #include "cards/painter_surface.h"
 #include "quick/seams.h"
+#include "ui/message_box_prompter.h"
 
 #include <QDir>
 #include <QTranslator>
@@ -24,7 +24,7 @@ public:
 
 private:
     QTranslator m_qtWords;
-    MessageBoxPrompter m_prompter;
+    ui::MessageBoxPrompter m_prompter;
     DesktopLauncher m_launcher;
     std::unique_ptr<const Registry> m_registry;
     cards::PainterSurface m_printer;

@@ -2,10 +2,10 @@
 
 #include "app/about.h"
 #include "app/app_icon.h"
-#include "app/app_info.h"
-#include "app/prompter.h"
 #include "app/system_info.h"
-#include "app/window_layout.h"
+#include "ui/app_info.h"
+#include "ui/prompter.h"
+#include "ui/window_layout.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -28,7 +28,7 @@ public:
         : QLabel(caption, parent)
         , m_open(std::move(open))
     {
-        QFont font = app::fixedFont(11.25);
+        QFont font = ui::fixedFont(11.25);
         font.setUnderline(false);
         setFont(font);
         setCursor(Qt::PointingHandCursor);
@@ -64,8 +64,8 @@ public:
     {
         setObjectName(QStringLiteral("Line1"));
         // From (225, 2430) to (5657, 2430), the white line from (240, 2445).
-        setGeometry(app::pixelRect({225, 2430, 5657 - 225, 45}));
-        m_whiteOffset = app::pixelSize(240 - 225, 2445 - 2430);
+        setGeometry(ui::pixelRect({225, 2430, 5657 - 225, 45}));
+        m_whiteOffset = ui::pixelSize(240 - 225, 2445 - 2430);
     }
 
 protected:
@@ -84,49 +84,50 @@ private:
 } // namespace
 
 frmAbout::frmAbout(app::Navigator& navigator)
-    : app::OtherWindow(navigator)
+    : ui::OtherWindow(navigator)
+    , m_shell(navigator.shell())
 {
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報"));
     // A fixed dialog frame: no resizing, no minimize or maximize button.
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint
         | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-    setFixedSize(app::pixelSize(kClientWidth, kClientHeight));
+    setFixedSize(ui::pixelSize(kClientWidth, kClientHeight));
 
-    auto* icon = app::placeControl<QLabel>(this, "picIcon", {240, 240, 540, 540});
+    auto* icon = ui::placeControl<QLabel>(this, "picIcon", {240, 240, 540, 540});
     icon->setPixmap(app::applicationPixmap(icon->width()));
-    m_title = app::placeLabel(this, "lblTitle", {1560, 240, 3375, 480}, {});
-    QFont titleFont = app::proportionalFont(12);
+    m_title = ui::placeLabel(this, "lblTitle", {1560, 240, 3375, 480}, {});
+    QFont titleFont = ui::proportionalFont(12);
     titleFont.setBold(true);
     titleFont.setItalic(true);
     m_title->setFont(titleFont);
     QPalette titlePalette = m_title->palette();
     titlePalette.setColor(QPalette::WindowText, Qt::black);
     m_title->setPalette(titlePalette);
-    m_version = app::placeLabel(this, "lblVersion", {1560, 720, 2415, 225}, {});
-    m_version->setFont(app::proportionalFont(12));
+    m_version = ui::placeLabel(this, "lblVersion", {1560, 720, 2415, 225}, {});
+    m_version->setFont(ui::proportionalFont(12));
 
-    const std::array<app::TwipRect, 3> linkPlaces {
+    const std::array<ui::TwipRect, 3> linkPlaces {
         {{1200, 1200, 4095, 285}, {1200, 1560, 4215, 285}, {1200, 1920, 2775, 285}}};
     const std::array<app::Link, 3> links = app::authorLinks();
-    app::Launcher& launcher = navigator.services().launcher;
+    app::Launcher& launcher = m_shell.launcher;
     for (std::size_t i = 0; i < links.size(); ++i) {
         const QUrl target = links.at(i).target;
         // Whether a browser came up is not reported: there is nothing the user could do about it here.
-        auto* label = app::placeControl<LinkLabel>(this, links.at(i).name, linkPlaces.at(i),
+        auto* label = ui::placeControl<LinkLabel>(this, links.at(i).name, linkPlaces.at(i),
             links.at(i).caption, [&launcher, target] { launcher.openWithDefaultHandler(target); });
-        app::fitLabelText(label);
+        ui::fitLabelText(label);
     }
     new EtchedLine(this);
 
-    m_ok = app::placeButton(this, "cmdOK", {4245, 2625, 1467, 345}, QStringLiteral("OK"));
+    m_ok = ui::placeButton(this, "cmdOK", {4245, 2625, 1467, 345}, QStringLiteral("OK"));
     auto* sysInfo
-        = app::placeButton(this, "cmdSysInfo", {4260, 3075, 1452, 345}, QStringLiteral("ｼｽﾃﾑ情報(&S)..."));
+        = ui::placeButton(this, "cmdSysInfo", {4260, 3075, 1452, 345}, QStringLiteral("ｼｽﾃﾑ情報(&S)..."));
     // Enter presses the button that has the focus, OK when none has; Esc is OK too.
     m_ok->setDefault(true);
     m_ok->setAutoDefault(true);
     sysInfo->setAutoDefault(true);
-    app::setTabOrder({m_ok, sysInfo});
+    ui::setTabOrder({m_ok, sysInfo});
 
     connect(m_ok, &QPushButton::clicked, this, &QWidget::close);
     connect(sysInfo, &QPushButton::clicked, this, &frmAbout::startSysInfo);
@@ -135,9 +136,9 @@ frmAbout::frmAbout(app::Navigator& navigator)
 void frmAbout::onLoad()
 {
     m_version->setText(app::versionText());
-    m_title->setText(app::applicationTitle());
-    app::fitLabelText(m_version);
-    app::fitLabelText(m_title);
+    m_title->setText(ui::applicationTitle());
+    ui::fitLabelText(m_version);
+    ui::fitLabelText(m_title);
     m_ok->setFocus();
 }
 
@@ -150,17 +151,16 @@ void frmAbout::keyPressEvent(QKeyEvent* event)
         m_ok->click();
         return;
     default:
-        app::OtherWindow::keyPressEvent(event);
+        ui::OtherWindow::keyPressEvent(event);
     }
 }
 
 void frmAbout::startSysInfo()
 {
-    const app::Services& services = navigator().services();
-    const std::optional<QString> program = app::systemInfoProgram(services.registry, services.launcher);
-    if (program && services.launcher.startDetached(*program, {}, {}))
+    const std::optional<QString> program = app::systemInfoProgram(m_shell.registry, m_shell.launcher);
+    if (program && m_shell.launcher.startDetached(*program, {}, {}))
         return;
-    services.prompter.ask(this,
-        {app::applicationTitle(), QStringLiteral("現時点ではｼｽﾃﾑ情報を使用できません"), app::PromptIcon::None,
-            app::PromptButtons::Ok});
+    services().prompter.ask(this,
+        {ui::applicationTitle(), QStringLiteral("現時点ではｼｽﾃﾑ情報を使用できません"), ui::PromptIcon::None,
+            ui::PromptButtons::Ok});
 }

@@ -3,11 +3,12 @@
 #pragma once
 
 #include "app/navigator.h"
+#include "ui/other_window.h"
 
 class QLabel;
 class QPushButton;
 
-class frmAbout final : public app::OtherWindow {
+class frmAbout final : public ui::OtherWindow {
     Q_OBJECT
 
 public:
@@ -23,4 +24,5 @@ private:
     QLabel* m_title = nullptr;
     QLabel* m_version = nullptr;
     QPushButton* m_ok = nullptr;
+    app::ShellServices m_shell;
 };

@@ -23,7 +23,7 @@ constexpr char kEntry[] = "011522304143";
 class Desk {
 public:
     explicit Desk(const QDir& folder)
-        : m_navigator({m_prompter, m_launcher, m_registry, m_printer, m_random, m_clock, folder})
+        : m_navigator({m_prompter, m_printer, m_random, m_clock, folder}, {m_launcher, m_registry})
     {
         m_navigator.loadMain();
         settle();

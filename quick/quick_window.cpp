@@ -1,9 +1,9 @@
 #include "quick/quick_window.h"
 
-#include "app/prompter.h"
-#include "app/window_layout.h"
 #include "quick/quick_run.h"
 #include "tickets/entry.h"
+#include "ui/prompter.h"
+#include "ui/window_layout.h"
 
 #include <QCheckBox>
 #include <QPushButton>
@@ -36,7 +36,7 @@ QString lotteryName(tickets::Lottery lottery)
     return {};
 }
 
-app::Prompt dataFaultPrompt(const quick::DataFault& fault)
+ui::Prompt dataFaultPrompt(const quick::DataFault& fault)
 {
     QString problem;
     if (fault.missing) {
@@ -55,18 +55,18 @@ app::Prompt dataFaultPrompt(const quick::DataFault& fault)
     return {titleText(),
         QStringLiteral("予想データファイルを使えません。印刷ファイルは元のままです。\n\n%1\n%2")
             .arg(fault.path, problem),
-        app::PromptIcon::Critical, app::PromptButtons::Ok};
+        ui::PromptIcon::Critical, ui::PromptButtons::Ok};
 }
 
-app::Prompt unreadableDataPrompt(const core::FileFailure& failure)
+ui::Prompt unreadableDataPrompt(const core::FileFailure& failure)
 {
     return {titleText(),
         QStringLiteral("予想データファイルを読めません。印刷ファイルは元のままです。\n\n%1\n\n理由: %2")
             .arg(failure.path, failure.reason),
-        app::PromptIcon::Critical, app::PromptButtons::Ok};
+        ui::PromptIcon::Critical, ui::PromptButtons::Ok};
 }
 
-app::Prompt writeFaultPrompt(const quick::WriteFault& fault)
+ui::Prompt writeFaultPrompt(const quick::WriteFault& fault)
 {
     QStringList written;
     QStringList untouched;
@@ -78,31 +78,31 @@ app::Prompt writeFaultPrompt(const quick::WriteFault& fault)
     if (!written.isEmpty())
         text += QStringLiteral("%1 には新しい予想を書き込みました。").arg(written.join(u'、'));
     text += QStringLiteral("%1 の印刷ファイルは元のままです。").arg(untouched.join(u'、'));
-    return {titleText(), text, app::PromptIcon::Exclamation, app::PromptButtons::Ok};
+    return {titleText(), text, ui::PromptIcon::Exclamation, ui::PromptButtons::Ok};
 }
 
 } // namespace
 
-Form6::Form6(app::Navigator& navigator)
-    : app::OtherWindow(navigator)
+Form6::Form6(ui::Navigation& navigation)
+    : ui::OtherWindow(navigation)
 {
     setObjectName(QStringLiteral("Form6"));
     setWindowTitle(titleText());
-    resize(app::pixelSize(kClientWidth, kClientHeight));
+    resize(ui::pixelSize(kClientWidth, kClientHeight));
 
     m_check1
-        = app::placeCheckBox(this, "Check1", {120, 120, 2295, 255}, QStringLiteral("予想件数を５件にする"));
+        = ui::placeCheckBox(this, "Check1", {120, 120, 2295, 255}, QStringLiteral("予想件数を５件にする"));
     m_check2
-        = app::placeCheckBox(this, "Check2", {120, 480, 2415, 375}, QStringLiteral("印刷ファイルに追加する"));
-    app::placeLabel(this, "Label1", {120, 960, 1695, 255}, QStringLiteral("ナンバーズのタイプ"));
-    m_option1 = app::placeOptionButton(this, "Option1", {120, 1200, 1215, 255}, QStringLiteral("ストレート"));
-    m_option2 = app::placeOptionButton(this, "Option2", {120, 1560, 975, 255}, QStringLiteral("ボックス"));
-    m_option3 = app::placeOptionButton(this, "Option3", {120, 1920, 735, 255}, QStringLiteral("セット"));
-    auto* command1 = app::placeButton(this, "Command1", {2520, 240, 1695, 855}, QStringLiteral("閉じる"));
+        = ui::placeCheckBox(this, "Check2", {120, 480, 2415, 375}, QStringLiteral("印刷ファイルに追加する"));
+    ui::placeLabel(this, "Label1", {120, 960, 1695, 255}, QStringLiteral("ナンバーズのタイプ"));
+    m_option1 = ui::placeOptionButton(this, "Option1", {120, 1200, 1215, 255}, QStringLiteral("ストレート"));
+    m_option2 = ui::placeOptionButton(this, "Option2", {120, 1560, 975, 255}, QStringLiteral("ボックス"));
+    m_option3 = ui::placeOptionButton(this, "Option3", {120, 1920, 735, 255}, QStringLiteral("セット"));
+    auto* command1 = ui::placeButton(this, "Command1", {2520, 240, 1695, 855}, QStringLiteral("閉じる"));
     auto* command2
-        = app::placeButton(this, "Command2", {2520, 1320, 1695, 855}, QStringLiteral("予想データ書込み"));
+        = ui::placeButton(this, "Command2", {2520, 1320, 1695, 855}, QStringLiteral("予想データ書込み"));
 
-    app::setTabOrder({m_option3, m_option2, m_check1, m_check2, m_option1, command1, command2});
+    ui::setTabOrder({m_option3, m_option2, m_check1, m_check2, m_option1, command1, command2});
     connect(command1, &QPushButton::clicked, this, &QWidget::close);
     connect(command2, &QPushButton::clicked, this, &Form6::writePredictions);
 }
@@ -120,7 +120,7 @@ void Form6::writePredictions()
     const char playType = m_option1->isChecked() ? 'A' : m_option2->isChecked() ? 'B' : 'C';
     const quick::RunSettings settings {m_check1->isChecked() ? 5 : 10,
         m_check2->isChecked() ? quick::WriteMode::Add : quick::WriteMode::Replace, playType};
-    const app::Services& services = navigator().services();
+    const ui::Services& services = this->services();
     const std::optional<quick::RunFailure> failure
         = quick::runQuickPrediction(services.dataDir, settings, services.random, services.clock);
     if (!failure) {

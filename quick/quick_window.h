@@ -2,16 +2,16 @@
 // files, then the main window comes back.
 #pragma once
 
-#include "app/navigator.h"
+#include "ui/other_window.h"
 
 class QCheckBox;
 class QRadioButton;
 
-class Form6 final : public app::OtherWindow {
+class Form6 final : public ui::OtherWindow {
     Q_OBJECT
 
 public:
-    explicit Form6(app::Navigator& navigator);
+    explicit Form6(ui::Navigation& navigation);
 
 protected:
     void onLoad() override;

@@ -9,10 +9,13 @@ build="$root/build/test"
 "$root/scripts/install-deps.sh"
 
 cd "$root"
+"$root/scripts/check-floors.sh"
 if git rev-parse --git-dir >/dev/null 2>&1; then
     mapfile -t sources < <(git ls-files '*.cpp' '*.h')
 else
-    mapfile -t sources < <(find app core tickets tests -name '*.cpp' -o -name '*.h')
+    # Outside a checkout: every C++ file of the tree, whatever folder it is in, but the builds.
+    mapfile -t sources < <(find . \( -path ./build -o -path ./.git \) -prune -o -type f \( -name '*.cpp' -o -name '*.h' \) \
+        -print | sed 's|^\./||' | sort)
 fi
 clang-format --dry-run --Werror "${sources[@]}"
 

@@ -1,14 +1,14 @@
 #include "settings/calibration_window.h"
 
-#include "app/prompter.h"
-#include "app/window_layout.h"
 #include "settings/calibration_boxes.h"
+#include "ui/prompter.h"
+#include "ui/window_layout.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
-using app::TwipRect;
+using ui::TwipRect;
 
 namespace {
 
@@ -49,36 +49,36 @@ QString titleText()
 
 } // namespace
 
-Form5::Form5(app::Navigator& navigator)
-    : app::OtherWindow(navigator)
+Form5::Form5(ui::Navigation& navigation)
+    : ui::OtherWindow(navigation)
 {
     setObjectName(QStringLiteral("Form5"));
     setWindowTitle(titleText());
-    resize(app::pixelSize(kClientWidth, kClientHeight));
+    resize(ui::pixelSize(kClientWidth, kClientHeight));
 
     for (std::size_t i = 0; i < m_boxes.size(); ++i) {
         const RowDesign& row = kRows[i];
-        app::placeLabel(
+        ui::placeLabel(
             this, row.label, row.labelPlace, settings::valueName(settings::kCalibrationValues.at(i)))
-            ->setFont(app::proportionalFont(9.75));
-        m_boxes.at(i) = app::placeControl<QLineEdit>(this, row.box, row.boxPlace);
-        m_boxes.at(i)->setFont(app::fixedFont(14.25));
-        auto* up = app::placeButton(this, row.up, row.upPlace, QStringLiteral("＋"));
-        up->setFont(app::fixedFont(9.75, true));
-        auto* down = app::placeButton(this, row.down, row.downPlace, QStringLiteral("-"));
-        down->setFont(app::fixedFont(15.75, true));
+            ->setFont(ui::proportionalFont(9.75));
+        m_boxes.at(i) = ui::placeControl<QLineEdit>(this, row.box, row.boxPlace);
+        m_boxes.at(i)->setFont(ui::fixedFont(14.25));
+        auto* up = ui::placeButton(this, row.up, row.upPlace, QStringLiteral("＋"));
+        up->setFont(ui::fixedFont(9.75, true));
+        auto* down = ui::placeButton(this, row.down, row.downPlace, QStringLiteral("-"));
+        down->setFont(ui::fixedFont(15.75, true));
         connect(up, &QPushButton::clicked, this, [this, i] { nudge(i, +1); });
         connect(down, &QPushButton::clicked, this, [this, i] { nudge(i, -1); });
     }
     // Created in tab order: Qt 6.4 drops a button from the focus chain when it is moved behind one
     // created after it.
-    auto* command1 = app::placeButton(this, "Command1", {2760, 840, 1335, 1215}, QStringLiteral("閉じる"));
+    auto* command1 = ui::placeButton(this, "Command1", {2760, 840, 1335, 1215}, QStringLiteral("閉じる"));
     auto* command10
-        = app::placeButton(this, "Command10", {2760, 2280, 1335, 495}, QStringLiteral("初期値に戻す"));
-    auto* command11 = app::placeButton(this, "Command11", {2760, 120, 1335, 495}, QStringLiteral("設定書込"));
+        = ui::placeButton(this, "Command10", {2760, 2280, 1335, 495}, QStringLiteral("初期値に戻す"));
+    auto* command11 = ui::placeButton(this, "Command11", {2760, 120, 1335, 495}, QStringLiteral("設定書込"));
     m_command1 = command1;
 
-    app::setTabOrder(this, kTabOrder);
+    ui::setTabOrder(this, kTabOrder);
 
     connect(command11, &QPushButton::clicked, this, &Form5::save);
     connect(command1, &QPushButton::clicked, this, &QWidget::close);
@@ -88,11 +88,11 @@ Form5::Form5(app::Navigator& navigator)
 void Form5::onLoad()
 {
     m_command1->setFocus();
-    const app::Services& services = navigator().services();
+    const ui::Services& services = this->services();
     const core::FileResult<settings::Calibration> read = settings::SettingsFile(services.dataDir).read();
     if (!read.ok()) {
         // Without the file there is nothing to adjust; the main window comes back.
-        services.prompter.ask(this, app::fileFailurePrompt(read.failure()));
+        services.prompter.ask(this, ui::fileFailurePrompt(read.failure()));
         close();
         return;
     }
@@ -112,7 +112,7 @@ void Form5::save()
     settings::BoxTexts texts;
     for (std::size_t i = 0; i < m_boxes.size(); ++i)
         texts.at(i) = m_boxes.at(i)->text();
-    const app::Services& services = navigator().services();
+    const ui::Services& services = this->services();
     const auto lines = settings::savedLines(texts);
     if (const auto* tooLarge = std::get_if<settings::CalibrationValue>(&lines)) {
         // An infinite value has no decimal text; the window stays so that the user can correct it.
@@ -121,7 +121,7 @@ void Form5::save()
             {titleText(),
                 QStringLiteral("「%1」の値「%2」は大きすぎて書き込めません。")
                     .arg(settings::valueName(*tooLarge), texts.at(box)),
-                app::PromptIcon::Exclamation, app::PromptButtons::Ok});
+                ui::PromptIcon::Exclamation, ui::PromptButtons::Ok});
         m_boxes.at(box)->setFocus();
         return;
     }
@@ -135,10 +135,10 @@ void Form5::restoreDefaults()
 
 void Form5::writeAndClose(const settings::ValueLines& lines)
 {
-    const app::Services& services = navigator().services();
+    const ui::Services& services = this->services();
     if (const auto failure = settings::SettingsFile(services.dataDir).writeValues(lines)) {
         // The window stays with the edits in the boxes, so that nothing typed is lost.
-        services.prompter.ask(this, app::fileFailurePrompt(*failure));
+        services.prompter.ask(this, ui::fileFailurePrompt(*failure));
         return;
     }
     close();

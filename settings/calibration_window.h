@@ -2,18 +2,18 @@
 // then saved, reset to the defaults, or left as they were.
 #pragma once
 
-#include "app/navigator.h"
 #include "settings/settings_file.h"
+#include "ui/other_window.h"
 
 #include <array>
 
 class QLineEdit;
 
-class Form5 final : public app::OtherWindow {
+class Form5 final : public ui::OtherWindow {
     Q_OBJECT
 
 public:
-    explicit Form5(app::Navigator& navigator);
+    explicit Form5(ui::Navigation& navigation);
 
 protected:
     void onLoad() override;

@@ -2,10 +2,10 @@
 #pragma once
 
 #include "app/launcher.h"
-#include "app/prompter.h"
 #include "app/system_info.h"
 #include "cards/print_surface.h"
 #include "quick/seams.h"
+#include "ui/prompter.h"
 
 #include <QList>
 #include <QMap>
@@ -13,12 +13,12 @@
 #include <map>
 #include <ostream>
 
-namespace app {
+namespace ui {
 inline void PrintTo(const Prompt& prompt, std::ostream* os)
 {
     *os << "{" << prompt.title.toStdString() << " | " << prompt.text.toStdString() << "}";
 }
-} // namespace app
+} // namespace ui
 
 namespace fakes {
 
@@ -54,17 +54,17 @@ struct MapRegistry final : app::Registry {
 };
 
 // Answers Yes/No questions from a script (Yes when the script is empty) and OK boxes with OK.
-struct ScriptedPrompter final : app::Prompter {
-    app::PromptAnswer ask(QWidget*, const app::Prompt& prompt) override
+struct ScriptedPrompter final : ui::Prompter {
+    ui::PromptAnswer ask(QWidget*, const ui::Prompt& prompt) override
     {
         asked.append(prompt);
-        if (prompt.buttons == app::PromptButtons::Ok)
-            return app::PromptAnswer::Ok;
-        return answers.isEmpty() ? app::PromptAnswer::Yes : answers.takeFirst();
+        if (prompt.buttons == ui::PromptButtons::Ok)
+            return ui::PromptAnswer::Ok;
+        return answers.isEmpty() ? ui::PromptAnswer::Yes : answers.takeFirst();
     }
 
-    QList<app::PromptAnswer> answers;
-    QList<app::Prompt> asked;
+    QList<ui::PromptAnswer> answers;
+    QList<ui::Prompt> asked;
 };
 
 // Keeps every box and every end of card, in order; fails from a chosen card on when told to.

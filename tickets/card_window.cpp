@@ -1,10 +1,10 @@
 #include "tickets/card_window.h"
 
-#include "app/prompter.h"
-#include "app/window_layout.h"
 #include "cards/print_run.h"
 #include "settings/calibration_boxes.h"
 #include "tickets/entry.h"
+#include "ui/prompter.h"
+#include "ui/window_layout.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -15,7 +15,7 @@
 
 namespace tickets {
 
-using app::TwipRect;
+using ui::TwipRect;
 
 struct CardWindowDesign {
     Lottery lottery;
@@ -135,17 +135,17 @@ constexpr CardWindowDesign kNumbers3 {
     {"Text1", "Command1", "List1", "Command2", "Command3", "Command4"},
 };
 
-app::Prompt refusalPrompt()
+ui::Prompt refusalPrompt()
 {
-    return {QStringLiteral("番号が不正です"), QStringLiteral("登録できません"), app::PromptIcon::Critical,
-        app::PromptButtons::Ok};
+    return {QStringLiteral("番号が不正です"), QStringLiteral("登録できません"), ui::PromptIcon::Critical,
+        ui::PromptButtons::Ok};
 }
 
-app::Prompt deletePrompt()
+ui::Prompt deletePrompt()
 {
     // CR between the two sentences, as the question has always been worded.
     return {QStringLiteral("データ削除"), QStringLiteral("選択のデータを削除します。\rよろしいですか？！！"),
-        app::PromptIcon::Exclamation, app::PromptButtons::YesNo};
+        ui::PromptIcon::Exclamation, ui::PromptButtons::YesNo};
 }
 
 QString text(const char16_t* utf16)
@@ -153,27 +153,27 @@ QString text(const char16_t* utf16)
     return QString::fromUtf16(utf16);
 }
 
-app::Prompt calibrationPrompt(const cards::CalibrationFault& fault)
+ui::Prompt calibrationPrompt(const cards::CalibrationFault& fault)
 {
     return {QStringLiteral("印字位置の設定"),
         QStringLiteral("「%1」の値 %2 では印刷できません。\n「印字位置の設定」で値を直してください。")
             .arg(settings::valueName(fault.value), settings::valueText(fault.number)),
-        app::PromptIcon::Critical, app::PromptButtons::Ok};
+        ui::PromptIcon::Critical, ui::PromptButtons::Ok};
 }
 
-app::Prompt printerPrompt(const QString& title, const cards::SurfaceFault& fault)
+ui::Prompt printerPrompt(const QString& title, const cards::SurfaceFault& fault)
 {
     return {title,
         QStringLiteral("%1\n%2 枚目のカードで印刷を止めました。").arg(fault.reason).arg(fault.card),
-        app::PromptIcon::Critical, app::PromptButtons::Ok};
+        ui::PromptIcon::Critical, ui::PromptButtons::Ok};
 }
 
 } // namespace
 
-CardWindow::CardWindow(const CardWindowDesign& design, app::Navigator& navigator)
-    : app::OtherWindow(navigator)
+CardWindow::CardWindow(const CardWindowDesign& design, ui::Navigation& navigation)
+    : ui::OtherWindow(navigation)
     , m_rules(rulesOf(design.lottery))
-    , m_printFile(m_rules, navigator.services().dataDir)
+    , m_printFile(m_rules, navigation.services().dataDir)
 {
     buildUi(design);
 }
@@ -182,27 +182,27 @@ void CardWindow::buildUi(const CardWindowDesign& design)
 {
     setObjectName(QString::fromLatin1(design.formName));
     setWindowTitle(text(design.caption));
-    resize(app::pixelSize(design.clientWidth, design.clientHeight));
+    resize(ui::pixelSize(design.clientWidth, design.clientHeight));
 
-    auto* label2 = app::placeLabel(this, "Label2", design.label2, text(design.listCaption));
-    label2->setFont(app::fixedFont(design.listCaptionPoints));
-    m_list1 = app::placeControl<QListView>(this, "List1", design.list1);
-    m_list1->setFont(app::fixedFont(design.listPoints));
+    auto* label2 = ui::placeLabel(this, "Label2", design.label2, text(design.listCaption));
+    label2->setFont(ui::fixedFont(design.listCaptionPoints));
+    m_list1 = ui::placeControl<QListView>(this, "List1", design.list1);
+    m_list1->setFont(ui::fixedFont(design.listPoints));
     m_list1->setSelectionMode(QAbstractItemView::SingleSelection);
     m_list1->setUniformItemSizes(true);
     // A double click deletes; the lines are never edited in place.
     m_list1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_lines = new QStringListModel(this);
     m_list1->setModel(m_lines);
-    app::placeLabel(this, "Label1", design.label1, text(kEntryCaption));
-    m_text1 = app::placeControl<QLineEdit>(this, "Text1", design.text1);
-    m_text1->setFont(app::fixedFont(design.entryPoints));
-    auto* command4 = app::placeButton(this, "Command4", design.command4, text(kRegisterCaption));
-    auto* command3 = app::placeButton(this, "Command3", design.command3, text(kClearCaption));
-    auto* command2 = app::placeButton(this, "Command2", design.command2, text(design.printCaption));
-    auto* command1 = app::placeButton(this, "Command1", design.command1, text(kCloseCaption));
+    ui::placeLabel(this, "Label1", design.label1, text(kEntryCaption));
+    m_text1 = ui::placeControl<QLineEdit>(this, "Text1", design.text1);
+    m_text1->setFont(ui::fixedFont(design.entryPoints));
+    auto* command4 = ui::placeButton(this, "Command4", design.command4, text(kRegisterCaption));
+    auto* command3 = ui::placeButton(this, "Command3", design.command3, text(kClearCaption));
+    auto* command2 = ui::placeButton(this, "Command2", design.command2, text(design.printCaption));
+    auto* command1 = ui::placeButton(this, "Command1", design.command1, text(kCloseCaption));
 
-    app::setTabOrder(this, design.tabOrder);
+    ui::setTabOrder(this, design.tabOrder);
 
     connect(command4, &QPushButton::clicked, this, &CardWindow::registerEntry);
     connect(m_list1, &QListView::doubleClicked, this, &CardWindow::deleteSelected);
@@ -224,7 +224,7 @@ void CardWindow::registerEntry()
     m_text1->setText(entry);
     const std::optional<QByteArray> line = acceptEntry(m_rules, entry);
     if (!line) {
-        navigator().services().prompter.ask(this, refusalPrompt());
+        services().prompter.ask(this, refusalPrompt());
         return;
     }
     m_text1->setText(QString::fromLatin1(*line));
@@ -241,7 +241,7 @@ void CardWindow::deleteSelected()
     const QModelIndexList selected = m_list1->selectionModel()->selectedIndexes();
     if (selected.isEmpty())
         return;
-    if (navigator().services().prompter.ask(this, deletePrompt()) != app::PromptAnswer::Yes)
+    if (services().prompter.ask(this, deletePrompt()) != ui::PromptAnswer::Yes)
         return;
     if (const auto failure = m_printFile.remove(selected.first().row()))
         showFailure(*failure);
@@ -259,7 +259,7 @@ void CardWindow::clearPrintFile()
 
 void CardWindow::printCards()
 {
-    const app::Services& services = navigator().services();
+    const ui::Services& services = this->services();
     const std::optional<cards::PrintFailure> failure
         = cards::printCards(m_rules.lottery, services.dataDir, services.printer);
     if (!failure) {
@@ -288,38 +288,38 @@ void CardWindow::showList(const core::FileResult<QStringList>& list)
 
 void CardWindow::showFailure(const core::FileFailure& failure)
 {
-    navigator().services().prompter.ask(this, app::fileFailurePrompt(failure));
+    services().prompter.ask(this, ui::fileFailurePrompt(failure));
 }
 
-CardWindow* createCardWindow(Lottery lottery, app::Navigator& navigator)
+CardWindow* createCardWindow(Lottery lottery, ui::Navigation& navigation)
 {
     switch (lottery) {
     case Lottery::Loto6:
-        return new ::Form7(navigator);
+        return new ::Form7(navigation);
     case Lottery::MiniLoto:
-        return new ::Form2(navigator);
+        return new ::Form2(navigation);
     case Lottery::Numbers4:
-        return new ::Form3(navigator);
+        return new ::Form3(navigation);
     case Lottery::Numbers3:
-        return new ::Form4(navigator);
+        return new ::Form4(navigation);
     }
     return nullptr;
 }
 
 } // namespace tickets
 
-Form7::Form7(app::Navigator& navigator)
-    : tickets::CardWindow(tickets::kLoto6, navigator)
+Form7::Form7(ui::Navigation& navigation)
+    : tickets::CardWindow(tickets::kLoto6, navigation)
 { }
 
-Form2::Form2(app::Navigator& navigator)
-    : tickets::CardWindow(tickets::kMiniLoto, navigator)
+Form2::Form2(ui::Navigation& navigation)
+    : tickets::CardWindow(tickets::kMiniLoto, navigation)
 { }
 
-Form3::Form3(app::Navigator& navigator)
-    : tickets::CardWindow(tickets::kNumbers4, navigator)
+Form3::Form3(ui::Navigation& navigation)
+    : tickets::CardWindow(tickets::kNumbers4, navigation)
 { }
 
-Form4::Form4(app::Navigator& navigator)
-    : tickets::CardWindow(tickets::kNumbers3, navigator)
+Form4::Form4(ui::Navigation& navigation)
+    : tickets::CardWindow(tickets::kNumbers3, navigation)
 { }

@@ -2,8 +2,8 @@
 // One design serves all four lotteries; Form2, Form3, Form4 and Form7 only choose the lottery.
 #pragma once
 
-#include "app/navigator.h"
 #include "tickets/print_file.h"
+#include "ui/other_window.h"
 
 class QLineEdit;
 class QListView;
@@ -13,11 +13,11 @@ namespace tickets {
 
 struct CardWindowDesign;
 
-class CardWindow : public app::OtherWindow {
+class CardWindow : public ui::OtherWindow {
     Q_OBJECT
 
 protected:
-    CardWindow(const CardWindowDesign& design, app::Navigator& navigator);
+    CardWindow(const CardWindowDesign& design, ui::Navigation& navigation);
     void onLoad() override;
 
 private:
@@ -37,7 +37,7 @@ private:
     QStringListModel* m_lines = nullptr;
 };
 
-CardWindow* createCardWindow(Lottery lottery, app::Navigator& navigator);
+CardWindow* createCardWindow(Lottery lottery, ui::Navigation& navigation);
 
 } // namespace tickets
 
@@ -48,26 +48,26 @@ CardWindow* createCardWindow(Lottery lottery, app::Navigator& navigator);
 class Form7 final : public tickets::CardWindow {
     Q_OBJECT
 public:
-    explicit Form7(app::Navigator& navigator);
+    explicit Form7(ui::Navigation& navigation);
 };
 
 // MINILOTO
 class Form2 final : public tickets::CardWindow {
     Q_OBJECT
 public:
-    explicit Form2(app::Navigator& navigator);
+    explicit Form2(ui::Navigation& navigation);
 };
 
 // Numbers4
 class Form3 final : public tickets::CardWindow {
     Q_OBJECT
 public:
-    explicit Form3(app::Navigator& navigator);
+    explicit Form3(ui::Navigation& navigation);
 };
 
 // Numbers3
 class Form4 final : public tickets::CardWindow {
     Q_OBJECT
 public:
-    explicit Form4(app::Navigator& navigator);
+    explicit Form4(ui::Navigation& navigation);
 };

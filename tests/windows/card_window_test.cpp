@@ -6,10 +6,10 @@
 
 namespace {
 
-const app::Prompt kRefusal {
-    u"番号が不正です"_qs, u"登録できません"_qs, app::PromptIcon::Critical, app::PromptButtons::Ok};
-const app::Prompt kDeleteQuestion {u"データ削除"_qs, u"選択のデータを削除します。\rよろしいですか？！！"_qs,
-    app::PromptIcon::Exclamation, app::PromptButtons::YesNo};
+const ui::Prompt kRefusal {
+    u"番号が不正です"_qs, u"登録できません"_qs, ui::PromptIcon::Critical, ui::PromptButtons::Ok};
+const ui::Prompt kDeleteQuestion {u"データ削除"_qs, u"選択のデータを削除します。\rよろしいですか？！！"_qs,
+    ui::PromptIcon::Exclamation, ui::PromptButtons::YesNo};
 
 class CardWindowTest : public WindowTest {
 protected:
@@ -123,7 +123,7 @@ TEST_P(Refusal, ShowsTheOneBoxWritesNothingAndKeepsTheTrimmedText)
     open(c.lottery);
     type(c.typed);
     click("Command4");
-    EXPECT_EQ(m_prompter.asked, QList<app::Prompt>({kRefusal}));
+    EXPECT_EQ(m_prompter.asked, QList<ui::Prompt>({kRefusal}));
     EXPECT_EQ(content(c.file), QByteArray("keep"));
     EXPECT_EQ(rows(), 1);
     EXPECT_EQ(entryBox()->text(), c.shown);
@@ -155,7 +155,7 @@ TEST_F(CardWindowTest, DeleteAnsweredYesRemovesTheEntryAndRenumbers)
     write("numbers4.txt", "1234A\r\n5678B\r\n9012C\r\n");
     open(tickets::Lottery::Numbers4);
     doubleClickRow(1);
-    EXPECT_EQ(m_prompter.asked, QList<app::Prompt>({kDeleteQuestion}));
+    EXPECT_EQ(m_prompter.asked, QList<ui::Prompt>({kDeleteQuestion}));
     EXPECT_EQ(content("numbers4.txt"), QByteArray("1234A\r\n9012C\r\n"));
     EXPECT_EQ(listed(), QStringList({"  1  1-2-3-4.A", "  2  9-0-1-2.C"}));
 }
@@ -164,7 +164,7 @@ TEST_F(CardWindowTest, DeleteAnsweredNoChangesNothing)
 {
     write("miniloto.txt", "0102030405\r\n\r\n0109172531");
     open(tickets::Lottery::MiniLoto);
-    m_prompter.answers = {app::PromptAnswer::No};
+    m_prompter.answers = {ui::PromptAnswer::No};
     doubleClickRow(0);
     EXPECT_EQ(m_prompter.asked.size(), 1);
     EXPECT_EQ(content("miniloto.txt"), QByteArray("0102030405\r\n\r\n0109172531"));
@@ -199,7 +199,7 @@ TEST_F(CardWindowTest, APrintFileThatCannotBeOpenedIsNamedInAMessage)
     ASSERT_TRUE(QDir(m_dir.path()).mkdir("numbers4.txt"));
     open(tickets::Lottery::Numbers4);
     ASSERT_EQ(m_prompter.asked.size(), 1);
-    EXPECT_EQ(m_prompter.asked.first().buttons, app::PromptButtons::Ok);
+    EXPECT_EQ(m_prompter.asked.first().buttons, ui::PromptButtons::Ok);
     EXPECT_TRUE(m_prompter.asked.first().text.contains(QDir::toNativeSeparators(filePath("numbers4.txt"))));
     EXPECT_TRUE(listed().isEmpty());
 }
@@ -268,7 +268,7 @@ struct PrintFailureCase {
     int failBeginAt;
     int failEndAt;
     bool printFileVanishes;
-    app::Prompt prompt;
+    ui::Prompt prompt;
 };
 
 class PrintFailure : public CardWindowTest, public testing::WithParamInterface<PrintFailureCase> { };
@@ -289,7 +289,7 @@ TEST_P(PrintFailure, SaysWhyAndTheWindowStays)
     click("Command2");
     EXPECT_EQ(classOf(onlyWindow()), "Form7");
     ASSERT_EQ(m_prompter.asked.size(), 1);
-    const app::Prompt& asked = m_prompter.asked.first();
+    const ui::Prompt& asked = m_prompter.asked.first();
     if (c.printFileVanishes) {
         EXPECT_TRUE(asked.text.contains(QDir::toNativeSeparators(filePath("loto6.txt"))))
             << asked.text.toStdString();
@@ -308,17 +308,17 @@ INSTANTIATE_TEST_SUITE_P(Runs, PrintFailure,
         PrintFailureCase {"VerticalStepTooLarge", kSixLines + "1E10\r\n", kNever, kNever, false,
             {u"印字位置の設定"_qs,
                 u"「縦ステップ」の値 10000000000 では印刷できません。\n「印字位置の設定」で値を直してください。"_qs,
-                app::PromptIcon::Critical, app::PromptButtons::Ok}},
+                ui::PromptIcon::Critical, ui::PromptButtons::Ok}},
         PrintFailureCase {"InfiniteStart", "a\r\nb\r\n-1D999\r\n", kNever, kNever, false,
             {u"印字位置の設定"_qs,
                 u"「横開始位置」の値 -∞ では印刷できません。\n「印字位置の設定」で値を直してください。"_qs,
-                app::PromptIcon::Critical, app::PromptButtons::Ok}},
+                ui::PromptIcon::Critical, ui::PromptButtons::Ok}},
         PrintFailureCase {"NoPrinter", {}, 1, kNever, false,
             {u"ＬＯＴＯ６カード印刷"_qs, u"no sheet\n1 枚目のカードで印刷を止めました。"_qs,
-                app::PromptIcon::Critical, app::PromptButtons::Ok}},
+                ui::PromptIcon::Critical, ui::PromptButtons::Ok}},
         PrintFailureCase {"SecondJobLost", {}, kNever, 2, false,
             {u"ＬＯＴＯ６カード印刷"_qs, u"job lost\n2 枚目のカードで印刷を止めました。"_qs,
-                app::PromptIcon::Critical, app::PromptButtons::Ok}},
+                ui::PromptIcon::Critical, ui::PromptButtons::Ok}},
         PrintFailureCase {"PrintFileVanished", {}, kNever, kNever, true, {}}),
     [](const testing::TestParamInfo<PrintFailureCase>& info) { return info.param.name; });
 

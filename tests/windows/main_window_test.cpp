@@ -1,4 +1,4 @@
-#include "app/app_info.h"
+#include "ui/app_info.h"
 #include "window_fixture.h"
 
 #include <QAction>
@@ -163,9 +163,9 @@ TEST_F(MainWindowTest, ReadmeWithoutAnEditorSaysSoAndGoesOn)
     QWidget* main = loadMain();
     control<QAction>(main, "hlp")->trigger();
     ASSERT_EQ(m_prompter.asked.size(), 1);
-    EXPECT_EQ(m_prompter.asked.first().title, app::applicationTitle());
+    EXPECT_EQ(m_prompter.asked.first().title, ui::applicationTitle());
     EXPECT_TRUE(m_prompter.asked.first().text.contains("readme.txt"));
-    EXPECT_EQ(m_prompter.asked.first().buttons, app::PromptButtons::Ok);
+    EXPECT_EQ(m_prompter.asked.first().buttons, ui::PromptButtons::Ok);
     EXPECT_EQ(onlyWindow(), main);
 }
 

@@ -99,8 +99,8 @@ TEST_F(VersionWindowTest, SystemInformationStartsTheToolTheLookupFinds)
 
 TEST_F(VersionWindowTest, WithoutAToolOrWhenItCannotStartTheMessageIsShownAndTheWindowStays)
 {
-    const app::Prompt message {u"ロト・ナンバーズ マークカード印刷"_qs,
-        u"現時点ではｼｽﾃﾑ情報を使用できません"_qs, app::PromptIcon::None, app::PromptButtons::Ok};
+    const ui::Prompt message {u"ロト・ナンバーズ マークカード印刷"_qs,
+        u"現時点ではｼｽﾃﾑ情報を使用できません"_qs, ui::PromptIcon::None, ui::PromptButtons::Ok};
     open();
     click("cmdSysInfo");
     EXPECT_TRUE(m_launcher.started.isEmpty());
@@ -112,7 +112,7 @@ TEST_F(VersionWindowTest, WithoutAToolOrWhenItCannotStartTheMessageIsShownAndThe
     QTest::keyClick(m_window, Qt::Key_S, Qt::AltModifier);
     ASSERT_TRUE(QTest::qWaitFor([this] { return !m_launcher.started.isEmpty(); }));
     EXPECT_EQ(m_launcher.started, QList<QStringList>({{"/usr/bin/hardinfo", ""}}));
-    EXPECT_EQ(m_prompter.asked, QList<app::Prompt>({message, message}));
+    EXPECT_EQ(m_prompter.asked, QList<ui::Prompt>({message, message}));
     EXPECT_EQ(classOf(onlyWindow()), "frmAbout");
 }
 

@@ -16,7 +16,8 @@
 class WindowTest : public testing::Test, protected DataFolder {
 protected:
     WindowTest()
-        : m_navigator({m_prompter, m_launcher, m_registry, m_printer, m_random, m_clock, QDir(m_dir.path())})
+        : m_navigator(
+            {m_prompter, m_printer, m_random, m_clock, QDir(m_dir.path())}, {m_launcher, m_registry})
     { }
 
     // Lets closed windows go the way they go in the running program.

@@ -3,7 +3,7 @@
 
 #include <QtGlobal>
 
-namespace app {
+namespace ui {
 
 constexpr double kTwipsPerInch = 1440.0;
 
@@ -13,4 +13,4 @@ constexpr int twipsToPixels(int twips, double dotsPerInch)
     return static_cast<int>(pixels < 0 ? pixels - 0.5 : pixels + 0.5);
 }
 
-} // namespace app
+} // namespace ui

@@ -1,8 +1,8 @@
-#include "app/message_box_prompter.h"
+#include "ui/message_box_prompter.h"
 
 #include <QMessageBox>
 
-namespace app {
+namespace ui {
 
 namespace {
 
@@ -38,4 +38,4 @@ PromptAnswer MessageBoxPrompter::ask(QWidget* parent, const Prompt& prompt)
     return answer == QMessageBox::Yes ? PromptAnswer::Yes : PromptAnswer::No;
 }
 
-} // namespace app
+} // namespace ui

@@ -1,6 +1,6 @@
-#include "app/window_layout.h"
+#include "ui/window_layout.h"
 
-#include "app/twips.h"
+#include "ui/twips.h"
 
 #include <QCheckBox>
 #include <QGuiApplication>
@@ -13,7 +13,7 @@
 #include <QWidget>
 #include <algorithm>
 
-namespace app {
+namespace ui {
 
 namespace {
 
@@ -147,4 +147,4 @@ void setTabOrder(QWidget* window, std::span<const char* const> names)
     setTabOrder(order);
 }
 
-} // namespace app
+} // namespace ui

@@ -3,11 +3,11 @@
 
 #include <QString>
 
-namespace app {
+namespace ui {
 
 inline QString applicationTitle()
 {
     return QStringLiteral("ロト・ナンバーズ マークカード印刷");
 }
 
-} // namespace app
+} // namespace ui

@@ -1,12 +1,12 @@
 #pragma once
 
-#include "app/prompter.h"
+#include "ui/prompter.h"
 
-namespace app {
+namespace ui {
 
 class MessageBoxPrompter final : public Prompter {
 public:
     PromptAnswer ask(QWidget* parent, const Prompt& prompt) override;
 };
 
-} // namespace app
+} // namespace ui

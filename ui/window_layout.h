@@ -13,7 +13,7 @@ class QPushButton;
 class QRadioButton;
 class QWidget;
 
-namespace app {
+namespace ui {
 
 struct TwipRect {
     int left;
@@ -61,4 +61,4 @@ void setTabOrder(const QList<QWidget*>& order);
 // The same for the controls of a window given by their names.
 void setTabOrder(QWidget* window, std::span<const char* const> names);
 
-} // namespace app
+} // namespace ui

@@ -1,8 +1,8 @@
-#include "app/prompter.h"
+#include "ui/prompter.h"
 
-#include "app/app_info.h"
+#include "ui/app_info.h"
 
-namespace app {
+namespace ui {
 
 Prompt fileFailurePrompt(const core::FileFailure& failure)
 {
@@ -12,4 +12,4 @@ Prompt fileFailurePrompt(const core::FileFailure& failure)
         PromptIcon::Exclamation, PromptButtons::Ok};
 }
 
-} // namespace app
+} // namespace ui

@@ -7,7 +7,7 @@
 
 class QWidget;
 
-namespace app {
+namespace ui {
 
 enum class PromptIcon { None, Information, Exclamation, Critical };
 enum class PromptButtons { Ok, YesNo }; // with Yes and No, Yes is the default button
@@ -31,4 +31,4 @@ public:
 // Tells the user which file could not be read or written and why; the file itself is unchanged.
 Prompt fileFailurePrompt(const core::FileFailure& failure);
 
-} // namespace app
+} // namespace ui

@@ -1,0 +1,29 @@
+// Every window other than the main window: loading shows it and closes the main window; closing it
+// by any route loads the main window again.
+#pragma once
+
+#include "ui/navigation.h"
+
+#include <QWidget>
+
+namespace ui {
+
+class OtherWindow : public QWidget {
+    Q_OBJECT
+
+public:
+    void load();
+
+protected:
+    explicit OtherWindow(Navigation& navigation);
+    Navigation& navigation() const { return m_navigation; }
+    const Services& services() const { return m_navigation.services(); }
+    // The window's own work once it is shown, such as filling its list.
+    virtual void onLoad() = 0;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    Navigation& m_navigation;
+};
+
+} // namespace ui
