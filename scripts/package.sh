@@ -7,6 +7,8 @@
 # status 0.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
+# shellcheck source=x-display.sh
+source "$root/scripts/x-display.sh"
 build="$root/build/package"
 chroot=$(realpath -m "$build/debian12")
 main_title="ロト・ナンバーズ マークカード印刷"
@@ -131,14 +133,7 @@ in_chroot useradd --create-home --shell /bin/sh "$user"
 in_chroot install -d -m 700 -o "$user" -g "$user" /tmp/runtime-$user
 
 # Xvfb runs here and its socket folder is lent to the fresh system, read-only.
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-xvfb_pid=$!
-for _ in $(seq 100); do
-    [ -s "$work/display" ] && break
-    sleep 0.1
-done
-[ -s "$work/display" ] || { cat "$work/xvfb.log"; echo "Xvfb did not start"; exit 1; }
-display=:$(cat "$work/display")
+start_xvfb "$work"
 mkdir -p "$chroot/tmp/.X11-unix"
 mount --bind /tmp/.X11-unix "$chroot/tmp/.X11-unix"
 mount -o remount,bind,ro "$chroot/tmp/.X11-unix"
@@ -146,12 +141,11 @@ mount -o remount,bind,ro "$chroot/tmp/.X11-unix"
 # The command a desktop menu runs.
 read -ra command < <(sed -n 's/^Exec=//p' "$chroot/usr/share/applications/lotocard.desktop")
 echo "starting \"${command[*]}\" as $user"
-env -i PATH=/usr/local/bin:/usr/bin:/bin HOME="$home" LANG=C.UTF-8 DISPLAY="$display" \
+env -i PATH=/usr/local/bin:/usr/bin:/bin HOME="$home" LANG=C.UTF-8 DISPLAY="$DISPLAY" \
     XDG_RUNTIME_DIR=/tmp/runtime-$user "$(command -v chroot)" --userspec="$user:$user" "$chroot" \
     "${command[@]}" >"$work/program.log" 2>&1 &
 program_pid=$!
-export DISPLAY=$display
-main=$(timeout 30 xdotool search --sync --onlyvisible --name "^$main_title\$" | awk 'NR == 1' || true)
+main=$(wait_window "$main_title" 30)
 [ -n "$main" ] || { cat "$work/program.log"; echo "the main window did not appear"; exit 1; }
 for file in "${data_files[@]}"; do
     cmp "$root/data/$file" "$chroot$home/.local/share/lotocard/$file" \

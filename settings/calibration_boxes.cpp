@@ -2,6 +2,7 @@
 
 #include "settings/numeric_text.h"
 
+#include <QStringDecoder>
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
@@ -45,15 +46,28 @@ QString valueName(CalibrationValue value)
 
 QString valueText(double value)
 {
-    if (std::isfinite(value))
-        return QString::fromLatin1(decimalText(value));
-    return value > 0 ? QStringLiteral("∞") : QStringLiteral("-∞");
+    if (!std::isfinite(value))
+        return value > 0 ? QStringLiteral("∞") : QStringLiteral("-∞");
+    // The file leaves out the zero before the point; a person reads a box better with it.
+    QString text = QString::fromLatin1(decimalText(value));
+    if (text.startsWith(u'.'))
+        text.prepend(u'0');
+    else if (text.startsWith(u"-."))
+        text.insert(1, u'0');
+    return text;
 }
 
-BoxTexts openingTexts(const Calibration& calibration)
+BoxTexts openingTexts(const StoredCalibration& stored)
 {
-    return {valueText(calibration.horizontalStart), valueText(calibration.horizontalStep),
-        valueText(calibration.verticalStart), stepText(wholeStep(calibration.verticalStep))};
+    const Calibration& values = stored.values;
+    const auto shown = [&stored](std::size_t index, double value) {
+        if (std::isfinite(value))
+            return valueText(value);
+        QStringDecoder decode("Shift_JIS", QStringConverter::Flag::Stateless);
+        return QString(decode(stored.lines.at(index))).trimmed();
+    };
+    return {shown(0, values.horizontalStart), shown(1, values.horizontalStep), shown(2, values.verticalStart),
+        stepText(wholeStep(values.verticalStep))};
 }
 
 QString nudged(CalibrationValue value, QStringView text, int step)

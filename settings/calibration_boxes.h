@@ -14,15 +14,18 @@ namespace settings {
 // finds the box to correct.
 QString valueName(CalibrationValue value);
 
-// A value as the program shows it: its decimal text, or ∞ for a number too large to be written.
+// A value as the program shows it: its decimal text with a zero before the point ("0.5", "-0.5"), or
+// ∞ for a number too large to be written.
 QString valueText(double value);
 
 // The box texts, in the order of kCalibrationValues.
 using BoxTexts = std::array<QString, 4>;
 
 // What the boxes show when the window opens: the starts and the horizontal step in decimal, the
-// vertical step as the whole number it is printed with, held within 32 bits.
-BoxTexts openingTexts(const Calibration& calibration);
+// vertical step as the whole number it is printed with, held within 32 bits. A start or horizontal
+// step too large to be written shows its line as the file has it, so that saving refuses it rather
+// than writing something else over it.
+BoxTexts openingTexts(const StoredCalibration& stored);
 
 // The text a box shows after "＋" (step +1) or "-" (step -1). The box's text is read as a number the
 // way the settings file is, so an empty box or "abc" counts from 0. The vertical step stays whole and

@@ -89,7 +89,8 @@ void Form5::onLoad()
 {
     m_command1->setFocus();
     const ui::Services& services = this->services();
-    const core::FileResult<settings::Calibration> read = settings::SettingsFile(services.dataDir).read();
+    const core::FileResult<settings::StoredCalibration> read
+        = settings::SettingsFile(services.dataDir).readStored();
     if (!read.ok()) {
         // Without the file there is nothing to adjust; the main window comes back.
         services.prompter.ask(this, ui::fileFailurePrompt(read.failure()));

@@ -44,6 +44,14 @@ SettingsFile::SettingsFile(const QDir& dataDir)
 
 core::FileResult<Calibration> SettingsFile::read() const
 {
+    const core::FileResult<StoredCalibration> stored = readStored();
+    if (!stored.ok())
+        return stored.failure();
+    return stored.value().values;
+}
+
+core::FileResult<StoredCalibration> SettingsFile::readStored() const
+{
     // A file that is there but empty or unreadable is the user's and is not replaced.
     if (!QFileInfo::exists(m_path)) {
         if (auto failure = core::saveLines(m_path, withValues({}, defaultValueLines())))
@@ -53,15 +61,22 @@ core::FileResult<Calibration> SettingsFile::read() const
     if (!read.ok())
         return read.failure();
     const core::Lines& lines = read.value();
-    const auto value = [&lines](qsizetype index, double fallback) {
-        return index < lines.size() ? numericValue(lines[index]) : fallback;
+    StoredCalibration stored;
+    for (qsizetype value = 0; value < kValueLineCount; ++value) {
+        if (kFirstValueLine + value < lines.size())
+            stored.lines[static_cast<std::size_t>(value)] = lines[kFirstValueLine + value];
+    }
+    const auto value = [&lines, &stored](qsizetype index, double fallback) {
+        return kFirstValueLine + index < lines.size()
+            ? numericValue(stored.lines[static_cast<std::size_t>(index)])
+            : fallback;
     };
-    Calibration calibration;
-    calibration.horizontalStart = value(kFirstValueLine, kDefaultCalibration.horizontalStart);
-    calibration.horizontalStep = value(kFirstValueLine + 1, kDefaultCalibration.horizontalStep);
-    calibration.verticalStart = value(kFirstValueLine + 2, kDefaultCalibration.verticalStart);
-    calibration.verticalStep = roundHalfEven(value(kFirstValueLine + 3, kDefaultCalibration.verticalStep));
-    return calibration;
+    Calibration& calibration = stored.values;
+    calibration.horizontalStart = value(0, kDefaultCalibration.horizontalStart);
+    calibration.horizontalStep = value(1, kDefaultCalibration.horizontalStep);
+    calibration.verticalStart = value(2, kDefaultCalibration.verticalStart);
+    calibration.verticalStep = roundHalfEven(value(3, kDefaultCalibration.verticalStep));
+    return stored;
 }
 
 std::optional<core::FileFailure> SettingsFile::writeValues(const ValueLines& values) const

@@ -29,6 +29,12 @@ inline constexpr std::array kCalibrationValues {CalibrationValue::HorizontalStar
 // The texts of lines 3 to 6, in that order.
 using ValueLines = std::array<QByteArray, 4>;
 
+// The value lines as the file holds them, empty where it lacks one, and the calibration they give.
+struct StoredCalibration {
+    Calibration values;
+    ValueLines lines;
+};
+
 // The starting calibration, as the values and as the lines they are written as.
 inline constexpr Calibration kDefaultCalibration {};
 ValueLines defaultValueLines();
@@ -44,6 +50,8 @@ public:
     // The calibration values, read afresh. A missing file is first written with the header lines and
     // the defaults; a value line that the file lacks means its default, a line that holds no number 0.
     core::FileResult<Calibration> read() const;
+    // The same, with the value lines' own text.
+    core::FileResult<StoredCalibration> readStored() const;
 
     // Replaces lines 3 to 6 in one atomic rewrite. A file shorter than six lines is extended to six,
     // missing header lines getting the program's own, so that no value is dropped.

@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QStringListModel>
 #include <array>
@@ -205,7 +206,9 @@ void CardWindow::buildUi(const CardWindowDesign& design)
     ui::setTabOrder(this, design.tabOrder);
 
     connect(command4, &QPushButton::clicked, this, &CardWindow::registerEntry);
-    connect(m_list1, &QListView::doubleClicked, this, &CardWindow::deleteSelected);
+    // The list's double click deletes the selected entry, wherever in the list it lands: on a line or
+    // below the last one.
+    m_list1->viewport()->installEventFilter(this);
     connect(command3, &QPushButton::clicked, this, &CardWindow::clearPrintFile);
     connect(command2, &QPushButton::clicked, this, &CardWindow::printCards);
     connect(command1, &QPushButton::clicked, this, &QWidget::close);
@@ -234,6 +237,16 @@ void CardWindow::registerEntry()
     else
         m_text1->clear();
     showList(m_printFile.list());
+}
+
+bool CardWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_list1->viewport() && event->type() == QEvent::MouseButtonDblClick
+        && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+        deleteSelected();
+        return true;
+    }
+    return ui::OtherWindow::eventFilter(watched, event);
 }
 
 void CardWindow::deleteSelected()

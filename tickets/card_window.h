@@ -19,6 +19,7 @@ class CardWindow : public ui::OtherWindow {
 protected:
     CardWindow(const CardWindowDesign& design, ui::Navigation& navigation);
     void onLoad() override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void buildUi(const CardWindowDesign& design);

@@ -4,6 +4,8 @@
 # card window, and quit with Ctrl+Q.
 # Usage: display_test.sh LOTOCARD DATA_FOLDER
 set -euo pipefail
+# shellcheck source=../../scripts/x-display.sh
+source "$(dirname "$0")/../../scripts/x-display.sh"
 lotocard=$(realpath "$1")
 data=$2
 main_title="ロト・ナンバーズ マークカード印刷"
@@ -23,15 +25,7 @@ finish() {
 trap finish EXIT
 trap 'exit 1' INT TERM
 
-# Xvfb picks a free display and writes its number once it accepts connections.
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-xvfb_pid=$!
-for _ in $(seq 100); do
-    [ -s "$work/display" ] && break
-    sleep 0.1
-done
-[ -s "$work/display" ] || { echo "Xvfb did not start"; cat "$work/xvfb.log"; exit 1; }
-export DISPLAY=:$(cat "$work/display")
+start_xvfb "$work"
 
 mkdir "$work/folder" "$work/runtime"
 chmod 700 "$work/runtime"
@@ -40,21 +34,6 @@ cp "$data"/* "$work/folder/"
 (cd "$work/folder" && QT_QPA_PLATFORM=xcb exec "$lotocard") &
 program_pid=$!
 
-# The id of the one visible window with the title, waiting up to 20 seconds for it.
-window() {
-    timeout 20 xdotool search --sync --onlyvisible --name "^$1\$" | head -n 1 || true
-}
-
-# Waits up to 20 seconds until no visible window has the title.
-gone() {
-    for _ in $(seq 200); do
-        [ -z "$(xdotool search --onlyvisible --name "^$1\$")" ] && return
-        sleep 0.1
-    done
-    echo "the window \"$1\" is still there"
-    exit 1
-}
-
 # Sends keys to a window; without a window manager it takes the focus itself.
 keys() {
     local id=$1
@@ -62,12 +41,12 @@ keys() {
     timeout 10 xdotool windowfocus --sync "$id" key --delay 50 "$@"
 }
 
-main=$(window "$main_title")
+main=$(wait_window "$main_title")
 [ -n "$main" ] || { echo "the main window did not appear"; exit 1; }
 keys "$main" ctrl+d
-card=$(window "$card_title")
+card=$(wait_window "$card_title")
 [ -n "$card" ] || { echo "Ctrl+D did not open the LOTO6 card window"; exit 1; }
-gone "$main_title"
+wait_gone "$main_title"
 
 # The entry box has the focus; the register button is next in the tab order, then clear, print, close.
 timeout 10 xdotool windowfocus --sync "$card" type --delay 50 "$entry"
@@ -79,9 +58,9 @@ done
 printf '%s\r\n' "$entry" | cmp - "$work/folder/loto6.txt" || { echo "the print file does not hold the entry"; exit 1; }
 
 keys "$card" Tab Tab Tab space
-main=$(window "$main_title")
+main=$(wait_window "$main_title")
 [ -n "$main" ] || { echo "closing the card window did not bring the main window back"; exit 1; }
-gone "$card_title"
+wait_gone "$card_title"
 
 keys "$main" ctrl+q
 status=0

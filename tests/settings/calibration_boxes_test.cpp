@@ -10,15 +10,19 @@ using settings::CalibrationValue;
 
 constexpr double kInfinity = std::numeric_limits<double>::infinity();
 
-TEST(OpeningTexts, ShowTheValuesTheWayTheFileWritesThem)
+TEST(OpeningTexts, ShowTheValuesInDecimalWithAZeroBeforeThePoint)
 {
-    EXPECT_EQ(settings::openingTexts({1975, 238, 90, 360}), (BoxTexts {"1975", "238", "90", "360"}));
-    EXPECT_EQ(settings::openingTexts({19.5, 0.5, -0.5, 361}), (BoxTexts {"19.5", ".5", "-.5", "361"}));
+    const auto opening = [](settings::Calibration values, settings::ValueLines lines = {}) {
+        return settings::openingTexts({values, lines});
+    };
+    EXPECT_EQ(opening({1975, 238, 90, 360}), (BoxTexts {"1975", "238", "90", "360"}));
+    EXPECT_EQ(opening({19.5, 0.5, -0.5, 361}), (BoxTexts {"19.5", "0.5", "-0.5", "361"}));
+    EXPECT_EQ(opening({0.125, -0.000001, 1e20, 0}).front(), "0.125");
     // A step beyond 32 bits shows the nearest one the window can hold; a number too large to write
-    // shows as infinite.
-    EXPECT_EQ(settings::openingTexts({kInfinity, -kInfinity, 1e20, 3e9}),
-        (BoxTexts {"∞", "-∞", "1E+20", "2147483647"}));
-    EXPECT_EQ(settings::openingTexts({0, 0, 0, -3e9}).back(), "-2147483648");
+    // shows its line as the file has it.
+    EXPECT_EQ(opening({kInfinity, -kInfinity, 1e20, 3e9}, {" 1E999 ", "-1d400\x83\x81", "1E20", "3E9"}),
+        (BoxTexts {"1E999", u"-1d400メ"_qs, "1E+20", "2147483647"}));
+    EXPECT_EQ(opening({0, 0, 0, -3e9}).back(), "-2147483648");
 }
 
 struct NudgeCase {
@@ -40,7 +44,8 @@ INSTANTIATE_TEST_SUITE_P(Boxes, Nudge,
     testing::Values(NudgeCase {CalibrationValue::HorizontalStart, u"1975", +1, u"1976"},
         NudgeCase {CalibrationValue::HorizontalStart, u"1975", -1, u"1974"},
         NudgeCase {CalibrationValue::HorizontalStep, u"19.5", +1, u"20.5"},
-        NudgeCase {CalibrationValue::VerticalStart, u".5", -1, u"-.5"},
+        NudgeCase {CalibrationValue::VerticalStart, u".5", -1, u"-0.5"},
+        NudgeCase {CalibrationValue::HorizontalStep, u"-.5", +1, u"0.5"},
         NudgeCase {CalibrationValue::VerticalStart, u"-1", +1, u"0"},
         // Text that is not a number counts as what the settings file would read it as.
         NudgeCase {CalibrationValue::HorizontalStart, u"", +1, u"1"},

@@ -37,11 +37,11 @@ protected:
 
 TEST_F(CalibrationWindowTest, OpensOnTheFileWithCloseFocusedAndTheBoxesInTabOrder)
 {
-    writeSettings("2000\r\n19.5\r\n-.5\r\n360.5\r\n");
+    writeSettings("2000\r\n1E999\r\n-.5\r\n360.5\r\n");
     open();
     ASSERT_EQ(classOf(m_window), "Form5");
     EXPECT_EQ(m_window->windowTitle(), u"印字位置の設定"_qs);
-    EXPECT_EQ(shown(), QStringList({"2000", "19.5", "-.5", "360"}));
+    EXPECT_EQ(shown(), QStringList({"2000", "1E999", "-0.5", "360"}));
     EXPECT_TRUE(control(m_window, "Command1")->hasFocus());
     QStringList chain;
     for (QWidget* w = control(m_window, "Command1"); chain.size() < 15; w = w->nextInFocusChain())

@@ -171,15 +171,19 @@ TEST_F(CardWindowTest, DeleteAnsweredNoChangesNothing)
     EXPECT_EQ(rows(), 3);
 }
 
-TEST_F(CardWindowTest, DoubleClickBesideTheEntriesAsksNothing)
+TEST_F(CardWindowTest, DoubleClickBelowTheEntriesDeletesTheSelectedOneOrNothing)
 {
-    write("numbers3.txt", "123A\r\n");
+    write("numbers3.txt", "123A\r\n705C\r\n");
     open(tickets::Lottery::Numbers3);
     const QPoint belowEntries(5, list()->viewport()->height() - 5);
     QTest::mouseDClick(list()->viewport(), Qt::LeftButton, {}, belowEntries);
     EXPECT_TRUE(m_prompter.asked.isEmpty());
+    EXPECT_EQ(content("numbers3.txt"), QByteArray("123A\r\n705C\r\n"));
+
+    list()->setCurrentIndex(list()->model()->index(1, 0));
+    QTest::mouseDClick(list()->viewport(), Qt::LeftButton, {}, belowEntries);
+    EXPECT_EQ(m_prompter.asked, QList<ui::Prompt>({kDeleteQuestion}));
     EXPECT_EQ(content("numbers3.txt"), QByteArray("123A\r\n"));
-    EXPECT_EQ(rows(), 1);
 }
 
 TEST_F(CardWindowTest, ClearEmptiesFileAndListWithoutAQuestionAndKeepsTheEntryBox)
