@@ -241,12 +241,22 @@ void CardWindow::registerEntry()
 
 bool CardWindow::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == m_list1->viewport() && event->type() == QEvent::MouseButtonDblClick
-        && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
-        deleteSelected();
+    if (watched != m_list1->viewport())
+        return ui::OtherWindow::eventFilter(watched, event);
+    switch (event->type()) {
+    case QEvent::MouseButtonDblClick:
+        if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
+            deleteSelected();
         return true;
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseMove:
+        // Below the last line the mouse leaves the selection as it is, so that the first click of a
+        // double click there does not take away the entry the double click is to delete.
+        return !m_list1->indexAt(static_cast<QMouseEvent*>(event)->position().toPoint()).isValid();
+    default:
+        return false;
     }
-    return ui::OtherWindow::eventFilter(watched, event);
 }
 
 void CardWindow::deleteSelected()
