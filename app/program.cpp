@@ -27,8 +27,7 @@ std::unique_ptr<const Registry> systemRegistry()
 
 Program::Program(const QDir& dataDir)
     : m_registry(systemRegistry())
-    , m_printer(std::make_unique<cards::DefaultPrinterSheets>())
-    , m_navigator({m_prompter, m_printer, m_random, m_clock, dataDir}, {m_launcher, *m_registry})
+    , m_navigator({m_prompter, m_printers, m_random, m_clock, dataDir}, {m_launcher, *m_registry})
 {
     QApplication::setFont(ui::proportionalFont(ui::kDefaultFontPoints));
     QApplication::setWindowIcon(applicationIcon());

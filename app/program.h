@@ -4,7 +4,7 @@
 #include "app/desktop_launcher.h"
 #include "app/navigator.h"
 #include "app/system_info.h"
-#include "cards/painter_surface.h"
+#include "cards/system_printers.h"
 #include "quick/seams.h"
 #include "ui/message_box_prompter.h"
 
@@ -27,7 +27,7 @@ private:
     ui::MessageBoxPrompter m_prompter;
     DesktopLauncher m_launcher;
     std::unique_ptr<const Registry> m_registry;
-    cards::PainterSurface m_printer;
+    cards::SystemPrinters m_printers;
     quick::ClockSeededRandom m_random;
     quick::SystemClock m_clock;
     Navigator m_navigator;

@@ -24,7 +24,7 @@ constexpr char kEntry[] = "011522304143";
 class Desk {
 public:
     explicit Desk(const QDir& folder)
-        : m_navigator({m_prompter, m_printer, m_random, m_clock, folder}, {m_launcher, m_registry})
+        : m_navigator({m_prompter, m_printers, m_random, m_clock, folder}, {m_launcher, m_registry})
     {
         m_navigator.loadMain();
         settle();
@@ -57,6 +57,7 @@ private:
     fakes::RecordingLauncher m_launcher;
     app::NoRegistry m_registry;
     fakes::RecordingSurface m_printer;
+    fakes::ListedPrinters m_printers {m_printer};
     fakes::ScriptedRandom m_random;
     fakes::FixedClock m_clock;
     app::Navigator m_navigator;

@@ -1,8 +1,5 @@
 #include "cards/painter_surface.h"
 
-#include <QPrinter>
-#include <QPrinterInfo>
-
 namespace cards {
 
 namespace {
@@ -32,34 +29,6 @@ std::optional<QString> PainterSurface::endCard()
     if (!m_painter.isActive())
         return std::nullopt;
     return m_sheets->finish(m_painter);
-}
-
-DefaultPrinterSheets::DefaultPrinterSheets() = default;
-DefaultPrinterSheets::~DefaultPrinterSheets() = default;
-
-std::optional<QString> DefaultPrinterSheets::begin(QPainter& painter)
-{
-    const QPrinterInfo printer = QPrinterInfo::defaultPrinter();
-    if (printer.isNull())
-        return QStringLiteral("通常使うプリンタが設定されていません。");
-    // The printer's own settings (paper, orientation, resolution) stay as they are. Only the margins
-    // are brought down to what the printer needs, so that the origin is the corner of the printable
-    // area and not a margin Qt would add on its own.
-    m_printer = std::make_unique<QPrinter>(printer, QPrinter::HighResolution);
-    const QPageLayout layout = m_printer->pageLayout();
-    m_printer->setPageMargins(layout.minimumMargins(), layout.units());
-    if (!painter.begin(m_printer.get()))
-        return QStringLiteral("プリンタ「%1」で印刷を始められませんでした。").arg(printer.printerName());
-    return std::nullopt;
-}
-
-std::optional<QString> DefaultPrinterSheets::finish(QPainter& painter)
-{
-    const bool ended = painter.end();
-    const QPrinter::PrinterState state = m_printer->printerState();
-    if (!ended || state == QPrinter::Error || state == QPrinter::Aborted)
-        return QStringLiteral("プリンタ「%1」で印刷を終えられませんでした。").arg(m_printer->printerName());
-    return std::nullopt;
 }
 
 } // namespace cards

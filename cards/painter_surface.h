@@ -1,12 +1,10 @@
-// Cards drawn with a QPainter: on the system's default printer in the program, on images in tests.
+// Cards drawn with a QPainter: on a printer in the program, on images and PDFs in tests and benchmarks.
 #pragma once
 
 #include "cards/print_surface.h"
 
 #include <QPainter>
 #include <memory>
-
-class QPrinter;
 
 namespace cards {
 
@@ -32,19 +30,6 @@ public:
 private:
     std::unique_ptr<SheetSource> m_sheets;
     QPainter m_painter; // after the sheets, so that it is gone before them
-};
-
-// The system's default printer, looked up afresh for every card; each card is one print job.
-class DefaultPrinterSheets final : public SheetSource {
-public:
-    DefaultPrinterSheets();
-    ~DefaultPrinterSheets() override;
-
-    std::optional<QString> begin(QPainter& painter) override;
-    std::optional<QString> finish(QPainter& painter) override;
-
-private:
-    std::unique_ptr<QPrinter> m_printer;
 };
 
 } // namespace cards

@@ -47,4 +47,15 @@ std::optional<PrintFailure> printCards(tickets::Lottery lottery, const QDir& dat
     return std::nullopt;
 }
 
+std::optional<PrintFailure> printCards(tickets::Lottery lottery, const QDir& dataDir, Printers& printers)
+{
+    const std::variant<QString, core::FileFailure, MissingPrinter> printer = printerInUse(dataDir, printers);
+    if (const auto* failure = std::get_if<core::FileFailure>(&printer))
+        return *failure;
+    if (const auto* missing = std::get_if<MissingPrinter>(&printer))
+        return *missing;
+    const std::unique_ptr<PrintSurface> surface = printers.cards(std::get<QString>(printer));
+    return printCards(lottery, dataDir, *surface);
+}
+
 } // namespace cards

@@ -4,6 +4,7 @@
 
 #include "cards/card_layout.h"
 #include "cards/print_surface.h"
+#include "cards/printer_choice.h"
 #include "core/file_result.h"
 
 #include <QDir>
@@ -19,10 +20,14 @@ struct SurfaceFault {
     bool operator==(const SurfaceFault&) const = default;
 };
 
-using PrintFailure = std::variant<core::FileFailure, CalibrationFault, SurfaceFault>;
+using PrintFailure = std::variant<core::FileFailure, CalibrationFault, SurfaceFault, MissingPrinter>;
 
 // Prints the lottery's print file from the data folder onto cards. Everything that can be checked is
 // checked before the first box; after a failure nothing more is drawn. The files are only read.
 std::optional<PrintFailure> printCards(tickets::Lottery lottery, const QDir& dataDir, PrintSurface& surface);
+
+// The same on the printer in use: the one chosen in the print setup, else the system's default. A
+// chosen printer that has gone is reported before anything is printed.
+std::optional<PrintFailure> printCards(tickets::Lottery lottery, const QDir& dataDir, Printers& printers);
 
 } // namespace cards

@@ -4,7 +4,7 @@ set -euo pipefail
 
 packages=(
     cmake ninja-build g++ pkg-config git
-    qt6-base-dev qt6-base-dev-tools libgl-dev
+    qt6-base-dev qt6-base-dev-tools libgl-dev libcups2-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     clang-format clang-tidy
     clang libclang-rt-14-dev

@@ -4,6 +4,7 @@
 #include "app/launcher.h"
 #include "app/system_info.h"
 #include "cards/print_surface.h"
+#include "cards/printers.h"
 #include "quick/seams.h"
 #include "ui/prompter.h"
 
@@ -99,6 +100,53 @@ struct RecordingSurface final : cards::PrintSurface {
     bool cardEnded = false;
     qsizetype failBeginAt = std::numeric_limits<qsizetype>::max(); // card, counted from 1
     int failEndAt = std::numeric_limits<int>::max();
+};
+
+// The system's printers as a list; every print run's cards go to the one recording surface, and the
+// printer each run was for is kept ("" for the system's default).
+struct ListedPrinters final : cards::Printers {
+    explicit ListedPrinters(RecordingSurface& surface)
+        : surface(surface)
+    { }
+
+    QStringList names() const override
+    {
+        QStringList names;
+        for (const cards::PrinterDescription& printer : printers)
+            names.append(printer.name);
+        return names;
+    }
+    QString defaultName() const override { return defaultPrinter; }
+    std::optional<cards::PrinterDescription> describe(const QString& name) const override
+    {
+        for (const cards::PrinterDescription& printer : printers) {
+            if (printer.name == name)
+                return printer;
+        }
+        return std::nullopt;
+    }
+    std::unique_ptr<cards::PrintSurface> cards(const QString& name) override
+    {
+        runs.append(name);
+        return std::make_unique<Forwarding>(surface);
+    }
+
+    struct Forwarding final : cards::PrintSurface {
+        explicit Forwarding(RecordingSurface& to)
+            : to(to)
+        { }
+        std::optional<QString> box(float x1, float y1, float x2, float y2) override
+        {
+            return to.box(x1, y1, x2, y2);
+        }
+        std::optional<QString> endCard() override { return to.endCard(); }
+        RecordingSurface& to;
+    };
+
+    RecordingSurface& surface;
+    QList<cards::PrinterDescription> printers;
+    QString defaultPrinter;
+    QStringList runs;
 };
 
 // Hands out the scripted values in turn, then an endless fixed sequence; reseeding changes nothing.

@@ -169,6 +169,15 @@ ui::Prompt printerPrompt(const QString& title, const cards::SurfaceFault& fault)
         ui::PromptIcon::Critical, ui::PromptButtons::Ok};
 }
 
+// A card printed on another printer than the chosen one would be a wasted card: nothing is printed.
+ui::Prompt missingPrinterPrompt(const QString& title, const cards::MissingPrinter& missing)
+{
+    return {title,
+        QStringLiteral("プリンタ「%1」が見つかりません。「プリンタの設定」で選び直してください。")
+            .arg(missing.name),
+        ui::PromptIcon::Critical, ui::PromptButtons::Ok};
+}
+
 } // namespace
 
 CardWindow::CardWindow(const CardWindowDesign& design, ui::Navigation& navigation)
@@ -284,19 +293,27 @@ void CardWindow::printCards()
 {
     const ui::Services& services = this->services();
     const std::optional<cards::PrintFailure> failure
-        = cards::printCards(m_rules.lottery, services.dataDir, services.printer);
+        = cards::printCards(m_rules.lottery, services.dataDir, services.printers);
     if (!failure) {
         // A good run ends as the close button does; the print file stays as it was.
         close();
         return;
     }
     // After a failure the window stays, so that the user can put things right and print again.
-    if (const auto* file = std::get_if<core::FileFailure>(&*failure))
+    showPrintFailure(*failure);
+}
+
+void CardWindow::showPrintFailure(const cards::PrintFailure& failure)
+{
+    ui::Prompter& prompter = services().prompter;
+    if (const auto* file = std::get_if<core::FileFailure>(&failure))
         showFailure(*file);
-    else if (const auto* fault = std::get_if<cards::CalibrationFault>(&*failure))
-        services.prompter.ask(this, calibrationPrompt(*fault));
+    else if (const auto* fault = std::get_if<cards::CalibrationFault>(&failure))
+        prompter.ask(this, calibrationPrompt(*fault));
+    else if (const auto* missing = std::get_if<cards::MissingPrinter>(&failure))
+        prompter.ask(this, missingPrinterPrompt(windowTitle(), *missing));
     else
-        services.prompter.ask(this, printerPrompt(windowTitle(), std::get<cards::SurfaceFault>(*failure)));
+        prompter.ask(this, printerPrompt(windowTitle(), std::get<cards::SurfaceFault>(failure)));
 }
 
 void CardWindow::showList(const core::FileResult<QStringList>& list)

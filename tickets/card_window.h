@@ -2,6 +2,7 @@
 // One design serves all four lotteries; Form2, Form3, Form4 and Form7 only choose the lottery.
 #pragma once
 
+#include "cards/print_run.h"
 #include "tickets/print_file.h"
 #include "ui/other_window.h"
 
@@ -27,6 +28,7 @@ private:
     void deleteSelected();
     void clearPrintFile();
     void printCards();
+    void showPrintFailure(const cards::PrintFailure& failure);
     void showList(const core::FileResult<QStringList>& list);
     void showFailure(const core::FileFailure& failure);
 

@@ -5,7 +5,7 @@
 #include <QDir>
 
 namespace cards {
-class PrintSurface;
+class Printers;
 }
 
 namespace quick {
@@ -20,7 +20,7 @@ class Prompter;
 // What the windows use of the outside world; the program passes the real ones, tests their fakes.
 struct Services {
     Prompter& prompter;
-    cards::PrintSurface& printer;
+    cards::Printers& printers;
     quick::RandomSource& random;
     const quick::Clock& clock;
     QDir dataDir;

@@ -1,5 +1,6 @@
 // Writing into a folder the user may not write to. Root ignores folder permissions, so ctest runs
 // these cases once more as an unprivileged user (tests/run_unprivileged.sh).
+#include "cards/printer_choice.h"
 #include "core/line_file.h"
 #include "qt_printing.h"
 
@@ -65,6 +66,23 @@ TEST_F(ReadOnlyFolder, AMissingFileCannotBeCreated)
 {
     EXPECT_TRUE(core::ensureFileExists(m_dir.filePath("miniloto.txt")));
     EXPECT_FALSE(QFile::exists(m_dir.filePath("miniloto.txt")));
+}
+
+TEST_F(ReadOnlyFolder, APrinterChoiceThatCannotBeKeptLeavesTheOldOne)
+{
+    const QString ini = m_dir.filePath("lotocard.ini");
+    ASSERT_TRUE(QFile::setPermissions(m_dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+    QFile file(ini);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("[printer]\nname=office\n");
+    file.close();
+    ASSERT_TRUE(QFile::setPermissions(m_dir.path(), QFile::ReadOwner | QFile::ExeOwner));
+
+    const auto failure = cards::saveChosenPrinter(QDir(m_dir.path()), "office/cards");
+    ASSERT_TRUE(failure);
+    EXPECT_EQ(failure->path, QDir::toNativeSeparators(ini));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), QByteArray("[printer]\nname=office\n"));
 }
 
 } // namespace

@@ -1,8 +1,9 @@
-// Prints a lottery's print file from a data folder on the system's default printer, through the program's
-// own printer code, and writes every box the print run asked for to standard output, one line per box:
-// the card (counted from 1) and the corners x1 y1 x2 y2 in twips from the printable area's top-left.
-#include "cards/painter_surface.h"
+// Prints a lottery's print file from a data folder on the printer in use (the one lotocard.ini in that
+// folder names, else the system's default), through the program's own printer code, and writes every box
+// the print run asked for to standard output, one line per box: the card (counted from 1) and the corners
+// x1 y1 x2 y2 in twips from the printable area's top-left.
 #include "cards/print_run.h"
+#include "cards/system_printers.h"
 #include "fakes.h"
 
 #include <QApplication>
@@ -12,18 +13,39 @@ namespace {
 
 // Hands every box and end of card to the printer and keeps a copy of what was asked for.
 struct CopyingSurface final : cards::PrintSurface {
+    CopyingSurface(std::unique_ptr<cards::PrintSurface> printer, fakes::RecordingSurface& copy)
+        : printer(std::move(printer))
+        , copy(copy)
+    { }
     std::optional<QString> box(float x1, float y1, float x2, float y2) override
     {
         copy.box(x1, y1, x2, y2);
-        return printer.box(x1, y1, x2, y2);
+        return printer->box(x1, y1, x2, y2);
     }
     std::optional<QString> endCard() override
     {
         copy.endCard();
-        return printer.endCard();
+        return printer->endCard();
     }
 
-    cards::PainterSurface printer {std::make_unique<cards::DefaultPrinterSheets>()};
+    std::unique_ptr<cards::PrintSurface> printer;
+    fakes::RecordingSurface& copy;
+};
+
+// The system's printers, with a copy of every box a print run sends them.
+struct CopyingPrinters final : cards::Printers {
+    QStringList names() const override { return system.names(); }
+    QString defaultName() const override { return system.defaultName(); }
+    std::optional<cards::PrinterDescription> describe(const QString& name) const override
+    {
+        return system.describe(name);
+    }
+    std::unique_ptr<cards::PrintSurface> cards(const QString& name) override
+    {
+        return std::make_unique<CopyingSurface>(system.cards(name), copy);
+    }
+
+    cards::SystemPrinters system;
     fakes::RecordingSurface copy;
 };
 
@@ -51,16 +73,21 @@ int main(int argc, char* argv[])
         return 2;
     }
 
-    CopyingSurface surface;
-    if (const auto failure = cards::printCards(*lottery, QDir(arguments.at(2)), surface)) {
+    CopyingPrinters printers;
+    if (const auto failure = cards::printCards(*lottery, QDir(arguments.at(2)), printers)) {
         const auto* fault = std::get_if<cards::SurfaceFault>(&*failure);
-        err << "the print run failed" << (fault ? QStringLiteral(": ") + fault->reason : QString()) << '\n';
+        const auto* missing = std::get_if<cards::MissingPrinter>(&*failure);
+        err << "the print run failed"
+            << (fault            ? QStringLiteral(": ") + fault->reason
+                       : missing ? QStringLiteral(": no printer ") + missing->name
+                                 : QString())
+            << '\n';
         return 1;
     }
     QTextStream out(stdout);
     out.setRealNumberPrecision(9); // every digit a float holds
-    for (qsizetype card = 0; card < surface.copy.cards.size(); ++card) {
-        for (const fakes::RecordingSurface::Box& box : surface.copy.cards.at(card))
+    for (qsizetype card = 0; card < printers.copy.cards.size(); ++card) {
+        for (const fakes::RecordingSurface::Box& box : printers.copy.cards.at(card))
             out << card + 1 << ' ' << box.x1 << ' ' << box.y1 << ' ' << box.x2 << ' ' << box.y2 << '\n';
     }
     return 0;

@@ -1,7 +1,10 @@
 #!/usr/bin/env bash
-# Prints print files of all four lotteries through the program's own printer code on a PDF queue of a
+# Prints print files of all four lotteries through the program's own printer code on PDF queues of a
 # CUPS scheduler of its own, then checks every mark on the PDFs against the boxes the print run asked
-# for. Two printer profiles: printable areas inset by wide and by narrow margins.
+# for. Two printer profiles: printable areas inset by wide and by narrow margins. The wide queue is the
+# system's default and prints when no printer is chosen; the narrow one prints when lotocard.ini chooses
+# it, as does a CUPS instance of it whose own job options must reach the job. A chosen printer that is
+# not there prints nothing.
 # Usage: spooler_test.sh SPOOLER_PRINT PDF_MARKS
 set -euo pipefail
 spooler_print=$1
@@ -74,7 +77,7 @@ for _ in $(seq 100); do
 done
 running || { echo "the scheduler did not start"; cat "$work/log/error_log" 2>/dev/null; exit 1; }
 
-# A queue whose A4 printable area is "left bottom right top" in points; it becomes the default printer.
+# A queue whose A4 printable area is "left bottom right top" in points.
 add_queue() {
     local queue=$name-$1
     sed "s|^\*ImageableArea A4/A4: .*|*ImageableArea A4/A4: \"$2\"|" \
@@ -88,7 +91,6 @@ Log $work/log
 Label 2
 CONF
     lpadmin -p "$queue" -E -v cups-pdf:/"$queue" -P "$work/$queue.ppd"
-    lpadmin -d "$queue"
 }
 
 wait_for_jobs() {
@@ -102,6 +104,9 @@ wait_for_jobs() {
     exit 1
 }
 
+# The printer the cases choose in lotocard.ini; empty for none, so the system's default.
+chosen=
+
 # Prints one lottery's file with one calibration and checks the cards. Arguments: the print file, the
 # calibration values, the printable area's top-left in points, and the lines of the print file.
 print_case() {
@@ -112,9 +117,10 @@ print_case() {
     mkdir "$case"
     printf '%s\r\n' ravelov1 "" $calibration >"$case/ravelov1.ini"
     printf '%s\r\n' "$@" >"$case/$file"
+    [ -z "$chosen" ] || printf '[printer]\r\nname=%s\r\n' "$chosen" >"$case/lotocard.ini"
     "$spooler_print" "$file" "$case" >"$case/boxes"
     wait_for_jobs
-    echo "$file, calibration $calibration:"
+    echo "$file, calibration $calibration, printer ${chosen:-(default)}:"
     # In job order: cups-pdf ends every file name with the job number.
     mapfile -t pdfs < <(find "$work/pdf" -name '*.pdf' | sed 's/.*job_\([0-9]*\)\.pdf$/\1 &/' | sort -n | cut -d' ' -f2-)
     "$pdf_marks" "$case/boxes" "$corner" "${pdfs[@]}"
@@ -132,7 +138,6 @@ run_profile() {
     local profile=$1 area=$2 left top
     read -r left _ _ top <<<"$area"
     local corner=$left,$((842 - top)) # A4 is 842 points high
-    add_queue "$profile" "$area"
     echo "== printer profile $profile: A4 printable area $area, top-left corner $corner pt"
     print_case loto6.txt "1975 238 90 360" "$corner" "${loto6[@]}"
     # The layout and the check must not drift together: the first mark of 011522304143 is known.
@@ -148,6 +153,32 @@ run_profile() {
     done
 }
 
-# Wider than Qt's 10 pt page margins, and narrower.
-run_profile wide "18 30 577 806"
-run_profile narrow "4 5 591 836"
+# Wider than Qt's 10 pt page margins, and narrower; the wide queue is the system's default.
+wide="18 30 577 806"
+narrow="4 5 591 836"
+add_queue wide "$wide"
+add_queue narrow "$narrow"
+lpadmin -d "$name-wide"
+run_profile wide "$wide"
+chosen=$name-narrow run_profile narrow "$narrow"
+
+# An instance of the narrow queue with a job option of its own, as a user keeps a card-printing set-up
+# apart from ordinary printing: its cards land as the queue's, and the option reaches the job.
+lpoptions -p "$name-narrow/cards" -o InputSlot=Manual >/dev/null
+chosen=$name-narrow/cards print_case numbers3.txt "1975 238 90 360" "4,6" "${numbers3[@]}"
+last_job=$(find "$work/spool" -name 'c*' | sort | tail -n 1)
+grep -aq 'InputSlot' "$last_job" && grep -aq 'Manual' "$last_job" \
+    || { echo "the instance's InputSlot=Manual did not reach the job"; exit 1; }
+
+# A chosen printer that has gone: the run is refused and no job is sent.
+jobs_before=$(find "$work/spool" -name 'c*' | wc -l)
+mkdir -p "$work/gone"
+printf '011522304143\r\n' >"$work/gone/loto6.txt"
+printf '[printer]\r\nname=%s\r\n' "$name-gone" >"$work/gone/lotocard.ini"
+if "$spooler_print" loto6.txt "$work/gone" >/dev/null 2>"$work/gone/err"; then
+    echo "a print on a printer that is not there did not fail"
+    exit 1
+fi
+grep -qF "no printer $name-gone" "$work/gone/err" || { echo "refused otherwise: $(cat "$work/gone/err")"; exit 1; }
+[ "$(find "$work/spool" -name 'c*' | wc -l)" -eq "$jobs_before" ] || { echo "a job was sent"; exit 1; }
+echo "a chosen printer that is not there: refused, no job"

@@ -17,7 +17,7 @@ class WindowTest : public testing::Test, protected DataFolder {
 protected:
     WindowTest()
         : m_navigator(
-            {m_prompter, m_printer, m_random, m_clock, QDir(m_dir.path())}, {m_launcher, m_registry})
+            {m_prompter, m_printers, m_random, m_clock, QDir(m_dir.path())}, {m_launcher, m_registry})
     { }
 
     // Lets closed windows go the way they go in the running program.
@@ -62,6 +62,7 @@ protected:
     fakes::RecordingLauncher m_launcher;
     fakes::MapRegistry m_registry;
     fakes::RecordingSurface m_printer;
+    fakes::ListedPrinters m_printers {m_printer};
     fakes::ScriptedRandom m_random;
     fakes::FixedClock m_clock;
     app::Navigator m_navigator;

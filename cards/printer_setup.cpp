@@ -1,0 +1,64 @@
+#include "cards/printer_setup.h"
+
+namespace cards {
+
+namespace {
+
+// Millimetres to a tenth, without a trailing ".0".
+QString millimetres(double value)
+{
+    QString text = QString::number(value, 'f', 1);
+    if (text.endsWith(u".0"))
+        text.chop(2);
+    return text == u"-0" ? QStringLiteral("0") : text;
+}
+
+QString stateText(PrinterState state)
+{
+    switch (state) {
+    case PrinterState::Unknown:
+        break;
+    case PrinterState::Idle:
+        return QStringLiteral("待機中");
+    case PrinterState::Printing:
+        return QStringLiteral("印刷中");
+    case PrinterState::Stopped:
+        return QStringLiteral("停止中");
+    }
+    return {};
+}
+
+} // namespace
+
+QList<PrinterEntry> printerEntries(const QStringList& names, const QString& chosen)
+{
+    QList<PrinterEntry> entries {{QString(), QStringLiteral("通常使うプリンタ（システムの設定に従う）")}};
+    for (const QString& name : names)
+        entries.append({name, name});
+    if (!chosen.isEmpty() && !names.contains(chosen))
+        entries.append({chosen, QStringLiteral("%1（見つかりません）").arg(chosen)});
+    return entries;
+}
+
+QStringList printerDetails(const QString& name, const Printers& printers)
+{
+    const QString printer = name.isEmpty() ? printers.defaultName() : name;
+    if (printer.isEmpty())
+        return {QStringLiteral("通常使うプリンタが設定されていません。")};
+    const std::optional<PrinterDescription> found = printers.describe(printer);
+    if (!found)
+        return {QStringLiteral("プリンタ「%1」が見つかりません。").arg(printer)};
+    const PrinterDescription& d = *found;
+    QStringList lines {name.isEmpty() ? QStringLiteral("プリンタ: %1（通常使うプリンタ）").arg(d.name)
+                                      : QStringLiteral("プリンタ: %1").arg(d.name),
+        QStringLiteral("用紙: %1（%2 × %3 mm）")
+            .arg(d.paper, millimetres(d.paperMillimetres.width()), millimetres(d.paperMillimetres.height())),
+        QStringLiteral("印刷できる範囲の余白: 左 %1 mm、上 %2 mm、右 %3 mm、下 %4 mm")
+            .arg(millimetres(d.marginsMillimetres.left()), millimetres(d.marginsMillimetres.top()),
+                millimetres(d.marginsMillimetres.right()), millimetres(d.marginsMillimetres.bottom()))};
+    if (const QString state = stateText(d.state); !state.isEmpty())
+        lines.append(QStringLiteral("状態: %1").arg(state));
+    return lines;
+}
+
+} // namespace cards

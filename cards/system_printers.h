@@ -1,0 +1,34 @@
+// The system's own printers, through Qt's print support (CUPS on Linux).
+#pragma once
+
+#include "cards/painter_surface.h"
+#include "cards/printers.h"
+
+class QPrinter;
+
+namespace cards {
+
+class SystemPrinters final : public Printers {
+public:
+    QStringList names() const override;
+    QString defaultName() const override;
+    std::optional<PrinterDescription> describe(const QString& name) const override;
+    std::unique_ptr<PrintSurface> cards(const QString& name) override;
+};
+
+// The sheets of a printer, empty for the system's default, which is looked up afresh for every card;
+// each card is one print job.
+class PrinterSheets final : public SheetSource {
+public:
+    explicit PrinterSheets(QString name);
+    ~PrinterSheets() override;
+
+    std::optional<QString> begin(QPainter& painter) override;
+    std::optional<QString> finish(QPainter& painter) override;
+
+private:
+    QString m_name;
+    std::unique_ptr<QPrinter> m_printer;
+};
+
+} // namespace cards

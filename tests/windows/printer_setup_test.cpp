@@ -1,0 +1,104 @@
+#include "window_fixture.h"
+
+#include <QAction>
+#include <QDialog>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTimer>
+#include <functional>
+
+namespace {
+
+class PrinterSetupTest : public WindowTest {
+protected:
+    void SetUp() override
+    {
+        m_printers.printers = {{"office", "A4", {210, 297}, {5, 5, 5, 5}, cards::PrinterState::Idle},
+            {"office/cards", "A5", {148, 210}, {3, 4, 3, 4}, cards::PrinterState::Stopped}};
+        m_printers.defaultPrinter = "office";
+    }
+
+    // Chooses "プリンタの設定..." in the main window and hands the dialog to act while it is open.
+    void withSetup(const std::function<void(QDialog*)>& act)
+    {
+        m_navigator.loadMain();
+        QWidget* main = onlyWindow();
+        QDialog* shown = nullptr;
+        QTimer::singleShot(0, [&] {
+            shown = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            if (shown) {
+                act(shown);
+                shown->reject(); // whatever act left open
+            }
+        });
+        control<QAction>(main, "prn")->trigger();
+        ASSERT_NE(shown, nullptr);
+        EXPECT_EQ(classOf(onlyWindow()), "Form1");
+    }
+
+    static QStringList details(QDialog* dialog)
+    {
+        QStringList lines;
+        for (const char* name : {"Label2", "Label3", "Label4", "Label5"})
+            lines.append(control<QLabel>(dialog, name)->text());
+        return lines;
+    }
+};
+
+TEST_F(PrinterSetupTest, OpensOnThePrinterInUseAndLeavesItOnEsc)
+{
+    write("lotocard.ini", "[printer]\nname=office/cards\n");
+    withSetup([this](QDialog* dialog) {
+        EXPECT_EQ(classOf(dialog), "frmPrinter");
+        EXPECT_EQ(dialog->windowTitle(), u"プリンタの設定"_qs);
+        auto* list = control<QListWidget>(dialog, "List1");
+        ASSERT_EQ(list->count(), 3);
+        EXPECT_EQ(list->item(0)->text(), u"通常使うプリンタ（システムの設定に従う）"_qs);
+        EXPECT_EQ(list->currentRow(), 2);
+        EXPECT_EQ(dialog->focusWidget(), list);
+        EXPECT_EQ(details(dialog).at(3), u"状態: 停止中"_qs);
+        QTest::keyClick(list, Qt::Key_Up);
+        EXPECT_EQ(details(dialog).first(), u"プリンタ: office"_qs);
+        QTest::keyClick(list, Qt::Key_Escape);
+        EXPECT_FALSE(dialog->isVisible());
+    });
+    EXPECT_EQ(content("lotocard.ini"), "[printer]\nname=office/cards\n");
+}
+
+TEST_F(PrinterSetupTest, EnterKeepsTheSelectedPrinter)
+{
+    withSetup([](QDialog* dialog) {
+        auto* list = control<QListWidget>(dialog, "List1");
+        EXPECT_EQ(list->currentRow(), 0);
+        EXPECT_EQ(details(dialog).first(), u"プリンタ: office（通常使うプリンタ）"_qs);
+        QTest::keyClick(list, Qt::Key_End);
+        QTest::keyClick(list, Qt::Key_Return);
+        EXPECT_FALSE(dialog->isVisible());
+    });
+    EXPECT_EQ(content("lotocard.ini"), "[printer]\r\nname=office/cards\r\n");
+}
+
+TEST_F(PrinterSetupTest, ThePrintRunGoesToTheChosenPrinterAndNeverToAnother)
+{
+    write("loto6.txt", "011522304143\r\n");
+    write("lotocard.ini", "[printer]\r\nname=office/cards\r\n");
+    m_navigator.loadMain();
+    m_navigator.openCard(tickets::Lottery::Loto6);
+    QTest::mouseClick(control<QPushButton>(onlyWindow(), "Command2"), Qt::LeftButton);
+    EXPECT_EQ(m_printers.runs, QStringList({"office/cards"}));
+    EXPECT_EQ(m_printer.ends, 1);
+
+    write("lotocard.ini", "[printer]\r\nname=gone\r\n");
+    m_navigator.openCard(tickets::Lottery::Loto6);
+    QTest::mouseClick(control<QPushButton>(onlyWindow(), "Command2"), Qt::LeftButton);
+    EXPECT_EQ(classOf(onlyWindow()), "Form7");
+    EXPECT_EQ(m_prompter.asked,
+        QList<ui::Prompt>({{u"ＬＯＴＯ６カード印刷"_qs,
+            u"プリンタ「gone」が見つかりません。「プリンタの設定」で選び直してください。"_qs,
+            ui::PromptIcon::Critical, ui::PromptButtons::Ok}}));
+    EXPECT_EQ(m_printers.runs.size(), 1);
+    EXPECT_EQ(m_printer.ends, 1);
+}
+
+} // namespace
