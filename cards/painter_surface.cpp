@@ -5,11 +5,14 @@ namespace cards {
 namespace {
 
 constexpr double kTwipsPerInch = 1440.0;
+// A thin line that still shows on paper: 1/4 point.
+constexpr double kThinLineTwips = 5;
 
 } // namespace
 
-PainterSurface::PainterSurface(std::unique_ptr<SheetSource> sheets)
+PainterSurface::PainterSurface(std::unique_ptr<SheetSource> sheets, Drawing underlay)
     : m_sheets(std::move(sheets))
+    , m_underlay(std::move(underlay))
 { }
 
 std::optional<QString> PainterSurface::box(float x1, float y1, float x2, float y2)
@@ -19,6 +22,7 @@ std::optional<QString> PainterSurface::box(float x1, float y1, float x2, float y
             return reason;
         const QPaintDevice* sheet = m_painter.device();
         m_painter.scale(sheet->logicalDpiX() / kTwipsPerInch, sheet->logicalDpiY() / kTwipsPerInch);
+        paintDrawing(m_painter, m_underlay);
     }
     m_painter.fillRect(QRectF(QPointF(x1, y1), QPointF(x2, y2)).normalized(), Qt::black);
     return std::nullopt;
@@ -29,6 +33,30 @@ std::optional<QString> PainterSurface::endCard()
     if (!m_painter.isActive())
         return std::nullopt;
     return m_sheets->finish(m_painter);
+}
+
+void paintDrawing(QPainter& painter, const Drawing& drawing)
+{
+    if (drawing.isEmpty())
+        return;
+    painter.save();
+    QPen thin(Qt::black);
+    thin.setWidthF(kThinLineTwips);
+    painter.setPen(thin);
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRects(drawing.outlines);
+    painter.drawLines(drawing.lines);
+    for (const QRectF& fill : drawing.fills)
+        painter.fillRect(fill, Qt::black);
+    for (const DrawnText& text : drawing.texts) {
+        QFont font = painter.font();
+        // In twips, so that the text scales with everything else on the sheet.
+        font.setPixelSize(qMax(1, qRound(text.height)));
+        painter.setFont(font);
+        painter.drawText(QRectF(text.topLeft, QSizeF(kTwipsPerInch * 100, text.height * 2)),
+            Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip, text.text);
+    }
+    painter.restore();
 }
 
 } // namespace cards

@@ -5,6 +5,27 @@
 
 namespace cards {
 
+std::optional<QString> drawMark(PrintSurface& surface, const MarkPoint& mark)
+{
+    return surface.box(static_cast<float>(mark.x), static_cast<float>(mark.y),
+        static_cast<float>(mark.x - kBoxWidth), static_cast<float>(mark.y + kBoxHeight));
+}
+
+std::variant<PrinterInUse, PrintFailure> describePrinterInUse(const QDir& dataDir, const Printers& printers)
+{
+    const std::variant<QString, core::FileFailure, MissingPrinter> inUse = printerInUse(dataDir, printers);
+    if (const auto* failure = std::get_if<core::FileFailure>(&inUse))
+        return *failure;
+    if (const auto* missing = std::get_if<MissingPrinter>(&inUse))
+        return *missing;
+    const QString chosen = std::get<QString>(inUse);
+    const QString name = chosen.isEmpty() ? printers.defaultName() : chosen;
+    const std::optional<PrinterDescription> described = name.isEmpty() ? std::nullopt : printers.describe(name);
+    if (!described)
+        return SurfaceFault {noDefaultPrinterReason(), 1};
+    return PrinterInUse {chosen, *described};
+}
+
 std::optional<PrintFailure> printCards(tickets::Lottery lottery, const QDir& dataDir, PrintSurface& surface)
 {
     const core::FileResult<settings::Calibration> calibration = settings::SettingsFile(dataDir).read();
@@ -25,12 +46,7 @@ std::optional<PrintFailure> printCards(tickets::Lottery lottery, const QDir& dat
     for (const QByteArray& line : lines.value()) {
         ++entries;
         for (const MarkPoint& mark : placement.marks(entries, decode(line))) {
-            // Worked out in double precision, handed over in single precision as the printer takes it.
-            const auto x1 = static_cast<float>(mark.x);
-            const auto y1 = static_cast<float>(mark.y);
-            const auto x2 = static_cast<float>(mark.x - kBoxWidth);
-            const auto y2 = static_cast<float>(mark.y + kBoxHeight);
-            if (auto reason = surface.box(x1, y1, x2, y2))
+            if (auto reason = drawMark(surface, mark))
                 return SurfaceFault {*reason, card};
         }
         if (entries == kSlotsPerCard) {
@@ -54,7 +70,7 @@ std::optional<PrintFailure> printCards(tickets::Lottery lottery, const QDir& dat
         return *failure;
     if (const auto* missing = std::get_if<MissingPrinter>(&printer))
         return *missing;
-    const std::unique_ptr<PrintSurface> surface = printers.cards(std::get<QString>(printer));
+    const std::unique_ptr<PrintSurface> surface = printers.cards(std::get<QString>(printer), {});
     return printCards(lottery, dataDir, *surface);
 }
 

@@ -22,6 +22,20 @@ struct SurfaceFault {
 
 using PrintFailure = std::variant<core::FileFailure, CalibrationFault, SurfaceFault, MissingPrinter>;
 
+// Draws the mark box whose top-right corner is the mark point: worked out in double precision, handed
+// over in single precision as the printer takes it.
+std::optional<QString> drawMark(PrintSurface& surface, const MarkPoint& mark);
+
+// The printer in use and what the calibration counts from on it, for what is drawn to its measure.
+struct PrinterInUse {
+    QString name; // empty for the system's default
+    PrinterDescription description;
+};
+
+// Refused as a print run is, and when there is no printer to take the paper from, as the print run's
+// first card would be.
+std::variant<PrinterInUse, PrintFailure> describePrinterInUse(const QDir& dataDir, const Printers& printers);
+
 // Prints the lottery's print file from the data folder onto cards. Everything that can be checked is
 // checked before the first box; after a failure nothing more is drawn. The files are only read.
 std::optional<PrintFailure> printCards(tickets::Lottery lottery, const QDir& dataDir, PrintSurface& surface);

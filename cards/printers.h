@@ -3,6 +3,7 @@
 // their own.
 #pragma once
 
+#include "cards/drawing.h"
 #include "cards/print_surface.h"
 
 #include <QMarginsF>
@@ -33,6 +34,12 @@ struct PrinterDescription {
     bool operator==(const PrinterDescription&) const = default;
 };
 
+// Why there is nothing to print on when no printer is chosen and the system has no default.
+inline QString noDefaultPrinterReason()
+{
+    return QStringLiteral("通常使うプリンタが設定されていません。");
+}
+
 class Printers {
 public:
     virtual ~Printers() = default;
@@ -43,8 +50,9 @@ public:
     virtual QString defaultName() const = 0;
     // Nothing when the system has no printer of that name.
     virtual std::optional<PrinterDescription> describe(const QString& name) const = 0;
-    // Cards printed on the named printer, empty for the system's default, one print job per card.
-    virtual std::unique_ptr<PrintSurface> cards(const QString& name) = 0;
+    // Cards printed on the named printer, empty for the system's default, one print job per card; the
+    // underlay, if any, is printed on every card under its marks.
+    virtual std::unique_ptr<PrintSurface> cards(const QString& name, const Drawing& underlay) = 0;
 };
 
 } // namespace cards

@@ -88,9 +88,9 @@ std::optional<PrinterDescription> SystemPrinters::describe(const QString& name) 
         layout.pageSize().size(QPageSize::Millimeter), layout.margins(), stateOf(info.state())};
 }
 
-std::unique_ptr<PrintSurface> SystemPrinters::cards(const QString& name)
+std::unique_ptr<PrintSurface> SystemPrinters::cards(const QString& name, const Drawing& underlay)
 {
-    return std::make_unique<PainterSurface>(std::make_unique<PrinterSheets>(name));
+    return std::make_unique<PainterSurface>(std::make_unique<PrinterSheets>(name), underlay);
 }
 
 PrinterSheets::PrinterSheets(QString name)
@@ -104,7 +104,7 @@ std::optional<QString> PrinterSheets::begin(QPainter& painter)
     const QPrinterInfo info
         = m_name.isEmpty() ? QPrinterInfo::defaultPrinter() : QPrinterInfo::printerInfo(m_name);
     if (info.isNull()) {
-        return m_name.isEmpty() ? QStringLiteral("通常使うプリンタが設定されていません。")
+        return m_name.isEmpty() ? noDefaultPrinterReason()
                                 : QStringLiteral("プリンタ「%1」が見つかりません。").arg(m_name);
     }
     m_printer = std::make_unique<QPrinter>(info, QPrinter::HighResolution);

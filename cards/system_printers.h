@@ -13,7 +13,7 @@ public:
     QStringList names() const override;
     QString defaultName() const override;
     std::optional<PrinterDescription> describe(const QString& name) const override;
-    std::unique_ptr<PrintSurface> cards(const QString& name) override;
+    std::unique_ptr<PrintSurface> cards(const QString& name, const Drawing& underlay) override;
 };
 
 // The sheets of a printer, empty for the system's default, which is looked up afresh for every card;

@@ -21,21 +21,6 @@ QString titleText()
     return QStringLiteral("クイック予想");
 }
 
-QString lotteryName(tickets::Lottery lottery)
-{
-    switch (lottery) {
-    case tickets::Lottery::Loto6:
-        return QStringLiteral("ロト６");
-    case tickets::Lottery::MiniLoto:
-        return QStringLiteral("ミニロト");
-    case tickets::Lottery::Numbers4:
-        return QStringLiteral("ナンバーズ４");
-    case tickets::Lottery::Numbers3:
-        return QStringLiteral("ナンバーズ３");
-    }
-    return {};
-}
-
 ui::Prompt dataFaultPrompt(const quick::DataFault& fault)
 {
     QString problem;
@@ -72,7 +57,7 @@ ui::Prompt writeFaultPrompt(const quick::WriteFault& fault)
     QStringList untouched;
     for (std::size_t i = 0; i < quick::kWriteOrder.size(); ++i)
         (static_cast<int>(i) < fault.written ? written : untouched)
-            .append(lotteryName(quick::kWriteOrder.at(i)));
+            .append(tickets::lotteryName(quick::kWriteOrder.at(i)));
     QString text = QStringLiteral("印刷ファイルに書き込めませんでした。\n\n%1\n\n理由: %2\n\n")
                        .arg(fault.failure.path, fault.failure.reason);
     if (!written.isEmpty())

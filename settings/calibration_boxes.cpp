@@ -93,4 +93,14 @@ std::variant<ValueLines, CalibrationValue> savedLines(const BoxTexts& texts)
     return lines;
 }
 
+std::variant<Calibration, CalibrationValue> boxCalibration(const BoxTexts& texts)
+{
+    const std::variant<ValueLines, CalibrationValue> lines = savedLines(texts);
+    if (const auto* tooLarge = std::get_if<CalibrationValue>(&lines))
+        return *tooLarge;
+    const ValueLines& saved = std::get<ValueLines>(lines);
+    return Calibration {numericValue(saved.at(0)), numericValue(saved.at(1)), numericValue(saved.at(2)),
+        roundHalfEven(numericValue(saved.at(3)))};
+}
+
 } // namespace settings

@@ -37,4 +37,8 @@ QString nudged(CalibrationValue value, QStringView text, int step);
 // whose box reads as a number too large to be written.
 std::variant<ValueLines, CalibrationValue> savedLines(const BoxTexts& texts);
 
+// The calibration the boxes hold, as a save would keep it and the next print run read it, or the first
+// value whose box reads as a number too large to be written.
+std::variant<Calibration, CalibrationValue> boxCalibration(const BoxTexts& texts);
+
 } // namespace settings

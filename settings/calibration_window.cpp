@@ -1,9 +1,14 @@
 #include "settings/calibration_window.h"
 
+#include "cards/alignment_dialog.h"
+#include "cards/print_prompts.h"
+#include "cards/test_sheet.h"
+#include "quick/seams.h"
 #include "settings/calibration_boxes.h"
 #include "ui/prompter.h"
 #include "ui/window_layout.h"
 
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -13,7 +18,8 @@ using ui::TwipRect;
 namespace {
 
 constexpr int kClientWidth = 4245;
-constexpr int kClientHeight = 2955;
+// Grown by a row under the last one for the test sheet and the alignment.
+constexpr int kClientHeight = 3450;
 
 // One row per value: its label, its box, and the "＋" above the "-" beside the box.
 struct RowDesign {
@@ -40,7 +46,12 @@ constexpr RowDesign kRows[] = {
 
 // Labels take no focus and are left out.
 constexpr const char* kTabOrder[] = {"Command1", "Text1", "Text2", "Text3", "Text4", "Command2", "Command3",
-    "Command4", "Command5", "Command6", "Command7", "Command8", "Command9", "Command10", "Command11"};
+    "Command4", "Command5", "Command6", "Command7", "Command8", "Command9", "Command10", "Command11", "Combo1",
+    "Command12", "Command13"};
+
+// The lotteries of the test sheet, in the order Combo1 lists them.
+constexpr tickets::Lottery kLotteries[]
+    = {tickets::Lottery::Loto6, tickets::Lottery::MiniLoto, tickets::Lottery::Numbers4, tickets::Lottery::Numbers3};
 
 QString titleText()
 {
@@ -76,6 +87,11 @@ Form5::Form5(ui::Navigation& navigation)
     auto* command10
         = ui::placeButton(this, "Command10", {2760, 2280, 1335, 495}, QStringLiteral("初期値に戻す"));
     auto* command11 = ui::placeButton(this, "Command11", {2760, 120, 1335, 495}, QStringLiteral("設定書込"));
+    m_combo1 = ui::placeControl<QComboBox>(this, "Combo1", {120, 2895, 1575, 375});
+    for (const tickets::Lottery lottery : kLotteries)
+        m_combo1->addItem(tickets::lotteryName(lottery));
+    auto* command12 = ui::placeButton(this, "Command12", {1800, 2895, 1095, 375}, QStringLiteral("テスト印刷"));
+    auto* command13 = ui::placeButton(this, "Command13", {3000, 2895, 1095, 375}, QStringLiteral("位置合わせ..."));
     m_command1 = command1;
 
     ui::setTabOrder(this, kTabOrder);
@@ -83,6 +99,8 @@ Form5::Form5(ui::Navigation& navigation)
     connect(command11, &QPushButton::clicked, this, &Form5::save);
     connect(command1, &QPushButton::clicked, this, &QWidget::close);
     connect(command10, &QPushButton::clicked, this, &Form5::restoreDefaults);
+    connect(command12, &QPushButton::clicked, this, &Form5::printTestSheet);
+    connect(command13, &QPushButton::clicked, this, &Form5::align);
 }
 
 void Form5::onLoad()
@@ -108,25 +126,71 @@ void Form5::nudge(std::size_t box, int step)
     edit->setText(settings::nudged(settings::kCalibrationValues.at(box), edit->text(), step));
 }
 
-void Form5::save()
+settings::BoxTexts Form5::boxTexts() const
 {
     settings::BoxTexts texts;
     for (std::size_t i = 0; i < m_boxes.size(); ++i)
         texts.at(i) = m_boxes.at(i)->text();
-    const ui::Services& services = this->services();
+    return texts;
+}
+
+void Form5::refuseTooLarge(settings::CalibrationValue value, const QString& text)
+{
+    // An infinite value has no decimal text; the window stays so that the user can correct it.
+    services().prompter.ask(this,
+        {titleText(),
+            QStringLiteral("「%1」の値「%2」は大きすぎて書き込めません。").arg(settings::valueName(value), text),
+            ui::PromptIcon::Exclamation, ui::PromptButtons::Ok});
+    m_boxes.at(static_cast<std::size_t>(value))->setFocus();
+}
+
+void Form5::save()
+{
+    const settings::BoxTexts texts = boxTexts();
     const auto lines = settings::savedLines(texts);
     if (const auto* tooLarge = std::get_if<settings::CalibrationValue>(&lines)) {
-        // An infinite value has no decimal text; the window stays so that the user can correct it.
-        const auto box = static_cast<std::size_t>(*tooLarge);
-        services.prompter.ask(this,
-            {titleText(),
-                QStringLiteral("「%1」の値「%2」は大きすぎて書き込めません。")
-                    .arg(settings::valueName(*tooLarge), texts.at(box)),
-                ui::PromptIcon::Exclamation, ui::PromptButtons::Ok});
-        m_boxes.at(box)->setFocus();
+        refuseTooLarge(*tooLarge, texts.at(static_cast<std::size_t>(*tooLarge)));
         return;
     }
     writeAndClose(std::get<settings::ValueLines>(lines));
+}
+
+std::optional<settings::Calibration> Form5::boxCalibration()
+{
+    const settings::BoxTexts texts = boxTexts();
+    const auto calibration = settings::boxCalibration(texts);
+    if (const auto* tooLarge = std::get_if<settings::CalibrationValue>(&calibration)) {
+        refuseTooLarge(*tooLarge, texts.at(static_cast<std::size_t>(*tooLarge)));
+        return std::nullopt;
+    }
+    return std::get<settings::Calibration>(calibration);
+}
+
+// A plain sheet with the values in the boxes now, saved or not; the window stays for the next try.
+void Form5::printTestSheet()
+{
+    const std::optional<settings::Calibration> calibration = boxCalibration();
+    if (!calibration)
+        return;
+    const ui::Services& services = this->services();
+    const auto lottery = kLotteries[m_combo1->currentIndex()];
+    if (const auto failure = cards::printTestSheet(
+            lottery, *calibration, services.dataDir, services.printers, services.clock.today()))
+        services.prompter.ask(this, cards::printFailurePrompt(*failure, windowTitle()));
+}
+
+// The corrected values go into the boxes; "設定書込" saves them, "閉じる" drops them.
+void Form5::align()
+{
+    const std::optional<settings::Calibration> calibration = boxCalibration();
+    if (!calibration)
+        return;
+    frmAlign dialog(kLotteries[m_combo1->currentIndex()], *calibration, services().prompter, this);
+    if (dialog.exec() != QDialog::Accepted || !dialog.corrected())
+        return;
+    const settings::BoxTexts texts = settings::openingTexts({*dialog.corrected(), {}});
+    for (std::size_t i = 0; i < m_boxes.size(); ++i)
+        m_boxes.at(i)->setText(texts.at(i));
 }
 
 void Form5::restoreDefaults()

@@ -6,7 +6,9 @@
 #include "ui/other_window.h"
 
 #include <array>
+#include <optional>
 
+class QComboBox;
 class QLineEdit;
 
 class Form5 final : public ui::OtherWindow {
@@ -23,8 +25,15 @@ private:
     void save();
     void restoreDefaults();
     void writeAndClose(const settings::ValueLines& lines);
+    void printTestSheet();
+    void align();
+    settings::BoxTexts boxTexts() const;
+    // The calibration the boxes hold, or nothing after telling the user which box cannot be written.
+    std::optional<settings::Calibration> boxCalibration();
+    void refuseTooLarge(settings::CalibrationValue value, const QString& text);
 
     // Text1 to Text4: horizontal start, horizontal step, vertical start, vertical step.
     std::array<QLineEdit*, 4> m_boxes {};
     QWidget* m_command1 = nullptr;
+    QComboBox* m_combo1 = nullptr;
 };

@@ -125,9 +125,10 @@ struct ListedPrinters final : cards::Printers {
         }
         return std::nullopt;
     }
-    std::unique_ptr<cards::PrintSurface> cards(const QString& name) override
+    std::unique_ptr<cards::PrintSurface> cards(const QString& name, const cards::Drawing& underlay) override
     {
         runs.append(name);
+        underlays.append(underlay);
         return std::make_unique<Forwarding>(surface);
     }
 
@@ -147,6 +148,7 @@ struct ListedPrinters final : cards::Printers {
     QList<cards::PrinterDescription> printers;
     QString defaultPrinter;
     QStringList runs;
+    QList<cards::Drawing> underlays;
 };
 
 // Hands out the scripted values in turn, then an endless fixed sequence; reseeding changes nothing.

@@ -1,7 +1,8 @@
 #include "tickets/card_window.h"
 
+#include "cards/preview_window.h"
+#include "cards/print_prompts.h"
 #include "cards/print_run.h"
-#include "settings/calibration_boxes.h"
 #include "tickets/entry.h"
 #include "ui/prompter.h"
 #include "ui/window_layout.h"
@@ -34,11 +35,14 @@ struct CardWindowDesign {
     TwipRect command3;
     TwipRect command2;
     TwipRect command1;
+    // The preview button, under the close button with the gap the print-start button leaves above it;
+    // the window grows by as much.
+    TwipRect command5;
     qreal listPoints;
     qreal entryPoints;
     qreal listCaptionPoints;
     // The controls' names, first in the tab order first; the labels take no focus.
-    std::array<const char*, 6> tabOrder;
+    std::array<const char*, 7> tabOrder;
 };
 
 namespace {
@@ -47,6 +51,7 @@ constexpr auto kEntryCaption = u"印刷登録番号";
 constexpr auto kRegisterCaption = u"印　刷　登　録";
 constexpr auto kClearCaption = u"印刷ファイルのクリア";
 constexpr auto kCloseCaption = u"閉じる";
+constexpr auto kPreviewCaption = u"プレビュー";
 
 constexpr CardWindowDesign kLoto6 {
     Lottery::Loto6,
@@ -64,10 +69,11 @@ constexpr CardWindowDesign kLoto6 {
     {240, 4680, 2055, 495},
     {240, 5280, 4335, 495},
     {240, 5880, 4335, 615},
+    {240, 6600, 4335, 495},
     15.75,
     14.25,
     14.25,
-    {"Text1", "Command4", "Command3", "Command2", "Command1", "List1"},
+    {"Text1", "Command4", "Command3", "Command2", "Command5", "Command1", "List1"},
 };
 
 constexpr CardWindowDesign kMiniLoto {
@@ -86,10 +92,11 @@ constexpr CardWindowDesign kMiniLoto {
     {240, 4560, 2055, 495},
     {240, 5160, 3855, 615},
     {240, 5880, 3855, 615},
+    {240, 6600, 3855, 495},
     15.75,
     15.75,
     14.25,
-    {"Text1", "Command4", "Command3", "Command2", "Command1", "List1"},
+    {"Text1", "Command4", "Command3", "Command2", "Command5", "Command1", "List1"},
 };
 
 constexpr CardWindowDesign kNumbers4 {
@@ -108,10 +115,11 @@ constexpr CardWindowDesign kNumbers4 {
     {2880, 1560, 2415, 495},
     {2880, 2280, 2415, 495},
     {2880, 3000, 2415, 615},
+    {2880, 3840, 2415, 495},
     15.75,
     14.25,
     11.25,
-    {"Text1", "Command4", "Command3", "Command2", "List1", "Command1"},
+    {"Text1", "Command4", "Command3", "Command2", "Command5", "List1", "Command1"},
 };
 
 constexpr CardWindowDesign kNumbers3 {
@@ -130,10 +138,11 @@ constexpr CardWindowDesign kNumbers3 {
     {2520, 1440, 2415, 495},
     {2520, 2160, 2415, 495},
     {2520, 2880, 2415, 615},
+    {2520, 3720, 2415, 495},
     15.75,
     14.25,
     11.25,
-    {"Text1", "Command1", "List1", "Command2", "Command3", "Command4"},
+    {"Text1", "Command1", "List1", "Command2", "Command5", "Command3", "Command4"},
 };
 
 ui::Prompt refusalPrompt()
@@ -154,30 +163,6 @@ QString text(const char16_t* utf16)
     return QString::fromUtf16(utf16);
 }
 
-ui::Prompt calibrationPrompt(const cards::CalibrationFault& fault)
-{
-    return {QStringLiteral("印字位置の設定"),
-        QStringLiteral("「%1」の値 %2 では印刷できません。\n「印字位置の設定」で値を直してください。")
-            .arg(settings::valueName(fault.value), settings::valueText(fault.number)),
-        ui::PromptIcon::Critical, ui::PromptButtons::Ok};
-}
-
-ui::Prompt printerPrompt(const QString& title, const cards::SurfaceFault& fault)
-{
-    return {title,
-        QStringLiteral("%1\n%2 枚目のカードで印刷を止めました。").arg(fault.reason).arg(fault.card),
-        ui::PromptIcon::Critical, ui::PromptButtons::Ok};
-}
-
-// A card printed on another printer than the chosen one would be a wasted card: nothing is printed.
-ui::Prompt missingPrinterPrompt(const QString& title, const cards::MissingPrinter& missing)
-{
-    return {title,
-        QStringLiteral("プリンタ「%1」が見つかりません。「プリンタの設定」で選び直してください。")
-            .arg(missing.name),
-        ui::PromptIcon::Critical, ui::PromptButtons::Ok};
-}
-
 } // namespace
 
 CardWindow::CardWindow(const CardWindowDesign& design, ui::Navigation& navigation)
@@ -192,7 +177,9 @@ void CardWindow::buildUi(const CardWindowDesign& design)
 {
     setObjectName(QString::fromLatin1(design.formName));
     setWindowTitle(text(design.caption));
-    resize(ui::pixelSize(design.clientWidth, design.clientHeight));
+    // Grown under the preview button, by the margin the window had under its close button.
+    const int bottomMargin = design.clientHeight - (design.command1.top + design.command1.height);
+    resize(ui::pixelSize(design.clientWidth, design.command5.top + design.command5.height + bottomMargin));
 
     auto* label2 = ui::placeLabel(this, "Label2", design.label2, text(design.listCaption));
     label2->setFont(ui::fixedFont(design.listCaptionPoints));
@@ -210,6 +197,9 @@ void CardWindow::buildUi(const CardWindowDesign& design)
     auto* command4 = ui::placeButton(this, "Command4", design.command4, text(kRegisterCaption));
     auto* command3 = ui::placeButton(this, "Command3", design.command3, text(kClearCaption));
     auto* command2 = ui::placeButton(this, "Command2", design.command2, text(design.printCaption));
+    // Created before the close button, after which it comes in the tab order: Qt 6.4 drops a button
+    // from the focus chain when it is moved behind one created after it.
+    auto* command5 = ui::placeButton(this, "Command5", design.command5, text(kPreviewCaption));
     auto* command1 = ui::placeButton(this, "Command1", design.command1, text(kCloseCaption));
 
     ui::setTabOrder(this, design.tabOrder);
@@ -221,6 +211,7 @@ void CardWindow::buildUi(const CardWindowDesign& design)
     connect(command3, &QPushButton::clicked, this, &CardWindow::clearPrintFile);
     connect(command2, &QPushButton::clicked, this, &CardWindow::printCards);
     connect(command1, &QPushButton::clicked, this, &QWidget::close);
+    connect(command5, &QPushButton::clicked, this, &CardWindow::showPreview);
 }
 
 void CardWindow::onLoad()
@@ -303,17 +294,24 @@ void CardWindow::printCards()
     showPrintFailure(*failure);
 }
 
+void CardWindow::showPreview()
+{
+    const ui::Services& services = this->services();
+    std::variant<cards::CardPreview, cards::PrintFailure> preview
+        = cards::previewCards(m_rules.lottery, services.dataDir, services.printers);
+    if (const auto* failure = std::get_if<cards::PrintFailure>(&preview)) {
+        showPrintFailure(*failure);
+        return;
+    }
+    frmPreview dialog(std::get<cards::CardPreview>(std::move(preview)), windowTitle(), this);
+    // Printing from the preview is the print-start button's own print run, nothing else.
+    if (dialog.exec() == frmPreview::kPrint)
+        printCards();
+}
+
 void CardWindow::showPrintFailure(const cards::PrintFailure& failure)
 {
-    ui::Prompter& prompter = services().prompter;
-    if (const auto* file = std::get_if<core::FileFailure>(&failure))
-        showFailure(*file);
-    else if (const auto* fault = std::get_if<cards::CalibrationFault>(&failure))
-        prompter.ask(this, calibrationPrompt(*fault));
-    else if (const auto* missing = std::get_if<cards::MissingPrinter>(&failure))
-        prompter.ask(this, missingPrinterPrompt(windowTitle(), *missing));
-    else
-        prompter.ask(this, printerPrompt(windowTitle(), std::get<cards::SurfaceFault>(failure)));
+    services().prompter.ask(this, cards::printFailurePrompt(failure, windowTitle()));
 }
 
 void CardWindow::showList(const core::FileResult<QStringList>& list)

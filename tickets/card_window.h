@@ -28,6 +28,7 @@ private:
     void deleteSelected();
     void clearPrintFile();
     void printCards();
+    void showPreview();
     void showPrintFailure(const cards::PrintFailure& failure);
     void showList(const core::FileResult<QStringList>& list);
     void showFailure(const core::FileFailure& failure);

@@ -20,6 +20,21 @@ const LotteryRules& rulesOf(Lottery lottery)
     return kRules.at(static_cast<std::size_t>(lottery));
 }
 
+QString lotteryName(Lottery lottery)
+{
+    switch (lottery) {
+    case Lottery::Loto6:
+        return QStringLiteral("ロト６");
+    case Lottery::MiniLoto:
+        return QStringLiteral("ミニロト");
+    case Lottery::Numbers4:
+        return QStringLiteral("ナンバーズ４");
+    case Lottery::Numbers3:
+        return QStringLiteral("ナンバーズ３");
+    }
+    return {};
+}
+
 int entryLength(const LotteryRules& rules)
 {
     return rules.form == EntryForm::NumberFields ? 2 * rules.count : rules.count + 1;

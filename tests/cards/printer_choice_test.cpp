@@ -64,7 +64,10 @@ struct FakePrinters final : cards::Printers {
         return cards::PrinterDescription {name, "A4", {210, 297}, {6.36, 12.7, 3.0, 0.04},
             name == u"office" ? cards::PrinterState::Stopped : cards::PrinterState::Unknown};
     }
-    std::unique_ptr<cards::PrintSurface> cards(const QString&) override { return nullptr; }
+    std::unique_ptr<cards::PrintSurface> cards(const QString&, const cards::Drawing&) override
+    {
+        return nullptr;
+    }
 
     QString defaultPrinter = "office/cards";
 };

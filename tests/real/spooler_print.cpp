@@ -40,9 +40,9 @@ struct CopyingPrinters final : cards::Printers {
     {
         return system.describe(name);
     }
-    std::unique_ptr<cards::PrintSurface> cards(const QString& name) override
+    std::unique_ptr<cards::PrintSurface> cards(const QString& name, const cards::Drawing& underlay) override
     {
-        return std::make_unique<CopyingSurface>(system.cards(name), copy);
+        return std::make_unique<CopyingSurface>(system.cards(name, underlay), copy);
     }
 
     cards::SystemPrinters system;

@@ -7,10 +7,13 @@
 #include "qt_printing.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QWidget>
+#include <functional>
 #include <gtest/gtest.h>
 
 class WindowTest : public testing::Test, protected DataFolder {
@@ -49,6 +52,26 @@ protected:
     static QString classOf(const QWidget* window)
     {
         return window ? window->metaObject()->className() : "<none>";
+    }
+
+    // Runs open, which shows a modal dialog and waits for it, and hands the dialog to act while it is
+    // open; whatever act leaves open is then cancelled. The dialog, or nothing when none opened.
+    static QDialog* whileModal(const std::function<void()>& open, const std::function<void(QDialog*)>& act)
+    {
+        QDialog* shown = nullptr;
+        // A timer of this call's own, so that it cannot fire after the call when no dialog opened.
+        QTimer modal;
+        modal.setSingleShot(true);
+        QObject::connect(&modal, &QTimer::timeout, [&] {
+            shown = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            if (shown) {
+                act(shown);
+                shown->reject();
+            }
+        });
+        modal.start(0);
+        open();
+        return shown;
     }
 
     template <typename W = QWidget> static W* control(QWidget* window, const char* name)

@@ -1,0 +1,74 @@
+#include "cards/card_preview.h"
+
+namespace cards {
+
+namespace {
+
+QRectF markBox(const MarkPoint& mark)
+{
+    return QRectF(QPointF(mark.x - kBoxWidth, mark.y), QSizeF(kBoxWidth, kBoxHeight));
+}
+
+// The print run's boxes, each card on a drawing of its own over the grid.
+class DrawingSurface final : public PrintSurface {
+public:
+    explicit DrawingSurface(Drawing grid)
+        : m_grid(std::move(grid))
+    { }
+
+    std::optional<QString> box(float x1, float y1, float x2, float y2) override
+    {
+        if (m_cards.isEmpty() || m_ended) {
+            m_cards.append(m_grid);
+            m_ended = false;
+        }
+        m_cards.last().fills.append(QRectF(QPointF(x1, y1), QPointF(x2, y2)).normalized());
+        return std::nullopt;
+    }
+    std::optional<QString> endCard() override
+    {
+        m_ended = true;
+        return std::nullopt;
+    }
+
+    QList<Drawing> cards() const { return m_cards.isEmpty() ? QList<Drawing> {m_grid} : m_cards; }
+
+private:
+    Drawing m_grid;
+    QList<Drawing> m_cards;
+    bool m_ended = false;
+};
+
+} // namespace
+
+Drawing cardGrid(const Placement& placement)
+{
+    Drawing grid;
+    for (int slot = 1; slot <= kSlotsPerCard; ++slot) {
+        for (const MarkPoint& mark : placement.markPositions(slot))
+            grid.outlines.append(markBox(mark));
+    }
+    return grid;
+}
+
+std::variant<CardPreview, PrintFailure> previewCards(
+    tickets::Lottery lottery, const QDir& dataDir, const Printers& printers)
+{
+    const std::variant<PrinterInUse, PrintFailure> printer = describePrinterInUse(dataDir, printers);
+    if (const auto* failure = std::get_if<PrintFailure>(&printer))
+        return *failure;
+
+    const core::FileResult<settings::Calibration> calibration = settings::SettingsFile(dataDir).read();
+    if (!calibration.ok())
+        return calibration.failure();
+    const std::variant<Placement, CalibrationFault> placed = Placement::of(lottery, calibration.value());
+    if (const auto* fault = std::get_if<CalibrationFault>(&placed))
+        return *fault;
+
+    DrawingSurface surface(cardGrid(std::get<Placement>(placed)));
+    if (const std::optional<PrintFailure> failure = printCards(lottery, dataDir, surface))
+        return *failure;
+    return CardPreview {std::get<PrinterInUse>(printer).description, surface.cards()};
+}
+
+} // namespace cards

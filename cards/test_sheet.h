@@ -1,0 +1,28 @@
+// A sheet of plain paper to line the print up with a real card before a card is spent: every mark
+// position of all five slots outlined where the print run would fill it, the two reference marks filled
+// and labelled, a cross at the printable area's corner with rulers along its top and left edges, and a
+// caption saying what it was printed with.
+#pragma once
+
+#include "cards/card_layout.h"
+#include "cards/drawing.h"
+#include "cards/print_run.h"
+
+#include <QDate>
+
+namespace cards {
+
+struct TestSheet {
+    Drawing underlay; // everything but the reference marks
+    ReferenceMarks marks; // printed as the print run prints every mark
+};
+
+TestSheet testSheet(tickets::Lottery lottery, const Placement& placement, const settings::Calibration& values,
+    const PrinterDescription& printer, const QDate& date);
+
+// Prints the test sheet with the values given, saved or not, on the printer in use: one print job of one
+// page. Refused as a print run would be.
+std::optional<PrintFailure> printTestSheet(tickets::Lottery lottery, const settings::Calibration& values,
+    const QDir& dataDir, Printers& printers, const QDate& date);
+
+} // namespace cards
