@@ -264,75 +264,56 @@ namespace {
 
 // A card rule of the form slope · x + whole, where the whole part stays the same while x stays within a
 // block: the start adjustments (slope 1), and the distance across between the reference marks (slope
-// kSpanSteps, the reference column's offset as the whole part).
+// kSpanSteps, the reference column's offset as the whole part). The rule never falls as x grows.
 struct Block {
     double low;
     double high;
     double whole;
 };
-using Blocks = std::array<Block, 3>;
 
-// The x on the grain of 1 / perTwip whose rule value comes nearest to the target, sought in the blocks
-// around it; of two equally near, the one nearer `near`. A target that falls between two blocks' values
-// is reached from the nearer side.
+// The x on the grain of 1 / perTwip whose rule value comes nearest to the target, given the block where
+// the rule reaches it or, for a target that no x reaches, the block whose edge comes nearest. Since the
+// rule never falls, the best grain point is one of the two around that x; of two equally near, the one
+// nearer `near` wins.
 template <typename Rule>
 double nearestOnGrain(
-    double target, double slope, const Blocks& blocks, double perTwip, double near, const Rule& rule)
+    double target, double slope, const Block& block, double perTwip, double near, const Rule& rule)
 {
+    const double x = std::clamp((target - block.whole) / slope, block.low, block.high);
+    const double point = std::round(x * perTwip);
     double best = std::numeric_limits<double>::quiet_NaN();
     double bestMiss = std::numeric_limits<double>::infinity();
-    for (const Block& block : blocks) {
-        // The grain point nearest the block's own best x may lie in the next block: its neighbours
-        // are tried too.
-        const double x = std::clamp((target - block.whole) / slope, block.low, block.high);
-        const double point = std::round(x * perTwip);
-        for (const double candidate : {(point - 1) / perTwip, point / perTwip, (point + 1) / perTwip}) {
-            const double miss = std::abs(rule(candidate) - target);
-            if (miss < bestMiss || (miss == bestMiss && std::abs(candidate - near) < std::abs(best - near))) {
-                best = candidate;
-                bestMiss = miss;
-            }
+    for (const double candidate : {(point - 1) / perTwip, point / perTwip, (point + 1) / perTwip}) {
+        const double miss = std::abs(rule(candidate) - target);
+        if (miss < bestMiss || (miss == bestMiss && std::abs(candidate - near) < std::abs(best - near))) {
+            best = candidate;
+            bestMiss = miss;
         }
     }
     return best;
 }
 
 // The starts from divisor · k on move by sign · k, so the adjusted starts of block k begin at
-// (divisor + sign) · k: the block that reaches the wanted start, or the two around the starts it skips,
-// and the neighbours.
-Blocks startBlocks(const StartShift& shift, double adjusted)
+// (divisor + sign) · k: the block that reaches the wanted start, or the one below the adjusted starts
+// that a sign of +1 skips.
+Block startBlock(const StartShift& shift, double adjusted)
 {
-    const double middle = std::floor(adjusted / (shift.divisor + shift.sign));
-    Blocks blocks {};
-    for (std::size_t i = 0; i < blocks.size(); ++i) {
-        const double k = middle - 1 + static_cast<double>(i);
-        blocks.at(i) = {k * shift.divisor, (k + 1) * shift.divisor, shift.sign * k};
-    }
-    return blocks;
+    const double k = std::floor(adjusted / (shift.divisor + shift.sign));
+    return {k * shift.divisor, (k + 1) * shift.divisor, shift.sign * k};
 }
 
 // The horizontal steps over which the offset of the given column stays the same, around the step that
-// spans the wanted distance. The offset is less than a twip (LOTO) or than the column number (Numbers)
-// from column · step or column · 0.84 · step, so the step sought lies in the estimate's block or a
-// neighbour.
-Blocks spanBlocks(const CardLayout& layout, int column, double span)
+// spans the wanted distance. That step is first taken as if the offset were column · step (LOTO) or
+// column · 0.84 · step (Numbers): the true offset differs from that only towards the rounded value, so
+// the estimate lies in the block of the step sought, or next to the spans that no step gives.
+Block spanBlock(const CardLayout& layout, int column, double span)
 {
-    Blocks blocks {};
     if (layout.grid == Grid::Digits) {
-        const double middle
-            = std::floor(span / (kSpanSteps + column * kDigitColumnFactor) * kDigitColumnFactor);
-        for (std::size_t i = 0; i < blocks.size(); ++i) {
-            const double j = middle - 1 + static_cast<double>(i);
-            blocks.at(i) = {j / kDigitColumnFactor, (j + 1) / kDigitColumnFactor, column * j};
-        }
-    } else {
-        const double middle = std::round(span / (kSpanSteps + column) * column);
-        for (std::size_t i = 0; i < blocks.size(); ++i) {
-            const double j = middle - 1 + static_cast<double>(i);
-            blocks.at(i) = {(j - 0.5) / column, (j + 0.5) / column, j};
-        }
+        const double j = std::floor(span / (kSpanSteps + column * kDigitColumnFactor) * kDigitColumnFactor);
+        return {j / kDigitColumnFactor, (j + 1) / kDigitColumnFactor, column * j};
     }
-    return blocks;
+    const double j = settings::roundHalfEven(span / (kSpanSteps + column) * column);
+    return {(j - 0.5) / column, (j + 0.5) / column, j};
 }
 
 // A start and a step: one axis of a calibration.
@@ -378,9 +359,9 @@ settings::Calibration fittedCalibration(
     const double span = places.first.x - places.second.x;
     const auto acrossOnGrain = [&](double perTwip) {
         const double step = nearestOnGrain(
-            span, kSpanSteps, spanBlocks(layout, column, span), perTwip, near.horizontalStep, spanOf);
+            span, kSpanSteps, spanBlock(layout, column, span), perTwip, near.horizontalStep, spanOf);
         const double adjusted = places.first.x - kSpanSteps * step + (spanOf(step) - span) / 2;
-        const double start = nearestOnGrain(adjusted, 1, startBlocks(across, adjusted), perTwip,
+        const double start = nearestOnGrain(adjusted, 1, startBlock(across, adjusted), perTwip,
             near.horizontalStart, [&](double value) { return across.applied(value); });
         return Axis {start, step};
     };
@@ -396,7 +377,7 @@ settings::Calibration fittedCalibration(
     // Down: the start that puts the first mark on its place, then the whole step nearest to what the
     // second mark asks for from there.
     const auto downOnGrain = [&](double perTwip) {
-        const double start = nearestOnGrain(places.first.y, 1, startBlocks(down, places.first.y), perTwip,
+        const double start = nearestOnGrain(places.first.y, 1, startBlock(down, places.first.y), perTwip,
             near.verticalStart, [&](double value) { return down.applied(value); });
         const double step = settings::roundHalfEven((places.second.y - down.applied(start)) / (kRows - 1));
         return Axis {start, step};
