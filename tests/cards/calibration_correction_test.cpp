@@ -169,10 +169,15 @@ INSTANTIATE_TEST_SUITE_P(Cards, CorrectedValues,
         // Within reach already: the user's own values stay.
         ValuesCase {"WithinReach", Lottery::Numbers3, {1975.123, 238.456, 90.5, 360}, {0.9, -0.9, 0.5, 4.9},
             {1975.123, 238.456, 90.5, 360}},
-        ValuesCase {"ShiftedSideways", Lottery::Loto6, kDefaults, {57, 0, 57, 0}, {2032, 238, 90, 360}},
-        // Slot 1's 10 lies 10 twips further right, slot 5's 41 2 twips further left: the step 238.5.
-        ValuesCase {"StepInTenths", Lottery::Loto6, kDefaults, {10, 0, -2, 0}, {1975, 238.5, 90, 360}},
-        ValuesCase {"WholeVerticalStep", Lottery::Loto6, kDefaults, {0, 0, 0, 20}, {1975, 238, 90, 362}},
+        ValuesCase {"ShiftedSideways", Lottery::Loto6, kDefaults, {56.7, 0, 56.7, 0}, {2032, 238, 90, 360}},
+        // Slot 1's 10 lies 10.23 twips further right, slot 5's 41 1.77 twips further left: the step
+        // 238.5 spans 12 twips more.
+        ValuesCase {
+            "StepInTenths", Lottery::Loto6, kDefaults, {10.23, 0, -1.77, 0}, {1975.2, 238.5, 90, 360}},
+        ValuesCase {"WholeVerticalStep", Lottery::Loto6, kDefaults, {0, 0.4, 0, 20}, {1975, 238, 90, 362}},
+        // The print run drops the half of 9 × 360.5: the second mark lies 4.7 twips from 3329.3.
+        ValuesCase {"KeptStepWithAFraction", Lottery::Numbers4, {1975, 238, 90, 360.5}, {0, 0, 0, -4.7},
+            {1975, 238, 90, 360.5}},
         // The adjusted start 1980 comes from 1999 and from 2000: the one nearer the printed 2010.
         ValuesCase {"TwoStartsReachIt", Lottery::Numbers4, {2010, 238, 90, 360}, {-10, 0, -10, 0},
             {2000, 238, 90, 360}},
