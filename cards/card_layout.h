@@ -88,8 +88,8 @@ private:
 };
 
 // How near fittedCalibration brings the reference marks to their places, in twips. The vertical step is
-// whole and the second mark lies nine steps below the first, so it can only be brought within half of
-// nine twips of its place, plus what is left of the first mark's.
+// whole and the second mark lies nine steps below the first, so down it can only be brought within half
+// of nine twips of its place.
 inline constexpr double kFirstMarkReach = 1;
 inline constexpr double kSecondMarkReachAcross = 1;
 inline constexpr double kSecondMarkReachDown = 5;
