@@ -34,6 +34,17 @@ struct MarkPoint {
     bool operator==(const MarkPoint&) const = default;
 };
 
+// The two marks a test sheet fills so that a card can be lined up over it, lying as far apart as the card
+// allows so that together they tell the starts from the steps. The first is in slot 1, first column, top
+// row (LOTO: 10; Numbers: the first digit's 9); the second in slot 5, last number or digit column, bottom
+// row (LOTO6: 41; MINILOTO: 31; Numbers: the last digit's 0).
+struct ReferenceMarks {
+    MarkPoint first;
+    MarkPoint second;
+
+    bool operator==(const ReferenceMarks&) const = default;
+};
+
 struct CardLayout;
 
 // The calibration as one print run uses it: start values adjusted for the card, offsets of every
@@ -46,6 +57,12 @@ public:
 
     // The mark points of one print-file line in card slot 1 to 5, in the order they are drawn.
     QList<MarkPoint> marks(int slot, const QString& line) const;
+
+    // Every place a mark can take in card slot 1 to 5, each once: LOTO the numbers from 1 up; Numbers
+    // each digit column's 0 to 9, then the play types A, B and C. The marks of every line the program
+    // writes are among them.
+    QList<MarkPoint> markPositions(int slot) const;
+    ReferenceMarks referenceMarks() const;
 
     double horizontalStart() const { return m_horizontalStart; }
     double verticalStart() const { return m_verticalStart; }
@@ -69,5 +86,22 @@ private:
     std::array<qint32, 5> m_columnOffsets {};
     std::array<qint32, 10> m_rowOffsets {};
 };
+
+// How near fittedCalibration brings the reference marks to their places, in twips. The vertical step is
+// whole and the second mark lies nine steps below the first, so down it can only be brought within half
+// of nine twips of its place.
+inline constexpr double kFirstMarkReach = 1;
+inline constexpr double kSecondMarkReachAcross = 1;
+inline constexpr double kSecondMarkReachDown = 5;
+
+// The card's rules run backwards: the calibration that puts the reference marks at the given places,
+// within reach as above. The start adjustments skip some starts and reach others twice, and the column
+// offsets are whole twips, so the best attainable values are taken. Each axis keeps the values of `near`
+// when they already place its marks within reach, and otherwise takes the coarsest of whole twips, tenths
+// and hundredths that does, so that the calibration boxes show short numbers; where the rules place two
+// values equally well, the one nearer `near` wins. Places no calibration can be printed with give values
+// that Placement::of refuses.
+settings::Calibration fittedCalibration(
+    tickets::Lottery lottery, const ReferenceMarks& places, const settings::Calibration& near);
 
 } // namespace cards

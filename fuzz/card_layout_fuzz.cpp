@@ -1,5 +1,7 @@
 // The marks of any print-file lines under any calibration text, for each card: either the calibration
-// is refused, or every corner of every box is a finite number within the 32 bits the printer takes.
+// is refused, or every corner of every box is a finite number within the 32 bits the printer takes. And
+// the card's rules run backwards: the calibration fitted to its reference marks places them within
+// reach again, whenever it can be printed with.
 #include "cards/card_layout.h"
 #include "core/line_file.h"
 #include "fuzz/fuzz_target.h"
@@ -42,6 +44,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto* placement = std::get_if<cards::Placement>(&placed);
     if (placement == nullptr)
         return 0;
+    const cards::ReferenceMarks marks = placement->referenceMarks();
+    const auto refitted = cards::Placement::of(
+        lottery, cards::fittedCalibration(lottery, marks, settings::kDefaultCalibration));
+    if (const auto* again = std::get_if<cards::Placement>(&refitted)) {
+        const cards::ReferenceMarks placed = again->referenceMarks();
+        fuzz::require(std::abs(placed.first.x - marks.first.x) <= cards::kFirstMarkReach
+                && std::abs(placed.first.y - marks.first.y) <= cards::kFirstMarkReach,
+            "first reference mark within reach");
+        fuzz::require(std::abs(placed.second.x - marks.second.x) <= cards::kSecondMarkReachAcross
+                && std::abs(placed.second.y - marks.second.y) <= cards::kSecondMarkReachDown,
+            "second reference mark within reach");
+    }
     tickets::LineDecoder decode;
     int slot = 0;
     for (qsizetype line = kSettingsLines; line < lines.size(); ++line) {
