@@ -2,7 +2,7 @@
 // then saved, reset to the defaults, or left as they were.
 #pragma once
 
-#include "settings/settings_file.h"
+#include "settings/calibration_boxes.h"
 #include "ui/other_window.h"
 
 #include <array>
