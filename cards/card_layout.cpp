@@ -327,10 +327,10 @@ constexpr std::array kGrains {1.0, 10.0, 100.0};
 
 // The kept values when they reach, else the values on the coarsest grain that reach. Hundredths always
 // reach. Across, the span misses by at most half of a stretch of spans no step gives (three twips where
-// a Numbers4 column step jumps, one where a LOTO offset's rounding does) and 20 steps of the grain, 0.2
+// a Numbers4 column step jumps, one where a LOTO offset's rounding does) plus 20 steps of the grain, 0.2
 // twip; the start set halfway halves that for each mark, and a start no start reaches (MINILOTO) adds
-// half a twip to LOTO's 0.35. Down, the first mark misses by the grain and the second by half of nine
-// twips more.
+// half a twip to LOTO's 0.35. Down, the first mark misses by less than the grain and the second by half
+// of nine twips at most.
 template <typename OnGrain, typename Reaches>
 Axis coarsestThatReaches(const Axis& kept, const OnGrain& onGrain, const Reaches& reaches)
 {
