@@ -23,9 +23,12 @@ QString refusalText(const CorrectionRefusal& refusal)
     const QString name = settings::valueName(refusal.value);
     switch (refusal.reason) {
     case CorrectionRefusal::Reason::NotPrintable:
-        return QStringLiteral("この長さでは「%1」が印刷に使えない値になります。測った長さを確かめてください。").arg(name);
+        return QStringLiteral(
+            "この長さでは「%1」が印刷に使えない値になります。測った長さを確かめてください。")
+            .arg(name);
     case CorrectionRefusal::Reason::NotForward:
-        return QStringLiteral("この長さでは「%1」が 0 以下になります。測った長さと向き（＋は右・下）を確かめてください。")
+        return QStringLiteral(
+            "この長さでは「%1」が 0 以下になります。測った長さと向き（＋は右・下）を確かめてください。")
             .arg(name);
     }
     return {};

@@ -49,8 +49,8 @@ std::variant<cards::MeasuredOffsets, std::size_t> offsetsOf(const std::array<QLi
 
 } // namespace
 
-frmAlign::frmAlign(tickets::Lottery lottery, const settings::Calibration& printed, ui::Prompter& prompter,
-    QWidget* parent)
+frmAlign::frmAlign(
+    tickets::Lottery lottery, const settings::Calibration& printed, ui::Prompter& prompter, QWidget* parent)
     : QDialog(parent)
     , m_lottery(lottery)
     , m_printed(printed)
@@ -64,7 +64,8 @@ frmAlign::frmAlign(tickets::Lottery lottery, const settings::Calibration& printe
     QList<QWidget*> order;
     for (std::size_t i = 0; i < m_entries.size(); ++i) {
         const EntryDesign& entry = kEntries[i];
-        ui::placeLabel(this, entry.label, {120, entry.top + 60, 1335, 255}, QString::fromUtf16(entry.caption));
+        ui::placeLabel(
+            this, entry.label, {120, entry.top + 60, 1335, 255}, QString::fromUtf16(entry.caption));
         m_entries.at(i) = ui::placeControl<QLineEdit>(this, entry.box, {1560, entry.top, 1215, 375});
         order.append(m_entries.at(i));
         connect(m_entries.at(i), &QLineEdit::textChanged, this, &frmAlign::showChange);
@@ -121,7 +122,8 @@ void frmAlign::correct()
     const auto corrected
         = cards::correctedCalibration(m_lottery, m_printed, std::get<cards::MeasuredOffsets>(offsets));
     if (const auto* refusal = std::get_if<cards::CorrectionRefusal>(&corrected)) {
-        m_prompter.ask(this, {titleText(), cards::refusalText(*refusal), ui::PromptIcon::Exclamation, ui::PromptButtons::Ok});
+        m_prompter.ask(this,
+            {titleText(), cards::refusalText(*refusal), ui::PromptIcon::Exclamation, ui::PromptButtons::Ok});
         return;
     }
     m_corrected = std::get<settings::Calibration>(corrected);

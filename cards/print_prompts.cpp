@@ -16,7 +16,8 @@ ui::Prompt calibrationPrompt(const CalibrationFault& fault)
 
 ui::Prompt printerPrompt(const QString& title, const SurfaceFault& fault)
 {
-    return {title, QStringLiteral("%1\n%2 枚目のカードで印刷を止めました。").arg(fault.reason).arg(fault.card),
+    return {title,
+        QStringLiteral("%1\n%2 枚目のカードで印刷を止めました。").arg(fault.reason).arg(fault.card),
         ui::PromptIcon::Critical, ui::PromptButtons::Ok};
 }
 
@@ -24,7 +25,8 @@ ui::Prompt printerPrompt(const QString& title, const SurfaceFault& fault)
 ui::Prompt missingPrinterPrompt(const QString& title, const MissingPrinter& missing)
 {
     return {title,
-        QStringLiteral("プリンタ「%1」が見つかりません。「プリンタの設定」で選び直してください。").arg(missing.name),
+        QStringLiteral("プリンタ「%1」が見つかりません。「プリンタの設定」で選び直してください。")
+            .arg(missing.name),
         ui::PromptIcon::Critical, ui::PromptButtons::Ok};
 }
 

@@ -20,7 +20,8 @@ std::variant<PrinterInUse, PrintFailure> describePrinterInUse(const QDir& dataDi
         return *missing;
     const QString chosen = std::get<QString>(inUse);
     const QString name = chosen.isEmpty() ? printers.defaultName() : chosen;
-    const std::optional<PrinterDescription> described = name.isEmpty() ? std::nullopt : printers.describe(name);
+    const std::optional<PrinterDescription> described
+        = name.isEmpty() ? std::nullopt : printers.describe(name);
     if (!described)
         return SurfaceFault {noDefaultPrinterReason(), 1};
     return PrinterInUse {chosen, *described};

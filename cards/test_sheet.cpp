@@ -26,7 +26,9 @@ double mm(double millimetres)
 void addRulers(Drawing& sheet, const PrinterDescription& printer)
 {
     const QSizeF area = printer.paperMillimetres.shrunkBy(printer.marginsMillimetres);
-    const auto tick = [](int millimetre) { return millimetre % 10 == 0 ? 3.0 : millimetre % 5 == 0 ? 2.0 : 1.0; };
+    const auto tick = [](int millimetre) {
+        return millimetre % 10 == 0 ? 3.0 : millimetre % 5 == 0 ? 2.0 : 1.0;
+    };
     for (int x = 0; x <= static_cast<int>(std::floor(area.width())); ++x) {
         sheet.lines.append(QLineF(mm(x), 0, mm(x), mm(tick(x))));
         if (x % 10 == 0 && x > 0)
@@ -35,8 +37,8 @@ void addRulers(Drawing& sheet, const PrinterDescription& printer)
     for (int y = 0; y <= static_cast<int>(std::floor(area.height())); ++y) {
         sheet.lines.append(QLineF(0, mm(y), mm(tick(y)), mm(y)));
         if (y % 10 == 0 && y > 0)
-            sheet.texts.append({QPointF(mm(3.5), mm(y) - kRulerNumberHeight / 2), kRulerNumberHeight,
-                QString::number(y)});
+            sheet.texts.append(
+                {QPointF(mm(3.5), mm(y) - kRulerNumberHeight / 2), kRulerNumberHeight, QString::number(y)});
     }
 }
 
@@ -64,8 +66,8 @@ TestSheet testSheet(tickets::Lottery lottery, const Placement& placement, const 
     const MarkPoint first = sheet.marks.first;
     const MarkPoint second = sheet.marks.second;
     drawing.texts.append({QPointF(first.x + kBoxWidth, first.y), kLabelHeight, QStringLiteral("R1")});
-    drawing.texts.append(
-        {QPointF(second.x - kBoxWidth, second.y + kBoxHeight + kBoxWidth), kLabelHeight, QStringLiteral("R2")});
+    drawing.texts.append({QPointF(second.x - kBoxWidth, second.y + kBoxHeight + kBoxWidth), kLabelHeight,
+        QStringLiteral("R2")});
 
     double bottom = 0;
     for (const QRectF& outline : drawing.outlines)
@@ -73,7 +75,8 @@ TestSheet testSheet(tickets::Lottery lottery, const Placement& placement, const 
     const QStringList caption {QStringLiteral("テスト印刷　%1").arg(tickets::lotteryName(lottery)),
         captionValues(values),
         QStringLiteral("プリンタ %1　%2").arg(printer.name, date.toString(QStringLiteral("yyyy/MM/dd"))),
-        QStringLiteral("カードを重ねて、R1 と R2 のマークが枠からずれている長さ (mm) を「位置合わせ」に入力します。")};
+        QStringLiteral(
+            "カードを重ねて、R1 と R2 のマークが枠からずれている長さ (mm) を「位置合わせ」に入力します。")};
     double top = bottom + mm(10);
     for (const QString& line : caption) {
         drawing.texts.append({QPointF(mm(10), top), kCaptionHeight, line});
@@ -93,7 +96,8 @@ std::optional<PrintFailure> printTestSheet(tickets::Lottery lottery, const setti
     if (const auto* fault = std::get_if<CalibrationFault>(&placed))
         return *fault;
 
-    const TestSheet sheet = testSheet(lottery, std::get<Placement>(placed), values, printer.description, date);
+    const TestSheet sheet
+        = testSheet(lottery, std::get<Placement>(placed), values, printer.description, date);
     const std::unique_ptr<PrintSurface> surface = printers.cards(printer.name, sheet.underlay);
     for (const MarkPoint& mark : {sheet.marks.first, sheet.marks.second}) {
         if (auto reason = drawMark(*surface, mark))

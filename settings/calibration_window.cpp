@@ -46,12 +46,12 @@ constexpr RowDesign kRows[] = {
 
 // Labels take no focus and are left out.
 constexpr const char* kTabOrder[] = {"Command1", "Text1", "Text2", "Text3", "Text4", "Command2", "Command3",
-    "Command4", "Command5", "Command6", "Command7", "Command8", "Command9", "Command10", "Command11", "Combo1",
-    "Command12", "Command13"};
+    "Command4", "Command5", "Command6", "Command7", "Command8", "Command9", "Command10", "Command11",
+    "Combo1", "Command12", "Command13"};
 
 // The lotteries of the test sheet, in the order Combo1 lists them.
-constexpr tickets::Lottery kLotteries[]
-    = {tickets::Lottery::Loto6, tickets::Lottery::MiniLoto, tickets::Lottery::Numbers4, tickets::Lottery::Numbers3};
+constexpr tickets::Lottery kLotteries[] = {tickets::Lottery::Loto6, tickets::Lottery::MiniLoto,
+    tickets::Lottery::Numbers4, tickets::Lottery::Numbers3};
 
 QString titleText()
 {
@@ -90,8 +90,10 @@ Form5::Form5(ui::Navigation& navigation)
     m_combo1 = ui::placeControl<QComboBox>(this, "Combo1", {120, 2895, 1575, 375});
     for (const tickets::Lottery lottery : kLotteries)
         m_combo1->addItem(tickets::lotteryName(lottery));
-    auto* command12 = ui::placeButton(this, "Command12", {1800, 2895, 1095, 375}, QStringLiteral("テスト印刷"));
-    auto* command13 = ui::placeButton(this, "Command13", {3000, 2895, 1095, 375}, QStringLiteral("位置合わせ..."));
+    auto* command12
+        = ui::placeButton(this, "Command12", {1800, 2895, 1095, 375}, QStringLiteral("テスト印刷"));
+    auto* command13
+        = ui::placeButton(this, "Command13", {3000, 2895, 1095, 375}, QStringLiteral("位置合わせ..."));
     m_command1 = command1;
 
     ui::setTabOrder(this, kTabOrder);
@@ -139,7 +141,8 @@ void Form5::refuseTooLarge(settings::CalibrationValue value, const QString& text
     // An infinite value has no decimal text; the window stays so that the user can correct it.
     services().prompter.ask(this,
         {titleText(),
-            QStringLiteral("「%1」の値「%2」は大きすぎて書き込めません。").arg(settings::valueName(value), text),
+            QStringLiteral("「%1」の値「%2」は大きすぎて書き込めません。")
+                .arg(settings::valueName(value), text),
             ui::PromptIcon::Exclamation, ui::PromptButtons::Ok});
     m_boxes.at(static_cast<std::size_t>(value))->setFocus();
 }

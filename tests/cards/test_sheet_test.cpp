@@ -28,7 +28,11 @@ QSet<QString> keysOf(const QList<QRectF>& rects)
 {
     QSet<QString> keys;
     for (const QRectF& rect : rects)
-        keys.insert(QStringLiteral("%1 %2 %3 %4").arg(rect.left()).arg(rect.top()).arg(rect.right()).arg(rect.bottom()));
+        keys.insert(QStringLiteral("%1 %2 %3 %4")
+                        .arg(rect.left())
+                        .arg(rect.top())
+                        .arg(rect.right())
+                        .arg(rect.bottom()));
     return keys;
 }
 
@@ -62,7 +66,8 @@ TEST_P(Grid, OutlinesEveryBoxThePrintRunCanDrawAndNothingElse)
     }
 
     const auto placement = std::get<cards::Placement>(cards::Placement::of(c.lottery, calibration));
-    const cards::TestSheet sheet = cards::testSheet(c.lottery, placement, calibration, kOffice, {2026, 12, 7});
+    const cards::TestSheet sheet
+        = cards::testSheet(c.lottery, placement, calibration, kOffice, {2026, 12, 7});
     EXPECT_EQ(sheet.underlay.outlines.size(), 5 * c.positions);
     EXPECT_EQ(keysOf(sheet.underlay.outlines), keysOf(printed));
 }
@@ -91,7 +96,8 @@ class Reference : public SheetTest, public testing::WithParamInterface<Reference
 TEST_P(Reference, MarksAreTheOnlyBoxesOfOnePageOnThePrinterInUse)
 {
     write("lotocard.ini", "[printer]\r\nname=office\r\n");
-    EXPECT_EQ(cards::printTestSheet(GetParam().lottery, {}, folder(), m_printers, {2026, 12, 7}), std::nullopt);
+    EXPECT_EQ(
+        cards::printTestSheet(GetParam().lottery, {}, folder(), m_printers, {2026, 12, 7}), std::nullopt);
     EXPECT_EQ(m_printers.runs, QStringList({"office"}));
     ASSERT_EQ(m_printer.cards.size(), 1);
     EXPECT_EQ(m_printer.ends, 1);
@@ -108,7 +114,8 @@ TEST_F(SheetTest, TheSheetSaysWhatItWasPrintedWith)
 {
     const auto placement = std::get<cards::Placement>(cards::Placement::of(Lottery::MiniLoto, {}));
     const cards::Drawing sheet
-        = cards::testSheet(Lottery::MiniLoto, placement, {0.5, 238, 90, 360}, kOffice, {2026, 12, 7}).underlay;
+        = cards::testSheet(Lottery::MiniLoto, placement, {0.5, 238, 90, 360}, kOffice, {2026, 12, 7})
+              .underlay;
     QStringList texts;
     for (const cards::DrawnText& text : sheet.texts)
         texts.append(text.text);
@@ -126,7 +133,8 @@ TEST_F(SheetTest, APreviewHasAPagePerCardEachOverTheWholeGrid)
 {
     write("loto6.txt", QByteArray("011522304143\r\n").repeated(6));
     m_printers.defaultPrinter = "office";
-    const auto preview = std::get<cards::CardPreview>(cards::previewCards(Lottery::Loto6, folder(), m_printers));
+    const auto preview
+        = std::get<cards::CardPreview>(cards::previewCards(Lottery::Loto6, folder(), m_printers));
     EXPECT_EQ(preview.printer, kOffice);
     ASSERT_EQ(preview.cards.size(), 2);
     EXPECT_EQ(preview.cards.at(0).outlines.size(), 5 * 43);
@@ -135,13 +143,14 @@ TEST_F(SheetTest, APreviewHasAPagePerCardEachOverTheWholeGrid)
     EXPECT_TRUE(m_printers.runs.isEmpty());
 
     write("loto6.txt", "");
-    const auto empty = std::get<cards::CardPreview>(cards::previewCards(Lottery::Loto6, folder(), m_printers));
+    const auto empty
+        = std::get<cards::CardPreview>(cards::previewCards(Lottery::Loto6, folder(), m_printers));
     ASSERT_EQ(empty.cards.size(), 1);
     EXPECT_TRUE(empty.cards.first().fills.isEmpty());
     EXPECT_EQ(empty.cards.first().outlines.size(), 5 * 43);
 }
 
-struct RefusalCase {
+struct SheetRefusalCase {
     const char* name;
     QByteArray settings; // empty: the defaults
     QString chosen;
@@ -149,11 +158,11 @@ struct RefusalCase {
     cards::PrintFailure failure;
 };
 
-class Refusal : public SheetTest, public testing::WithParamInterface<RefusalCase> { };
+class SheetRefusal : public SheetTest, public testing::WithParamInterface<SheetRefusalCase> { };
 
-TEST_P(Refusal, IsThePrintRunsAndNoPrinterIsAsked)
+TEST_P(SheetRefusal, IsThePrintRunsAndNoPrinterIsAsked)
 {
-    const RefusalCase& c = GetParam();
+    const SheetRefusalCase& c = GetParam();
     write("loto6.txt", "011522304143\r\n");
     if (!c.settings.isEmpty())
         write("ravelov1.ini", c.settings);
@@ -163,17 +172,19 @@ TEST_P(Refusal, IsThePrintRunsAndNoPrinterIsAsked)
     const auto preview = cards::previewCards(Lottery::Loto6, folder(), m_printers);
     ASSERT_TRUE(std::holds_alternative<cards::PrintFailure>(preview));
     EXPECT_EQ(std::get<cards::PrintFailure>(preview), c.failure);
-    EXPECT_EQ(cards::printTestSheet(Lottery::Loto6, c.settings.isEmpty() ? settings::Calibration {}
-                                                                            : settings::Calibration {0, 0, 0, 1e10},
+    EXPECT_EQ(cards::printTestSheet(Lottery::Loto6,
+                  c.settings.isEmpty() ? settings::Calibration {} : settings::Calibration {0, 0, 0, 1e10},
                   folder(), m_printers, {2026, 12, 7}),
         c.failure);
     EXPECT_TRUE(m_printers.runs.isEmpty());
 }
 
-INSTANTIATE_TEST_SUITE_P(Previews, Refusal,
-    testing::Values(RefusalCase {"ChosenPrinterGone", {}, "gone", "office", cards::MissingPrinter {"gone"}},
-        RefusalCase {"NoPrinterAtAll", {}, {}, {}, cards::SurfaceFault {u"通常使うプリンタが設定されていません。"_qs, 1}},
-        RefusalCase {"VerticalStepTooLarge", "a\r\nb\r\n0\r\n0\r\n0\r\n1E10\r\n", {}, "office",
+INSTANTIATE_TEST_SUITE_P(PreviewsAndTestSheets, SheetRefusal,
+    testing::Values(
+        SheetRefusalCase {"ChosenPrinterGone", {}, "gone", "office", cards::MissingPrinter {"gone"}},
+        SheetRefusalCase {"NoPrinterAtAll", {}, {}, {},
+            cards::SurfaceFault {u"通常使うプリンタが設定されていません。"_qs, 1}},
+        SheetRefusalCase {"VerticalStepTooLarge", "a\r\nb\r\n0\r\n0\r\n0\r\n1E10\r\n", {}, "office",
             cards::CalibrationFault {settings::CalibrationValue::VerticalStep, 1e10}}),
     [](const auto& info) { return std::string(info.param.name); });
 

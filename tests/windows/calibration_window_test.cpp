@@ -1,6 +1,8 @@
 #include "cards/print_run.h"
 #include "window_fixture.h"
 
+#include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -44,11 +46,12 @@ TEST_F(CalibrationWindowTest, OpensOnTheFileWithCloseFocusedAndTheBoxesInTabOrde
     EXPECT_EQ(shown(), QStringList({"2000", "1E999", "-0.5", "360"}));
     EXPECT_TRUE(control(m_window, "Command1")->hasFocus());
     QStringList chain;
-    for (QWidget* w = control(m_window, "Command1"); chain.size() < 15; w = w->nextInFocusChain())
+    for (QWidget* w = control(m_window, "Command1"); chain.size() < 18; w = w->nextInFocusChain())
         chain.append(w->objectName());
     EXPECT_EQ(chain,
         QStringList({"Command1", "Text1", "Text2", "Text3", "Text4", "Command2", "Command3", "Command4",
-            "Command5", "Command6", "Command7", "Command8", "Command9", "Command10", "Command11"}));
+            "Command5", "Command6", "Command7", "Command8", "Command9", "Command10", "Command11", "Combo1",
+            "Command12", "Command13"}));
 }
 
 TEST_F(CalibrationWindowTest, AMissingFileIsCreatedWithTheDefaults)
@@ -186,6 +189,60 @@ TEST_F(CalibrationWindowTest, AFileThatCannotBeReadIsReportedAndTheMainWindowRet
     m_navigator.openCalibration();
     EXPECT_EQ(m_prompter.asked.size(), 1);
     EXPECT_EQ(classOf(onlyWindow()), "Form1");
+}
+
+TEST_F(CalibrationWindowTest, ATestSheetIsOnePageWithTheValuesInTheBoxesSavedOrNot)
+{
+    writeSettings("1975\r\n238\r\n90\r\n360\r\n");
+    m_printers.printers = {{"office", "A4", {210, 297}, {5, 5, 5, 5}, cards::PrinterState::Idle}};
+    m_printers.defaultPrinter = "office";
+    open();
+    auto* lottery = control<QComboBox>(m_window, "Combo1");
+    EXPECT_EQ(lottery->currentText(), u"ロト６"_qs);
+    lottery->setCurrentIndex(1);
+    EXPECT_EQ(lottery->currentText(), u"ミニロト"_qs);
+    box("Text1")->setText("2000");
+    click("Command12");
+    // MINILOTO's R1, slot 1's 10, from a horizontal start of 2000 + 80.
+    ASSERT_EQ(m_printer.cards.size(), 1);
+    EXPECT_EQ(m_printer.cards.first().first(), (fakes::RecordingSurface::Box {6840, 81, 6800, 281}));
+    EXPECT_EQ(m_printer.ends, 1);
+    EXPECT_EQ(classOf(onlyWindow()), "Form5");
+    EXPECT_EQ(settingsFile(), kOwnLines + "1975\r\n238\r\n90\r\n360\r\n");
+    EXPECT_TRUE(m_prompter.asked.isEmpty());
+}
+
+TEST_F(CalibrationWindowTest, TheAlignmentPutsItsCorrectionIntoTheBoxesOnly)
+{
+    writeSettings("1975\r\n238\r\n90\r\n360\r\n");
+    open();
+    const auto align = [this](const std::function<void(QDialog*)>& act) {
+        return whileModal([this] { click("Command13"); }, act);
+    };
+    EXPECT_NE(align([this](QDialog* dialog) {
+        EXPECT_EQ(dialog->windowTitle(), u"位置合わせ"_qs);
+        EXPECT_EQ(dialog->focusWidget(), control(dialog, "Text1"));
+        QTest::keyClicks(control(dialog, "Text2"), "abc");
+        QTest::keyClick(control(dialog, "Text2"), Qt::Key_Return);
+        EXPECT_TRUE(dialog->isVisible());
+        QTest::keyClick(dialog, Qt::Key_Escape);
+    }),
+        nullptr);
+    ASSERT_EQ(m_prompter.asked.size(), 1);
+    EXPECT_EQ(m_prompter.asked.first().text, u"「R1 縦」の値「abc」は数ではありません。"_qs);
+    EXPECT_EQ(shown(), QStringList({"1975", "238", "90", "360"}));
+
+    // Both marks 1 mm right of their outlines: the start moves 57 twips right, nothing else.
+    align([](QDialog* dialog) {
+        // Typed in full width, as a Japanese input method may give it.
+        control<QLineEdit>(dialog, "Text1")->setText(u"１．０"_qs);
+        QTest::keyClicks(control(dialog, "Text3"), "1");
+        EXPECT_EQ(control<QLabel>(dialog, "Label6")->text(), u"横開始位置 +57"_qs);
+        QTest::keyClick(control(dialog, "Text3"), Qt::Key_Return);
+        EXPECT_FALSE(dialog->isVisible());
+    });
+    EXPECT_EQ(shown(), QStringList({"2032", "238", "90", "360"}));
+    EXPECT_EQ(settingsFile(), kOwnLines + "1975\r\n238\r\n90\r\n360\r\n");
 }
 
 } // namespace

@@ -56,10 +56,12 @@ TEST_P(PreviewButton, StandsUnderTheCloseButtonAndFollowsThePrintButton)
 }
 
 INSTANTIATE_TEST_SUITE_P(CardWindows, PreviewButton,
-    testing::Values(ButtonCase {tickets::Lottery::Loto6, {240, 6600, 4335, 495}, {240, 5880, 4335, 615}, "Command1"},
+    testing::Values(
+        ButtonCase {tickets::Lottery::Loto6, {240, 6600, 4335, 495}, {240, 5880, 4335, 615}, "Command1"},
         ButtonCase {tickets::Lottery::MiniLoto, {240, 6600, 3855, 495}, {240, 5880, 3855, 615}, "Command1"},
         ButtonCase {tickets::Lottery::Numbers4, {2880, 3840, 2415, 495}, {2880, 3000, 2415, 615}, "List1"},
-        ButtonCase {tickets::Lottery::Numbers3, {2520, 3720, 2415, 495}, {2520, 2880, 2415, 615}, "Command3"}));
+        ButtonCase {
+            tickets::Lottery::Numbers3, {2520, 3720, 2415, 495}, {2520, 2880, 2415, 615}, "Command3"}));
 
 TEST_F(PreviewTest, ShowsAPagePerCardAndEscLeavesTheCardWindowAsItWas)
 {
@@ -82,7 +84,8 @@ TEST_F(PreviewTest, PrintingFromThePreviewIsThePrintStartButtonsRun)
 {
     write("loto6.txt", "011522304143\r\n");
     open(tickets::Lottery::Loto6);
-    preview([](QDialog* dialog) { QTest::mouseClick(control<QPushButton>(dialog, "cmdPrint"), Qt::LeftButton); });
+    preview(
+        [](QDialog* dialog) { QTest::mouseClick(control<QPushButton>(dialog, "cmdPrint"), Qt::LeftButton); });
     EXPECT_EQ(m_printers.runs, QStringList({""}));
     EXPECT_EQ(m_printer.ends, 1);
     EXPECT_EQ(classOf(onlyWindow()), "Form1");
@@ -92,7 +95,7 @@ TEST_F(PreviewTest, WhatThePrintRunRefusesThePreviewRefusesTheSameWay)
 {
     write("lotocard.ini", "[printer]\r\nname=gone\r\n");
     open(tickets::Lottery::MiniLoto);
-    EXPECT_EQ(preview([](QDialog*) { }), nullptr);
+    EXPECT_EQ(preview([](QDialog*) {}), nullptr);
     QTest::mouseClick(control<QPushButton>(m_window, "Command2"), Qt::LeftButton);
     ASSERT_EQ(m_prompter.asked.size(), 2);
     EXPECT_EQ(m_prompter.asked.at(0), m_prompter.asked.at(1));

@@ -66,7 +66,8 @@ protected:
             shown = qobject_cast<QDialog*>(QApplication::activeModalWidget());
             if (shown) {
                 act(shown);
-                shown->reject();
+                if (shown->isVisible())
+                    shown->reject();
             }
         });
         modal.start(0);
