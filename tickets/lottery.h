@@ -22,7 +22,8 @@ struct LotteryRules {
 
 const LotteryRules& rulesOf(Lottery lottery);
 
-// The lottery's name as the program shows it to the user: "ロト６", "ミニロト", "ナンバーズ４", "ナンバーズ３".
+// The lottery's name as the program shows it to the user: "ロト６", "ミニロト", "ナンバーズ４",
+// "ナンバーズ３".
 QString lotteryName(Lottery lottery);
 
 // Characters of an entry line as the program writes it: 2N for LOTO, D + 1 for Numbers.
