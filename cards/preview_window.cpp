@@ -86,7 +86,7 @@ frmPreview::frmPreview(cards::CardPreview preview, const QString& title, QWidget
     layout->addWidget(picture1, 1);
     layout->addLayout(buttons);
     ui::setTabOrder({picture1, zoomOut, zoomIn, print, close});
-    resize(ui::pixelSize(12600, 10800));
+    resize(ui::pixelSize(13500, 10800));
 
     connect(zoomOut, &QPushButton::clicked, this, [this] { zoom(0.5); });
     connect(zoomIn, &QPushButton::clicked, this, [this] { zoom(2); });

@@ -21,24 +21,46 @@ double mm(double millimetres)
     return millimetres * kTwipsPerMillimetre;
 }
 
+// Text of this height is taken to be at most this wide a character, to keep it off the outlines.
+constexpr double kCharacterWidth = 0.6;
+
+QRectF textBox(const DrawnText& text)
+{
+    return QRectF(text.topLeft, QSizeF(text.height * kCharacterWidth * text.text.size(), text.height));
+}
+
+bool clear(const QRectF& box, const Drawing& sheet)
+{
+    const auto hits = [&box](const QRectF& other) { return other.intersects(box); };
+    return std::none_of(sheet.outlines.cbegin(), sheet.outlines.cend(), hits)
+        && std::none_of(sheet.texts.cbegin(), sheet.texts.cend(),
+            [&hits](const DrawnText& text) { return hits(textBox(text)); });
+}
+
 // Ticks every millimetre along the top and the left edge of the printable area, longer every 5 and
-// 10 mm, numbered every 10 mm from the corner.
+// 10 mm and too short to reach the top row of marks, numbered every 10 mm from the corner beside the
+// long tick wherever the number leaves the outlines and labels clear.
 void addRulers(Drawing& sheet, const PrinterDescription& printer)
 {
     const QSizeF area = printer.paperMillimetres.shrunkBy(printer.marginsMillimetres);
     const auto tick = [](int millimetre) {
-        return millimetre % 10 == 0 ? 3.0 : millimetre % 5 == 0 ? 2.0 : 1.0;
+        return millimetre % 10 == 0 ? 1.5 : millimetre % 5 == 0 ? 1.1 : 0.75;
     };
+    QList<DrawnText> numbers;
     for (int x = 0; x <= static_cast<int>(std::floor(area.width())); ++x) {
         sheet.lines.append(QLineF(mm(x), 0, mm(x), mm(tick(x))));
         if (x % 10 == 0 && x > 0)
-            sheet.texts.append({QPointF(mm(x) + mm(0.5), mm(3)), kRulerNumberHeight, QString::number(x)});
+            numbers.append({QPointF(mm(x) + mm(0.4), mm(0.1)), kRulerNumberHeight, QString::number(x)});
     }
     for (int y = 0; y <= static_cast<int>(std::floor(area.height())); ++y) {
         sheet.lines.append(QLineF(0, mm(y), mm(tick(y)), mm(y)));
         if (y % 10 == 0 && y > 0)
-            sheet.texts.append(
-                {QPointF(mm(3.5), mm(y) - kRulerNumberHeight / 2), kRulerNumberHeight, QString::number(y)});
+            numbers.append(
+                {QPointF(mm(1.7), mm(y) - kRulerNumberHeight / 2), kRulerNumberHeight, QString::number(y)});
+    }
+    for (const DrawnText& number : numbers) {
+        if (clear(textBox(number), sheet))
+            sheet.texts.append(number);
     }
 }
 
@@ -58,16 +80,15 @@ TestSheet testSheet(tickets::Lottery lottery, const Placement& placement, const 
 {
     TestSheet sheet {cardGrid(placement), placement.referenceMarks()};
     Drawing& drawing = sheet.underlay;
-    drawing.lines.append(QLineF(-kCrossReach, 0, kCrossReach, 0));
-    drawing.lines.append(QLineF(0, -kCrossReach, 0, kCrossReach));
-    addRulers(drawing, printer);
-
     // R1 beside its mark on the right, R2 under its mark: both clear of the grid's other outlines.
     const MarkPoint first = sheet.marks.first;
     const MarkPoint second = sheet.marks.second;
     drawing.texts.append({QPointF(first.x + kBoxWidth, first.y), kLabelHeight, QStringLiteral("R1")});
     drawing.texts.append({QPointF(second.x - kBoxWidth, second.y + kBoxHeight + kBoxWidth), kLabelHeight,
         QStringLiteral("R2")});
+    drawing.lines.append(QLineF(-kCrossReach, 0, kCrossReach, 0));
+    drawing.lines.append(QLineF(0, -kCrossReach, 0, kCrossReach));
+    addRulers(drawing, printer);
 
     double bottom = 0;
     for (const QRectF& outline : drawing.outlines)

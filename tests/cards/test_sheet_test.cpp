@@ -125,7 +125,7 @@ TEST_F(SheetTest, TheSheetSaysWhatItWasPrintedWith)
     // Rulers from the printable area's corner, 200 x 287 mm here: a tick a millimetre, numbered every 10.
     EXPECT_EQ(texts.count(u"100"_qs), 2);
     EXPECT_EQ(texts.count(u"280"_qs), 1);
-    EXPECT_TRUE(sheet.lines.contains(QLineF(0, 0, 0, 3 * 1440 / 25.4)));
+    EXPECT_TRUE(sheet.lines.contains(QLineF(0, 0, 0, 1.5 * 1440 / 25.4)));
     EXPECT_EQ(sheet.lines.size(), 2 + 201 + 288);
 }
 
