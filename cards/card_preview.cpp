@@ -58,13 +58,9 @@ std::variant<CardPreview, PrintFailure> previewCards(
     if (const auto* failure = std::get_if<PrintFailure>(&printer))
         return *failure;
 
-    const core::FileResult<settings::Calibration> calibration = settings::SettingsFile(dataDir).read();
-    if (!calibration.ok())
-        return calibration.failure();
-    const std::variant<Placement, CalibrationFault> placed = Placement::of(lottery, calibration.value());
-    if (const auto* fault = std::get_if<CalibrationFault>(&placed))
-        return *fault;
-
+    const std::variant<Placement, PrintFailure> placed = savedPlacement(lottery, dataDir);
+    if (const auto* failure = std::get_if<PrintFailure>(&placed))
+        return *failure;
     DrawingSurface surface(cardGrid(std::get<Placement>(placed)));
     if (const std::optional<PrintFailure> failure = printCards(lottery, dataDir, surface))
         return *failure;

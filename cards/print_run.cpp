@@ -27,14 +27,22 @@ std::variant<PrinterInUse, PrintFailure> describePrinterInUse(const QDir& dataDi
     return PrinterInUse {chosen, *described};
 }
 
-std::optional<PrintFailure> printCards(tickets::Lottery lottery, const QDir& dataDir, PrintSurface& surface)
+std::variant<Placement, PrintFailure> savedPlacement(tickets::Lottery lottery, const QDir& dataDir)
 {
     const core::FileResult<settings::Calibration> calibration = settings::SettingsFile(dataDir).read();
     if (!calibration.ok())
         return calibration.failure();
-    const std::variant<Placement, CalibrationFault> placed = Placement::of(lottery, calibration.value());
+    std::variant<Placement, CalibrationFault> placed = Placement::of(lottery, calibration.value());
     if (const auto* fault = std::get_if<CalibrationFault>(&placed))
         return *fault;
+    return std::get<Placement>(std::move(placed));
+}
+
+std::optional<PrintFailure> printCards(tickets::Lottery lottery, const QDir& dataDir, PrintSurface& surface)
+{
+    const std::variant<Placement, PrintFailure> placed = savedPlacement(lottery, dataDir);
+    if (const auto* failure = std::get_if<PrintFailure>(&placed))
+        return *failure;
     const Placement& placement = std::get<Placement>(placed);
     const core::FileResult<core::Lines> lines
         = tickets::PrintFile(tickets::rulesOf(lottery), dataDir).lines();

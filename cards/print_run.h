@@ -22,6 +22,9 @@ struct SurfaceFault {
 
 using PrintFailure = std::variant<core::FileFailure, CalibrationFault, SurfaceFault, MissingPrinter>;
 
+// The placement a print run starts from: the saved calibration, read afresh, for the lottery's card.
+std::variant<Placement, PrintFailure> savedPlacement(tickets::Lottery lottery, const QDir& dataDir);
+
 // Draws the mark box whose top-right corner is the mark point: worked out in double precision, handed
 // over in single precision as the printer takes it.
 std::optional<QString> drawMark(PrintSurface& surface, const MarkPoint& mark);

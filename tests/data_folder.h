@@ -18,6 +18,14 @@ protected:
         file.write(bytes);
     }
 
+    // The quick.dat the program is installed with, put into the folder.
+    void stageQuickData() const
+    {
+        QFile staged(QStringLiteral(LOTOCARD_DATA_DIR "/quick.dat"));
+        ASSERT_TRUE(staged.open(QIODevice::ReadOnly));
+        write("quick.dat", staged.readAll());
+    }
+
     // The file's bytes, or "<missing>" when it cannot be read.
     QByteArray content(const char* name) const
     {

@@ -17,9 +17,7 @@ class FullDiskTest : public WindowTest {
 protected:
     void SetUp() override
     {
-        QFile staged(QStringLiteral(LOTOCARD_DATA_DIR "/quick.dat"));
-        ASSERT_TRUE(staged.open(QIODevice::ReadOnly));
-        write("quick.dat", staged.readAll());
+        stageQuickData();
         write("loto6.txt", "011522304143\r\n010203040506\r\n");
         write("miniloto.txt", "0109172531\r\n");
         write("numbers4.txt", "1234A\r\n");

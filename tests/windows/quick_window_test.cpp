@@ -12,9 +12,7 @@ class QuickWindowTest : public WindowTest {
 protected:
     void SetUp() override
     {
-        QFile staged(QStringLiteral(LOTOCARD_DATA_DIR "/quick.dat"));
-        ASSERT_TRUE(staged.open(QIODevice::ReadOnly));
-        write("quick.dat", staged.readAll());
+        stageQuickData();
         for (const char* file : kPrintFiles)
             write(file, "old\r\n");
     }
