@@ -1,10 +1,8 @@
 #include "cards/card_layout.h"
 #include "qt_printing.h"
-#include "tickets/entry.h"
 
 #include <gtest/gtest.h>
 #include <limits>
-#include <set>
 
 namespace cards {
 void PrintTo(const MarkPoint& point, std::ostream* os)
@@ -19,7 +17,6 @@ using cards::CalibrationFault;
 using cards::CalibrationValue;
 using cards::MarkPoint;
 using cards::Placement;
-using cards::ReferenceMarks;
 using settings::Calibration;
 using tickets::Lottery;
 
@@ -167,86 +164,5 @@ INSTANTIATE_TEST_SUITE_P(Calibrations, Refusal,
         FaultCase {"LargeButPrintable", Lottery::Loto6, {-1e6, 1e5, -5e5, 1e6}, std::nullopt},
         FaultCase {"AllZero", Lottery::Numbers4, {0, 0, 0, 0}, std::nullopt}),
     [](const testing::TestParamInfo<FaultCase>& info) { return info.param.name; });
-
-struct PositionsCase {
-    Lottery lottery;
-    Calibration calibration;
-    qsizetype positions;
-};
-
-class MarkPositions : public testing::TestWithParam<PositionsCase> { };
-
-// Entries that together mark every number (runs of consecutive numbers), or every digit in every column
-// and every play type.
-QStringList entriesMarkingEverything(const tickets::LotteryRules& rules)
-{
-    QStringList entries;
-    for (int first = 1; first + rules.count - 1 <= rules.highest; ++first) {
-        QString entry;
-        for (int number = first; number < first + rules.count; ++number)
-            entry += QString::number(number).rightJustified(2, u'0');
-        entries.append(entry);
-    }
-    for (int i = 0; rules.form == tickets::EntryForm::DigitsAndPlayType && i < 30; ++i)
-        entries.append(QString(rules.count, QChar(u'0' + i % 10)) + QChar(u'A' + i / 10));
-    return entries;
-}
-
-std::set<std::pair<double, double>> asSet(const QList<MarkPoint>& marks)
-{
-    std::set<std::pair<double, double>> set;
-    for (const MarkPoint& mark : marks)
-        set.emplace(mark.x, mark.y);
-    return set;
-}
-
-TEST_P(MarkPositions, AreEachPlaceThePrintRunMarksInTheSlot)
-{
-    const PositionsCase& c = GetParam();
-    const Placement placement = placed(c.lottery, c.calibration);
-    for (int slot = 1; slot <= cards::kSlotsPerCard; ++slot) {
-        const QList<MarkPoint> positions = placement.markPositions(slot);
-        EXPECT_EQ(positions.size(), c.positions);
-        EXPECT_EQ(asSet(positions).size(), positions.size());
-        QList<MarkPoint> marked;
-        for (const QString& entry : entriesMarkingEverything(tickets::rulesOf(c.lottery))) {
-            const std::optional<QByteArray> line = tickets::acceptEntry(tickets::rulesOf(c.lottery), entry);
-            ASSERT_TRUE(line.has_value()) << entry.toStdString();
-            marked += placement.marks(slot, QString::fromLatin1(*line));
-        }
-        EXPECT_EQ(asSet(marked), asSet(positions)) << "slot " << slot;
-    }
-}
-
-INSTANTIATE_TEST_SUITE_P(Cards, MarkPositions,
-    testing::Values(PositionsCase {Lottery::Loto6, kDefaults, 43},
-        PositionsCase {Lottery::Loto6, {-500.5, 238.5, -40.25, 361}, 43},
-        PositionsCase {Lottery::MiniLoto, {2499.5, 100.3, 99.5, 200}, 31},
-        PositionsCase {Lottery::Numbers4, kDefaults, 4 * 10 + 3},
-        PositionsCase {Lottery::Numbers4, {1999.5, 119.05, 0, 180}, 4 * 10 + 3},
-        PositionsCase {Lottery::Numbers3, {2400.25, 1000, 90, 2000}, 3 * 10 + 3}));
-
-struct ReferenceCase {
-    Lottery lottery;
-    Calibration calibration;
-    ReferenceMarks marks;
-};
-
-class References : public testing::TestWithParam<ReferenceCase> { };
-
-TEST_P(References, AreTheCardsTopRightAndBottomLeftMarks)
-{
-    const ReferenceCase& c = GetParam();
-    EXPECT_EQ(placed(c.lottery, c.calibration).referenceMarks(), c.marks);
-}
-
-// First: 10 or the first digit's 9 in slot 1. Second: 41, 31, or the last digit's 0 in slot 5.
-INSTANTIATE_TEST_SUITE_P(Cards, References,
-    testing::Values(ReferenceCase {Lottery::Loto6, kDefaults, {{6735, 90}, {1023, 3330}}},
-        ReferenceCase {Lottery::Loto6, {1975.25, 238.5, 90.5, 360}, {{6745.25, 90.5}, {1021.25, 3330.5}}},
-        ReferenceCase {Lottery::MiniLoto, {-15, 238.4, -25, 300}, {{4752, -22}, {-731, 2678}}},
-        ReferenceCase {Lottery::Numbers4, kDefaults, {{6716, 90}, {1359, 3330}}},
-        ReferenceCase {Lottery::Numbers3, kDefaults, {{6719, 90}, {1561, 3330}}},
-        ReferenceCase {Lottery::Numbers3, {2400, 251, 0, 400}, {{7400, 0}, {1960, 3600}}}));
 
 } // namespace

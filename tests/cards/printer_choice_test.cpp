@@ -72,18 +72,6 @@ struct FakePrinters final : cards::Printers {
     QString defaultPrinter = "office/cards";
 };
 
-TEST(PrinterInUse, IsTheChosenOneTheDefaultOrAMissingOne)
-{
-    const QTemporaryDir dir;
-    const QDir folder(dir.path());
-    const FakePrinters printers;
-    EXPECT_EQ(std::get<QString>(cards::printerInUse(folder, printers)), "");
-    ASSERT_FALSE(cards::saveChosenPrinter(folder, "office/cards"));
-    EXPECT_EQ(std::get<QString>(cards::printerInUse(folder, printers)), "office/cards");
-    ASSERT_FALSE(cards::saveChosenPrinter(folder, "gone"));
-    EXPECT_EQ(std::get<cards::MissingPrinter>(cards::printerInUse(folder, printers)).name, "gone");
-}
-
 TEST(PrintSetup, ListsTheDefaultFirstAndAChosenPrinterThatHasGone)
 {
     EXPECT_EQ(cards::printerEntries({"office", "office/cards"}, "gone"),

@@ -7,7 +7,6 @@
 #include <QLineEdit>
 #include <QListView>
 #include <cerrno>
-#include <functional>
 
 namespace {
 
@@ -26,35 +25,25 @@ protected:
     }
 
 public:
-    QWidget* openCard(tickets::Lottery lottery)
+    using WindowTest::control;
+
+    // Opens a window from the main window: reading the files it opens on needs no room.
+    QWidget* open(const std::function<void(app::Navigator&)>& load)
     {
         m_navigator.loadMain();
-        m_navigator.openCard(lottery);
+        load(m_navigator);
         return onlyWindow();
     }
-    QWidget* openQuick()
-    {
-        m_navigator.loadMain();
-        m_navigator.openQuick();
-        return onlyWindow();
-    }
-    QWidget* openCalibration()
-    {
-        m_navigator.loadMain();
-        m_navigator.openCalibration();
-        return onlyWindow();
-    }
-    void click(QWidget* window, const char* name) const
+    static void click(QWidget* window, const char* name)
     {
         QTest::mouseClick(control<QAbstractButton>(window, name), Qt::LeftButton);
     }
-    void removeSettings() const { ASSERT_TRUE(QFile::remove(filePath("ravelov1.ini"))); }
 };
 
 struct FullDiskCase {
     const char* name;
-    // Opens the window beforehand, with room, and returns the action that writes.
-    std::function<std::function<void()>(FullDiskTest&)> prepare;
+    bool withoutSettings; // ravelov1.ini is missing, so that opening the calibration window writes it
+    void (*act)(FullDiskTest&);
     const char* file; // the file the message names
 };
 
@@ -67,14 +56,15 @@ class FullDisk : public FullDiskTest, public testing::WithParamInterface<FullDis
 
 TEST_P(FullDisk, TheFailureIsShownAndEveryFileStaysAsItWas)
 {
-    const std::function<void()> act = GetParam().prepare(*this);
+    if (GetParam().withoutSettings) {
+        ASSERT_TRUE(QFile::remove(filePath("ravelov1.ini")));
+    }
     QMap<QString, QByteArray> before;
     for (const char* file : kFiles)
         before.insert(file, content(file));
-    m_prompter.asked.clear();
     {
         const FileSizeLimit full(0);
-        act();
+        GetParam().act(*this);
     }
     ASSERT_FALSE(m_prompter.asked.isEmpty());
     const QString text = m_prompter.asked.last().text;
@@ -85,60 +75,47 @@ TEST_P(FullDisk, TheFailureIsShownAndEveryFileStaysAsItWas)
 }
 
 INSTANTIATE_TEST_SUITE_P(Actions, FullDisk,
-    testing::Values(FullDiskCase {"Register",
-                        [](FullDiskTest& t) -> std::function<void()> {
-                            QWidget* window = t.openCard(tickets::Lottery::Loto6);
-                            return [&t, window] {
-                                auto* entry = window->findChild<QLineEdit*>("Text1");
-                                entry->setText("011522304143");
-                                t.click(window, "Command4");
-                                // Nothing typed is lost.
-                                EXPECT_EQ(entry->text(), "011522304143");
-                            };
-                        },
-                        "loto6.txt"},
-        FullDiskCase {"Delete",
-            [](FullDiskTest& t) -> std::function<void()> {
-                QWidget* window = t.openCard(tickets::Lottery::Loto6);
-                return [window] {
-                    auto* list = window->findChild<QListView*>("List1");
-                    const QRect row = list->visualRect(list->model()->index(0, 0));
-                    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, row.center());
-                    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, row.center());
-                };
+    testing::Values(
+        FullDiskCase {"Register", false,
+            [](FullDiskTest& t) {
+                QWidget* card = t.open([](app::Navigator& n) { n.openCard(tickets::Lottery::Loto6); });
+                FullDiskTest::control<QLineEdit>(card, "Text1")->setText("011522304143");
+                FullDiskTest::click(card, "Command4");
+                // Nothing typed is lost.
+                EXPECT_EQ(FullDiskTest::control<QLineEdit>(card, "Text1")->text(), "011522304143");
             },
             "loto6.txt"},
-        FullDiskCase {"QuickPredictionReplacing",
-            [](FullDiskTest& t) -> std::function<void()> {
-                QWidget* window = t.openQuick();
-                return [&t, window] { t.click(window, "Command2"); };
+        FullDiskCase {"Delete", false,
+            [](FullDiskTest& t) {
+                auto* list = FullDiskTest::control<QListView>(
+                    t.open([](app::Navigator& n) { n.openCard(tickets::Lottery::Loto6); }), "List1");
+                list->setCurrentIndex(list->model()->index(0, 0));
+                QTest::mouseDClick(
+                    list->viewport(), Qt::LeftButton, {}, list->visualRect(list->currentIndex()).center());
+            },
+            "loto6.txt"},
+        FullDiskCase {"QuickPredictionReplacing", false,
+            [](FullDiskTest& t) { FullDiskTest::click(t.open(&app::Navigator::openQuick), "Command2"); },
+            "numbers3.txt"},
+        FullDiskCase {"QuickPredictionAdding", false,
+            [](FullDiskTest& t) {
+                QWidget* quick = t.open(&app::Navigator::openQuick);
+                FullDiskTest::click(quick, "Check2");
+                FullDiskTest::click(quick, "Command2");
             },
             "numbers3.txt"},
-        FullDiskCase {"QuickPredictionAdding",
-            [](FullDiskTest& t) -> std::function<void()> {
-                QWidget* window = t.openQuick();
-                t.click(window, "Check2");
-                return [&t, window] { t.click(window, "Command2"); };
-            },
-            "numbers3.txt"},
-        FullDiskCase {"CalibrationSave",
-            [](FullDiskTest& t) -> std::function<void()> {
-                QWidget* window = t.openCalibration();
-                return [&t, window] { t.click(window, "Command11"); };
+        FullDiskCase {"CalibrationSave", false,
+            [](FullDiskTest& t) {
+                FullDiskTest::click(t.open(&app::Navigator::openCalibration), "Command11");
             },
             "ravelov1.ini"},
-        FullDiskCase {"CalibrationRestore",
-            [](FullDiskTest& t) -> std::function<void()> {
-                QWidget* window = t.openCalibration();
-                return [&t, window] { t.click(window, "Command10"); };
+        FullDiskCase {"CalibrationRestore", false,
+            [](FullDiskTest& t) {
+                FullDiskTest::click(t.open(&app::Navigator::openCalibration), "Command10");
             },
             "ravelov1.ini"},
-        FullDiskCase {"SettingsCreatedWithDefaults",
-            [](FullDiskTest& t) -> std::function<void()> {
-                t.removeSettings();
-                return [&t] { t.openCalibration(); };
-            },
-            "ravelov1.ini"}),
+        FullDiskCase {"SettingsCreatedWithDefaults", true,
+            [](FullDiskTest& t) { t.open(&app::Navigator::openCalibration); }, "ravelov1.ini"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace
