@@ -11,7 +11,7 @@
 
 namespace {
 
-constexpr int kClientWidth = 5400;
+constexpr int kClientWidth = 6600;
 constexpr int kClientHeight = 3840;
 constexpr int kDetailTop = 1935;
 constexpr int kDetailHeight = 270;
@@ -30,17 +30,17 @@ frmPrinter::frmPrinter(const ui::Services& services, const QString& chosen, QWid
     setModal(true);
     setFixedSize(ui::pixelSize(kClientWidth, kClientHeight));
 
-    ui::placeLabel(this, "Label1", {120, 120, 5160, 255}, QStringLiteral("カードを印刷するプリンタ"));
-    m_list1 = ui::placeControl<QListWidget>(this, "List1", {120, 405, 5160, 1410});
+    ui::placeLabel(this, "Label1", {120, 120, 6360, 255}, QStringLiteral("カードを印刷するプリンタ"));
+    m_list1 = ui::placeControl<QListWidget>(this, "List1", {120, 405, 6360, 1410});
     for (const cards::PrinterEntry& entry : m_entries)
         m_list1->addItem(entry.caption);
     int top = kDetailTop;
     for (const char* name : kDetailLabels) {
-        m_details.append(ui::placeLabel(this, name, {120, top, 5160, kDetailHeight}, {}));
+        m_details.append(ui::placeLabel(this, name, {120, top, 6360, kDetailHeight}, {}));
         top += kDetailHeight;
     }
-    auto* ok = ui::placeButton(this, "cmdOK", {2700, 3300, 1215, 405}, QStringLiteral("OK"));
-    auto* cancel = ui::placeButton(this, "cmdCancel", {4065, 3300, 1215, 405}, QStringLiteral("キャンセル"));
+    auto* ok = ui::placeButton(this, "cmdOK", {3900, 3300, 1215, 405}, QStringLiteral("OK"));
+    auto* cancel = ui::placeButton(this, "cmdCancel", {5265, 3300, 1215, 405}, QStringLiteral("キャンセル"));
     // Enter keeps the choice from anywhere in the dialog; Esc and the close box leave the old one.
     ok->setDefault(true);
     ui::setTabOrder({m_list1, ok, cancel});
