@@ -3,6 +3,7 @@
 #include "cards/print_run.h"
 #include "settings/calibration_boxes.h"
 #include "tickets/entry.h"
+#include "tickets/ticket_list_model.h"
 #include "ui/prompter.h"
 #include "ui/window_layout.h"
 
@@ -11,7 +12,6 @@
 #include <QListView>
 #include <QMouseEvent>
 #include <QPushButton>
-#include <QStringListModel>
 #include <array>
 
 namespace tickets {
@@ -193,7 +193,7 @@ void CardWindow::buildUi(const CardWindowDesign& design)
     m_list1->setUniformItemSizes(true);
     // A double click deletes; the lines are never edited in place.
     m_list1->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_lines = new QStringListModel(this);
+    m_lines = new TicketListModel(m_rules, this);
     m_list1->setModel(m_lines);
     ui::placeLabel(this, "Label1", design.label1, text(kEntryCaption));
     m_text1 = ui::placeControl<QLineEdit>(this, "Text1", design.text1);
@@ -273,7 +273,7 @@ void CardWindow::deleteSelected()
 
 void CardWindow::clearPrintFile()
 {
-    m_lines->setStringList({});
+    m_lines->setLines({});
     if (const auto failure = m_printFile.clear()) {
         showFailure(*failure);
         showList(m_printFile.list());
@@ -299,12 +299,12 @@ void CardWindow::printCards()
         services.prompter.ask(this, printerPrompt(windowTitle(), std::get<cards::SurfaceFault>(*failure)));
 }
 
-void CardWindow::showList(const core::FileResult<QStringList>& list)
+void CardWindow::showList(const core::FileResult<core::IndexedLines>& list)
 {
     if (list.ok()) {
-        m_lines->setStringList(list.value());
+        m_lines->setLines(list.value());
     } else {
-        m_lines->setStringList({});
+        m_lines->setLines({});
         showFailure(list.failure());
     }
 }
