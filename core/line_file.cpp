@@ -191,7 +191,11 @@ FileResult<IndexedLines> readIndexedLines(const QString& path)
     return IndexedLines(bytes.value());
 }
 
-std::optional<FileFailure> saveFile(const QString& path, const QByteArray& bytes)
+namespace {
+
+// Saves the pieces one after the other as the file's new content, as saveFile saves its bytes; a file is
+// put together this way without a copy of what it already held.
+std::optional<FileFailure> savePieces(const QString& path, std::initializer_list<QByteArrayView> pieces)
 {
     // QSaveFile writes into a temporary file beside the real one (beside a link's target, so a link
     // stays a link), gives it the old file's permissions and renames it over the old file. Its own
@@ -205,15 +209,17 @@ std::optional<FileFailure> saveFile(const QString& path, const QByteArray& bytes
         file.cancelWriting();
         return failureOf(path, reason);
     };
-    const char* data = bytes.constData();
-    qint64 left = bytes.size();
-    while (left > 0) {
-        // A short write is retried: the one after it fails with the reason, or goes on.
-        const qint64 written = file.write(data, left);
-        if (written <= 0)
-            return cancel(file.errorString());
-        data += written;
-        left -= written;
+    for (const QByteArrayView piece : pieces) {
+        const char* data = piece.data();
+        qint64 left = piece.size();
+        while (left > 0) {
+            // A short write is retried: the one after it fails with the reason, or goes on.
+            const qint64 written = file.write(data, left);
+            if (written <= 0)
+                return cancel(file.errorString());
+            data += written;
+            left -= written;
+        }
     }
     if (!file.flush())
         return cancel(file.errorString());
@@ -227,6 +233,13 @@ std::optional<FileFailure> saveFile(const QString& path, const QByteArray& bytes
     if (!file.commit())
         return failureOf(path, file.errorString());
     return std::nullopt;
+}
+
+} // namespace
+
+std::optional<FileFailure> saveFile(const QString& path, const QByteArray& bytes)
+{
+    return savePieces(path, {bytes});
 }
 
 std::optional<FileFailure> saveLines(const QString& path, const Lines& lines)
@@ -251,17 +264,18 @@ std::optional<FileFailure> keepLines(
 
 std::optional<FileFailure> appendLines(const QString& path, const Lines& lines)
 {
-    QByteArray bytes;
+    QByteArray old;
     if (QFileInfo::exists(path)) {
-        FileResult<QByteArray> old = readFile(path);
-        if (!old.ok())
-            return old.failure();
-        bytes = std::move(old).value();
-        if (!bytes.isEmpty() && !endsWithLineEnd(bytes))
-            bytes.append("\r\n");
+        FileResult<QByteArray> read = readFile(path);
+        if (!read.ok())
+            return read.failure();
+        old = std::move(read).value();
     }
-    bytes.append(joinLines(lines));
-    return saveFile(path, bytes);
+    QByteArray added;
+    if (!old.isEmpty() && !endsWithLineEnd(old))
+        added.append("\r\n");
+    added.append(joinLines(lines));
+    return savePieces(path, {old, added});
 }
 
 std::optional<FileFailure> ensureFileExists(const QString& path)
