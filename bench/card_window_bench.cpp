@@ -17,6 +17,7 @@
 #include <algorithm>
 #include <benchmark/benchmark.h>
 #include <cstdio>
+#include <unistd.h>
 
 namespace bench {
 
@@ -76,11 +77,13 @@ QString printFilePath(const QDir& folder)
     return folder.filePath(QString::fromLatin1(kPrintFile));
 }
 
-// Puts the print file's bytes back after a benchmark changed it.
+// Puts the print file's bytes back after a benchmark changed it, on the disk as every save of the
+// program leaves a print file: otherwise the next timed save's sync would also write out these bytes.
 void restore(const QDir& folder, const QByteArray& bytes)
 {
     QFile file(printFilePath(folder));
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.flush()
+        || ::fsync(file.handle()) != 0)
         qFatal("cannot restore %s", qPrintable(file.fileName()));
 }
 
