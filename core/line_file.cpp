@@ -126,72 +126,28 @@ private:
     qsizetype m_runEnd = 0;
 };
 
-} // namespace
-
-Lines splitLines(const QByteArray& bytes)
-{
-    Lines lines;
-    forEachLine(bytes, [&](qsizetype start, qsizetype size) { lines.append(bytes.sliced(start, size)); });
-    return lines;
-}
-
-QByteArray joinLines(const Lines& lines)
-{
-    qsizetype total = 0;
-    for (const QByteArray& line : lines)
-        total += line.size() + 2;
-    QByteArray bytes;
-    bytes.reserve(total);
-    for (const QByteArray& line : lines)
-        appendLine(bytes, line);
-    return bytes;
-}
-
-IndexedLines::IndexedLines(QByteArray bytes)
-    : m_bytes(std::move(bytes))
-{
-    forEachLine(
-        m_bytes, [this](qsizetype start, qsizetype) { m_starts.append(static_cast<quint32>(start)); });
-    // The list grew by doubling; what it did not fill goes back.
-    m_starts.squeeze();
-}
-
-QByteArrayView IndexedLines::at(qsizetype index) const
-{
-    const char* start = m_bytes.constData() + m_starts.at(index);
-    return {start, std::find_if(start, m_bytes.constData() + m_bytes.size(), isLineEnd)};
-}
-
-FileResult<QByteArray> readFile(const QString& path)
+// Reads the whole file into bytes, in place of what they held and into their buffer when it is large
+// enough.
+std::optional<FileFailure> readInto(const QString& path, QByteArray& bytes)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return failureOf(path, file.errorString());
-    QByteArray bytes = file.readAll();
+    const qint64 size = file.size();
+    if (size == 0) {
+        // Empty, or a file that cannot tell its size: read to its end.
+        bytes = file.readAll();
+    } else {
+        // A buffer too small is let go first, so that its bytes are not copied into the new one.
+        if (bytes.capacity() < size)
+            bytes = QByteArray();
+        bytes.resize(size);
+        bytes.resize(std::max<qint64>(file.read(bytes.data(), size), 0));
+    }
     if (file.error() != QFileDevice::NoError)
         return failureOf(path, file.errorString());
-    return bytes;
+    return std::nullopt;
 }
-
-FileResult<Lines> readLines(const QString& path)
-{
-    const FileResult<QByteArray> bytes = readFile(path);
-    if (!bytes.ok())
-        return bytes.failure();
-    return splitLines(bytes.value());
-}
-
-FileResult<IndexedLines> readIndexedLines(const QString& path)
-{
-    const FileResult<QByteArray> bytes = readFile(path);
-    if (!bytes.ok())
-        return bytes.failure();
-    if (bytes.value().size() > kLargestIndexed)
-        return failureOf(path, qt_error_string(EFBIG));
-    return IndexedLines(bytes.value());
-}
-
-namespace {
 
 // Saves the pieces one after the other as the file's new content, as saveFile saves its bytes; a file is
 // put together this way without a copy of what it already held.
@@ -236,6 +192,62 @@ std::optional<FileFailure> savePieces(const QString& path, std::initializer_list
 }
 
 } // namespace
+
+Lines splitLines(const QByteArray& bytes)
+{
+    Lines lines;
+    forEachLine(bytes, [&](qsizetype start, qsizetype size) { lines.append(bytes.sliced(start, size)); });
+    return lines;
+}
+
+QByteArray joinLines(const Lines& lines)
+{
+    qsizetype total = 0;
+    for (const QByteArray& line : lines)
+        total += line.size() + 2;
+    QByteArray bytes;
+    bytes.reserve(total);
+    for (const QByteArray& line : lines)
+        appendLine(bytes, line);
+    return bytes;
+}
+
+FileResult<QByteArray> readFile(const QString& path)
+{
+    QByteArray bytes;
+    if (auto failure = readInto(path, bytes))
+        return *failure;
+    return bytes;
+}
+
+FileResult<Lines> readLines(const QString& path)
+{
+    const FileResult<QByteArray> bytes = readFile(path);
+    if (!bytes.ok())
+        return bytes.failure();
+    return splitLines(bytes.value());
+}
+
+std::optional<FileFailure> IndexedLines::read(const QString& path)
+{
+    m_starts.clear();
+    std::optional<FileFailure> failure = readInto(path, m_bytes);
+    if (!failure && m_bytes.size() > kLargestIndexed)
+        failure = failureOf(path, qt_error_string(EFBIG));
+    if (failure) {
+        m_bytes.clear();
+        return failure;
+    }
+    forEachLine(
+        m_bytes, [this](qsizetype start, qsizetype) { m_starts.append(static_cast<quint32>(start)); });
+    return std::nullopt;
+}
+
+QByteArrayView IndexedLines::at(qsizetype index) const
+{
+    const char* start = m_bytes.constData() + m_starts.at(index);
+    return {start, std::find_if(start, m_bytes.constData() + m_bytes.size(), isLineEnd)};
+}
 
 std::optional<FileFailure> saveFile(const QString& path, const QByteArray& bytes)
 {

@@ -28,9 +28,11 @@ inline constexpr qsizetype kLargestIndexed = std::numeric_limits<int>::max();
 // array of bytes for each of them, so that a long file costs little more than its own size.
 class IndexedLines {
 public:
-    IndexedLines() = default;
-    // At most kLargestIndexed bytes, as readIndexedLines sees to.
-    explicit IndexedLines(QByteArray bytes);
+    // Reads the file in place of the lines held before, into the buffers those took as far as they
+    // reach, so that a file read again after every change needs no new memory: new memory costs more
+    // than the reading itself. A file larger than kLargestIndexed fails with the system's words for a
+    // file too large; after a failure no lines are held.
+    std::optional<FileFailure> read(const QString& path);
 
     qsizetype size() const { return m_starts.size(); }
     // The line without its line end.
@@ -44,8 +46,6 @@ private:
 
 FileResult<QByteArray> readFile(const QString& path);
 FileResult<Lines> readLines(const QString& path);
-// A file larger than kLargestIndexed fails with the system's words for a file too large.
-FileResult<IndexedLines> readIndexedLines(const QString& path);
 
 // Writes through a temporary file and an atomic rename: on failure the old file stays as it was.
 std::optional<FileFailure> saveFile(const QString& path, const QByteArray& bytes);

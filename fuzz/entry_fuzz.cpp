@@ -38,9 +38,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         fuzz::require(listedCharacters(listed) == QString::fromLatin1(*line), "listed as accepted");
     }
 
+    static const QTemporaryDir folder;
+    const tickets::PrintFile printFile(rules, QDir(folder.path()));
+    fuzz::require(!core::saveFile(printFile.path(), bytes), "the print file is written");
+
     const core::Lines lines = core::splitLines(bytes);
     tickets::TicketListModel list(rules, nullptr);
-    list.setLines(core::IndexedLines(bytes));
+    fuzz::require(!list.read(printFile.path()), "the print file is listed");
     fuzz::require(list.rowCount() == lines.size(), "one row for each print-file line");
     for (int row = 0; row < list.rowCount(); ++row) {
         // Each line decoded on its own: what one line holds never changes how the next one reads.
@@ -49,9 +53,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             list.index(row).data().toString() == tickets::listLine(rules, row + 1, alone), "rows apart");
     }
 
-    static const QTemporaryDir folder;
-    const tickets::PrintFile printFile(rules, QDir(folder.path()));
-    fuzz::require(!core::saveFile(printFile.path(), bytes), "the print file is written");
     const qsizetype deleted = data[0] / 4;
     fuzz::require(!printFile.remove(deleted), "the entry is deleted");
     core::Lines kept = lines;

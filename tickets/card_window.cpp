@@ -218,7 +218,12 @@ void CardWindow::onLoad()
 {
     m_text1->clear();
     m_text1->setFocus();
-    showList(m_printFile.open());
+    if (const auto failure = m_printFile.createIfMissing()) {
+        m_lines->clear();
+        showFailure(*failure);
+        return;
+    }
+    showList();
 }
 
 void CardWindow::registerEntry()
@@ -236,7 +241,7 @@ void CardWindow::registerEntry()
         showFailure(*failure);
     else
         m_text1->clear();
-    showList(m_printFile.list());
+    showList();
 }
 
 bool CardWindow::eventFilter(QObject* watched, QEvent* event)
@@ -268,15 +273,15 @@ void CardWindow::deleteSelected()
         return;
     if (const auto failure = m_printFile.remove(selected.first().row()))
         showFailure(*failure);
-    showList(m_printFile.list());
+    showList();
 }
 
 void CardWindow::clearPrintFile()
 {
-    m_lines->setLines({});
+    m_lines->clear();
     if (const auto failure = m_printFile.clear()) {
         showFailure(*failure);
-        showList(m_printFile.list());
+        showList();
     }
 }
 
@@ -299,14 +304,10 @@ void CardWindow::printCards()
         services.prompter.ask(this, printerPrompt(windowTitle(), std::get<cards::SurfaceFault>(*failure)));
 }
 
-void CardWindow::showList(const core::FileResult<core::IndexedLines>& list)
+void CardWindow::showList()
 {
-    if (list.ok()) {
-        m_lines->setLines(list.value());
-    } else {
-        m_lines->setLines({});
-        showFailure(list.failure());
-    }
+    if (const auto failure = m_lines->read(m_printFile.path()))
+        showFailure(*failure);
 }
 
 void CardWindow::showFailure(const core::FileFailure& failure)

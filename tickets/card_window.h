@@ -27,7 +27,8 @@ private:
     void deleteSelected();
     void clearPrintFile();
     void printCards();
-    void showList(const core::FileResult<core::IndexedLines>& list);
+    // Lists the print file as it stands; a file that cannot be read is named in a message.
+    void showList();
     void showFailure(const core::FileFailure& failure);
 
     const LotteryRules& m_rules;

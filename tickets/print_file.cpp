@@ -6,21 +6,14 @@ PrintFile::PrintFile(const LotteryRules& rules, const QDir& dataDir)
     : m_path(dataDir.filePath(QString::fromLatin1(rules.printFile)))
 { }
 
-core::FileResult<core::IndexedLines> PrintFile::open() const
+std::optional<core::FileFailure> PrintFile::createIfMissing() const
 {
-    if (auto failure = core::ensureFileExists(m_path))
-        return *failure;
-    return list();
+    return core::ensureFileExists(m_path);
 }
 
 core::FileResult<core::Lines> PrintFile::lines() const
 {
     return core::readLines(m_path);
-}
-
-core::FileResult<core::IndexedLines> PrintFile::list() const
-{
-    return core::readIndexedLines(m_path);
 }
 
 std::optional<core::FileFailure> PrintFile::append(const core::Lines& lines) const

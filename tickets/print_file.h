@@ -14,10 +14,8 @@ public:
 
     QString path() const { return m_path; }
 
-    // Creates the print file, empty, when it is missing; then reads it for the list.
-    core::FileResult<core::IndexedLines> open() const;
-    // The lines as they stand, read for the list: each line is found where it begins in the file's bytes.
-    core::FileResult<core::IndexedLines> list() const;
+    // Creates the print file, empty, when it is missing.
+    std::optional<core::FileFailure> createIfMissing() const;
     // The lines as they stand, each without its line end.
     core::FileResult<core::Lines> lines() const;
     // Adds the lines after those already there; a missing file is created.

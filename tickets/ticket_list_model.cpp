@@ -7,10 +7,19 @@ TicketListModel::TicketListModel(const LotteryRules& rules, QObject* parent)
     , m_rules(rules)
 { }
 
-void TicketListModel::setLines(core::IndexedLines lines)
+std::optional<core::FileFailure> TicketListModel::read(const QString& path)
+{
+    // The lines change under the views only between these two calls, where no view looks at them.
+    beginResetModel();
+    std::optional<core::FileFailure> failure = m_lines.read(path);
+    endResetModel();
+    return failure;
+}
+
+void TicketListModel::clear()
 {
     beginResetModel();
-    m_lines = std::move(lines);
+    m_lines = {};
     endResetModel();
 }
 

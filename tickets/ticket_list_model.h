@@ -16,9 +16,12 @@ class TicketListModel final : public QAbstractListModel {
 public:
     TicketListModel(const LotteryRules& rules, QObject* parent);
 
-    // Lists these lines in place of those before, as a reset: views forget their selection and current
-    // line and keep where they are scrolled to, as far as the new lines reach.
-    void setLines(core::IndexedLines lines);
+    // Lists the print file at path as it stands, in place of the lines before; after a failure the list
+    // is empty. Either way a reset: views forget their selection and current line and keep where they
+    // are scrolled to, as far as the new lines reach.
+    std::optional<core::FileFailure> read(const QString& path);
+    // Lists nothing, and lets go of the memory the lines took.
+    void clear();
 
     QModelIndex index(int row, int column = 0, const QModelIndex& parent = {}) const override;
     int rowCount(const QModelIndex& parent = {}) const override;

@@ -1,3 +1,4 @@
+#include "data_folder.h"
 #include "qt_printing.h"
 #include "tickets/ticket_list_model.h"
 
@@ -16,13 +17,14 @@ struct RowCase {
     QString listed;
 };
 
-class TicketRows : public testing::TestWithParam<RowCase> { };
+class TicketRows : public testing::TestWithParam<RowCase>, protected DataFolder { };
 
 TEST_P(TicketRows, ListTheLinesOfThePrintFile)
 {
     const RowCase& c = GetParam();
+    write("print.txt", c.file);
     tickets::TicketListModel list(tickets::rulesOf(c.lottery), nullptr);
-    list.setLines(core::IndexedLines(c.file));
+    EXPECT_FALSE(list.read(filePath("print.txt")));
     EXPECT_EQ(list.rowCount(), c.rows);
     EXPECT_EQ(list.index(c.row).data().toString(), c.listed);
 }
