@@ -27,6 +27,8 @@ int main(int argc, char* argv[])
         return bench::startChild(argc, argv);
     if (argc > 1 && std::string_view(argv[1]) == bench::kPrintChild)
         return bench::printChild(argc, argv);
+    if (argc > 1 && std::string_view(argv[1]) == bench::kCardWindowChild)
+        return bench::cardWindowChild(argc, argv);
 
     QApplication application(argc, argv);
     benchmark::Initialize(&argc, argv);

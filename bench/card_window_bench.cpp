@@ -1,18 +1,23 @@
 // The LOTO6 card window on long print files: opening it, registering an entry and deleting one, each
-// until the list shows the print file again; beside them, plain reading of the same file.
+// until the list shows the print file again; beside them, plain reading of the same file. Then the
+// window's memory, each time in a process of its own.
 #include "app/navigator.h"
 #include "app/system_info.h"
 #include "bench/bench_folders.h"
+#include "bench/child_process.h"
 #include "fakes.h"
 
 #include <QApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QListView>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <algorithm>
 #include <benchmark/benchmark.h>
+#include <cstdio>
+#include <unistd.h>
 
 namespace bench {
 
@@ -73,11 +78,13 @@ QString printFilePath(const QDir& folder)
     return folder.filePath(QString::fromLatin1(kPrintFile));
 }
 
-// Puts the print file's bytes back after a benchmark changed it.
+// Puts the print file's bytes back after a benchmark changed it, on the disk as every save of the
+// program leaves a print file: otherwise the next timed save's sync would also write out these bytes.
 void restore(const QDir& folder, const QByteArray& bytes)
 {
     QFile file(printFilePath(folder));
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.flush()
+        || ::fsync(file.handle()) != 0)
         qFatal("cannot restore %s", qPrintable(file.fileName()));
 }
 
@@ -165,6 +172,43 @@ void BM_PlainFileRead(benchmark::State& state)
     state.SetComplexityN(state.range(0));
 }
 
+// What the open card window holds for its print file: one process opens the window on the print file and
+// draws it, another does the same on an empty print file, and the difference of their peak resident
+// memory is set against the file's size. Peaks, so that what opening holds only for a while counts too.
+// The time is the opening in that fresh process.
+void BM_CardWindowMemory(benchmark::State& state)
+{
+    const QDir& folder = folderWithEntries(entriesOf(state));
+    const QDir& empty = folderWithEntries(0);
+    constexpr double kKibPerMib = 1024;
+    constexpr double kBytesPerMib = 1024 * kKibPerMib;
+    const double fileMib = static_cast<double>(QFileInfo(printFilePath(folder)).size()) / kBytesPerMib;
+    double aboveEmptyMib = 0;
+    while (state.KeepRunning()) {
+        QString error;
+        const std::optional<QByteArray> full
+            = runChild({QString::fromLatin1(kCardWindowChild), folder.path()}, error);
+        const std::optional<QByteArray> none
+            = full ? runChild({QString::fromLatin1(kCardWindowChild), empty.path()}, error) : std::nullopt;
+        if (!none) {
+            state.SkipWithError(qPrintable(error));
+            break;
+        }
+        // Each child writes its time, its peak and the rows its list shows.
+        const QList<QByteArray> figures = full->trimmed().split(' ');
+        const QList<QByteArray> emptyFigures = none->trimmed().split(' ');
+        if (figures.value(2).toInt() != entriesOf(state) || emptyFigures.value(2) != "0") {
+            state.SkipWithError("the list does not show the print file");
+            break;
+        }
+        state.SetIterationTime(figures.value(0).toDouble() / 1e9);
+        aboveEmptyMib = (figures.value(1).toDouble() - emptyFigures.value(1).toDouble()) / kKibPerMib;
+    }
+    state.counters["file_MB"] = fileMib;
+    state.counters["above_empty_MB"] = aboveEmptyMib;
+    state.counters["times_file"] = aboveEmptyMib / fileMib;
+}
+
 void entrySizes(benchmark::internal::Benchmark* benchmark)
 {
     benchmark->Arg(10'000)
@@ -180,5 +224,31 @@ BENCHMARK(BM_PlainFileRead)->Apply(entrySizes);
 BENCHMARK(BM_CardWindowOpen)->Apply(entrySizes);
 BENCHMARK(BM_CardWindowRegister)->Apply(entrySizes);
 BENCHMARK(BM_CardWindowDelete)->Apply(entrySizes);
+BENCHMARK(BM_CardWindowMemory)
+    ->Arg(10'000)
+    ->Arg(100'000)
+    ->Arg(1'000'000)
+    ->Iterations(1)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
+
+// Opens the LOTO6 card window on the folder's print file and draws it, then writes how long that took in
+// nanoseconds, the process's peak resident memory in KiB and how many rows the list shows.
+int cardWindowChild(int argc, char* argv[])
+{
+    QApplication application(argc, argv);
+    const QStringList arguments = QApplication::arguments();
+    if (arguments.size() != 3)
+        return 2;
+    Desk desk {QDir(arguments.at(2))};
+    const qint64 start = monotonicNanoseconds();
+    desk.openCard();
+    const qint64 elapsed = monotonicNanoseconds() - start;
+    if (Desk::cardWindow() == nullptr)
+        return 1;
+    std::printf("%lld %s %d\n", static_cast<long long>(elapsed), peakResidentKib().constData(),
+        Desk::control<QListView>("List1")->model()->rowCount());
+    return 0;
+}
 
 } // namespace bench

@@ -1,7 +1,9 @@
 #include "bench/child_process.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QProcess>
+#include <algorithm>
 #include <ctime>
 
 namespace bench {
@@ -12,6 +14,18 @@ qint64 monotonicNanoseconds()
     clock_gettime(CLOCK_MONOTONIC, &now);
     constexpr qint64 kNanosecondsPerSecond = 1'000'000'000;
     return now.tv_sec * kNanosecondsPerSecond + now.tv_nsec;
+}
+
+// VmHWM of this process. getrusage would not do: across fork and exec it keeps the parent's peak.
+QByteArray peakResidentKib()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return "0";
+    const QList<QByteArray> lines = status.readAll().split('\n');
+    const auto line = std::find_if(
+        lines.begin(), lines.end(), [](const QByteArray& text) { return text.startsWith("VmHWM:"); });
+    return line == lines.end() ? "0" : line->mid(6).trimmed().split(' ').first();
 }
 
 std::optional<QByteArray> runChild(const QStringList& arguments, QString& error)

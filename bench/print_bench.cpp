@@ -7,7 +7,6 @@
 #include "cards/print_run.h"
 
 #include <QApplication>
-#include <QFile>
 #include <QPdfWriter>
 #include <QTemporaryDir>
 #include <algorithm>
@@ -55,18 +54,6 @@ private:
     std::unique_ptr<QPdfWriter> m_writer;
     int m_cards = 0;
 };
-
-// VmHWM of this process. getrusage would not do: across fork and exec it keeps the parent's peak.
-QByteArray peakResidentKib()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return "0";
-    const QList<QByteArray> lines = status.readAll().split('\n');
-    const auto line = std::find_if(
-        lines.begin(), lines.end(), [](const QByteArray& text) { return text.startsWith("VmHWM:"); });
-    return line == lines.end() ? "0" : line->mid(6).trimmed().split(' ').first();
-}
 
 void BM_PrintRun(benchmark::State& state)
 {

@@ -24,7 +24,9 @@ public:
     { }
 
     bool ok() const { return std::holds_alternative<T>(m_outcome); }
-    const T& value() const { return std::get<T>(m_outcome); }
+    const T& value() const& { return std::get<T>(m_outcome); }
+    // The value itself, where the result is not needed any more: a file's bytes are not copied.
+    T value() && { return std::get<T>(std::move(m_outcome)); }
     const FileFailure& failure() const { return std::get<FileFailure>(m_outcome); }
 
 private:

@@ -4,9 +4,11 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
 
 #ifdef Q_OS_UNIX
-#include <cerrno>
 #include <unistd.h>
 #endif
 
@@ -22,66 +24,134 @@ FileFailure failureOf(const QString& path, const QString& reason)
     return {QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath()), reason};
 }
 
-bool endsWithLineEnd(const QByteArray& bytes)
+bool isLineEnd(char c)
 {
-    return bytes.endsWith(kLineFeed) || bytes.endsWith(kCarriageReturn);
+    return c == kCarriageReturn || c == kLineFeed;
 }
 
-} // namespace
-
-Lines splitLines(const QByteArray& bytes)
+bool endsWithLineEnd(const QByteArray& bytes)
 {
-    Lines lines;
+    return !bytes.isEmpty() && isLineEnd(bytes.back());
+}
+
+void appendLine(QByteArray& bytes, QByteArrayView line)
+{
+    bytes.append(line);
+    bytes.append("\r\n");
+}
+
+// Calls take(start, size) for each line of bytes, in order: the one place where lines are cut.
+template <typename Take> void forEachLine(QByteArrayView bytes, Take take)
+{
     qsizetype start = 0;
     const qsizetype size = bytes.size();
     for (qsizetype i = 0; i < size; ++i) {
-        const char c = bytes.at(i);
-        if (c != kCarriageReturn && c != kLineFeed)
+        const char c = bytes[i];
+        if (!isLineEnd(c))
             continue;
-        lines.append(bytes.sliced(start, i - start));
-        if (c == kCarriageReturn && i + 1 < size && bytes.at(i + 1) == kLineFeed)
+        take(start, i - start);
+        if (c == kCarriageReturn && i + 1 < size && bytes[i + 1] == kLineFeed)
             ++i;
         start = i + 1;
     }
     if (start < size)
-        lines.append(bytes.sliced(start));
-    return lines;
+        take(start, size - start);
 }
 
-QByteArray joinLines(const Lines& lines)
-{
-    qsizetype total = 0;
-    for (const QByteArray& line : lines)
-        total += line.size() + 2;
-    QByteArray bytes;
-    bytes.reserve(total);
-    for (const QByteArray& line : lines) {
-        bytes.append(line);
-        bytes.append("\r\n");
+// The lines a rewrite keeps, put together in the buffer the file was read into, so that no second
+// buffer of the file's size is needed: every write lands before the line being read, and what is still
+// to be read stays as it was. Kept lines that follow each other and already end with CR LF move as one
+// run, so a long file that loses one line moves in one piece. Only a lone CR or LF that grows into CR LF
+// where too little was dropped before it to make room sends the rest into a buffer of its own.
+class KeptLines {
+public:
+    explicit KeptLines(QByteArray bytes)
+        : m_bytes(std::move(bytes))
+        , m_data(m_bytes.data())
+    { }
+
+    QByteArrayView read() const { return {m_data, m_bytes.size()}; }
+
+    // The line at start keeps its place after the lines kept before it.
+    void add(qsizetype start, qsizetype size)
+    {
+        const qsizetype end = start + size;
+        if (read().sliced(end).startsWith("\r\n")) {
+            if (start != m_runEnd) {
+                endRun();
+                m_runStart = start;
+            }
+            m_runEnd = end + 2;
+            return;
+        }
+        // A lone CR or LF, or none after the last line: the line gets CR LF of its own.
+        endRun();
+        m_runStart = std::min(end + 1, m_bytes.size());
+        m_runEnd = m_runStart;
+        if (!m_copy && m_written + 2 > start) {
+            m_copy = QByteArray(m_data, m_written);
+            m_copy->reserve(m_bytes.size() + 2);
+        }
+        put(read().sliced(start, size));
+        put("\r\n");
     }
-    return bytes;
-}
 
-FileResult<QByteArray> readFile(const QString& path)
+    QByteArray finish()
+    {
+        endRun();
+        if (m_copy)
+            return *std::move(m_copy);
+        m_bytes.truncate(m_written);
+        return std::move(m_bytes);
+    }
+
+private:
+    void endRun() { put(read().sliced(m_runStart, m_runEnd - m_runStart)); }
+
+    void put(QByteArrayView piece)
+    {
+        if (m_copy) {
+            m_copy->append(piece);
+        } else {
+            std::memmove(m_data + m_written, piece.data(), piece.size());
+            m_written += piece.size();
+        }
+    }
+
+    QByteArray m_bytes;
+    char* m_data; // m_bytes' own, taken once, so that the buffer is never shared or moved while read
+    qsizetype m_written = 0;
+    std::optional<QByteArray> m_copy;
+    qsizetype m_runStart = 0;
+    qsizetype m_runEnd = 0;
+};
+
+// Reads the whole file into bytes, in place of what they held and into their buffer when it is large
+// enough.
+std::optional<FileFailure> readInto(const QString& path, QByteArray& bytes)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return failureOf(path, file.errorString());
-    QByteArray bytes = file.readAll();
+    const qint64 size = file.size();
+    if (size == 0) {
+        // Empty, or a file that cannot tell its size: read to its end.
+        bytes = file.readAll();
+    } else {
+        // A buffer too small is let go first, so that its bytes are not copied into the new one.
+        if (bytes.capacity() < size)
+            bytes = QByteArray();
+        bytes.resize(size);
+        bytes.resize(std::max<qint64>(file.read(bytes.data(), size), 0));
+    }
     if (file.error() != QFileDevice::NoError)
         return failureOf(path, file.errorString());
-    return bytes;
+    return std::nullopt;
 }
 
-FileResult<Lines> readLines(const QString& path)
-{
-    const FileResult<QByteArray> bytes = readFile(path);
-    if (!bytes.ok())
-        return bytes.failure();
-    return splitLines(bytes.value());
-}
-
-std::optional<FileFailure> saveFile(const QString& path, const QByteArray& bytes)
+// Saves the pieces one after the other as the file's new content, as saveFile saves its bytes; a file is
+// put together this way without a copy of what it already held.
+std::optional<FileFailure> savePieces(const QString& path, std::initializer_list<QByteArrayView> pieces)
 {
     // QSaveFile writes into a temporary file beside the real one (beside a link's target, so a link
     // stays a link), gives it the old file's permissions and renames it over the old file. Its own
@@ -95,15 +165,17 @@ std::optional<FileFailure> saveFile(const QString& path, const QByteArray& bytes
         file.cancelWriting();
         return failureOf(path, reason);
     };
-    const char* data = bytes.constData();
-    qint64 left = bytes.size();
-    while (left > 0) {
-        // A short write is retried: the one after it fails with the reason, or goes on.
-        const qint64 written = file.write(data, left);
-        if (written <= 0)
-            return cancel(file.errorString());
-        data += written;
-        left -= written;
+    for (const QByteArrayView piece : pieces) {
+        const char* data = piece.data();
+        qint64 left = piece.size();
+        while (left > 0) {
+            // A short write is retried: the one after it fails with the reason, or goes on.
+            const qint64 written = file.write(data, left);
+            if (written <= 0)
+                return cancel(file.errorString());
+            data += written;
+            left -= written;
+        }
     }
     if (!file.flush())
         return cancel(file.errorString());
@@ -119,24 +191,103 @@ std::optional<FileFailure> saveFile(const QString& path, const QByteArray& bytes
     return std::nullopt;
 }
 
+} // namespace
+
+Lines splitLines(const QByteArray& bytes)
+{
+    Lines lines;
+    forEachLine(bytes, [&](qsizetype start, qsizetype size) { lines.append(bytes.sliced(start, size)); });
+    return lines;
+}
+
+QByteArray joinLines(const Lines& lines)
+{
+    qsizetype total = 0;
+    for (const QByteArray& line : lines)
+        total += line.size() + 2;
+    QByteArray bytes;
+    bytes.reserve(total);
+    for (const QByteArray& line : lines)
+        appendLine(bytes, line);
+    return bytes;
+}
+
+FileResult<QByteArray> readFile(const QString& path)
+{
+    QByteArray bytes;
+    if (auto failure = readInto(path, bytes))
+        return *failure;
+    return bytes;
+}
+
+FileResult<Lines> readLines(const QString& path)
+{
+    const FileResult<QByteArray> bytes = readFile(path);
+    if (!bytes.ok())
+        return bytes.failure();
+    return splitLines(bytes.value());
+}
+
+std::optional<FileFailure> IndexedLines::read(const QString& path)
+{
+    m_starts.clear();
+    std::optional<FileFailure> failure = readInto(path, m_bytes);
+    if (!failure && m_bytes.size() > kLargestIndexed)
+        failure = failureOf(path, qt_error_string(EFBIG));
+    if (failure) {
+        m_bytes.clear();
+        return failure;
+    }
+    forEachLine(
+        m_bytes, [this](qsizetype start, qsizetype) { m_starts.append(static_cast<quint32>(start)); });
+    return std::nullopt;
+}
+
+QByteArrayView IndexedLines::at(qsizetype index) const
+{
+    const char* start = m_bytes.constData() + m_starts.at(index);
+    return {start, std::find_if(start, m_bytes.constData() + m_bytes.size(), isLineEnd)};
+}
+
+std::optional<FileFailure> saveFile(const QString& path, const QByteArray& bytes)
+{
+    return savePieces(path, {bytes});
+}
+
 std::optional<FileFailure> saveLines(const QString& path, const Lines& lines)
 {
     return saveFile(path, joinLines(lines));
 }
 
+std::optional<FileFailure> keepLines(
+    const QString& path, const std::function<bool(qsizetype index, QByteArrayView line)>& keep)
+{
+    FileResult<QByteArray> read = readFile(path);
+    if (!read.ok())
+        return read.failure();
+    KeptLines kept(std::move(read).value());
+    qsizetype index = 0;
+    forEachLine(kept.read(), [&](qsizetype start, qsizetype size) {
+        if (keep(index++, kept.read().sliced(start, size)))
+            kept.add(start, size);
+    });
+    return saveFile(path, kept.finish());
+}
+
 std::optional<FileFailure> appendLines(const QString& path, const Lines& lines)
 {
-    QByteArray bytes;
+    QByteArray old;
     if (QFileInfo::exists(path)) {
-        const FileResult<QByteArray> old = readFile(path);
-        if (!old.ok())
-            return old.failure();
-        bytes = old.value();
-        if (!bytes.isEmpty() && !endsWithLineEnd(bytes))
-            bytes.append("\r\n");
+        FileResult<QByteArray> read = readFile(path);
+        if (!read.ok())
+            return read.failure();
+        old = std::move(read).value();
     }
-    bytes.append(joinLines(lines));
-    return saveFile(path, bytes);
+    QByteArray added;
+    if (!old.isEmpty() && !endsWithLineEnd(old))
+        added.append("\r\n");
+    added.append(joinLines(lines));
+    return savePieces(path, {old, added});
 }
 
 std::optional<FileFailure> ensureFileExists(const QString& path)

@@ -5,7 +5,10 @@
 #include "core/file_result.h"
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QList>
+#include <functional>
+#include <limits>
 #include <optional>
 
 namespace core {
@@ -17,12 +20,39 @@ Lines splitLines(const QByteArray& bytes);
 // Every line ends with CR LF, the line end these files have always had.
 QByteArray joinLines(const Lines& lines);
 
+// A file of up to kLargestIndexed bytes: a line takes at least one byte, so its lines are no more than
+// an int counts, as Qt's views count rows, and each line's start fits in 32 bits.
+inline constexpr qsizetype kLargestIndexed = std::numeric_limits<int>::max();
+
+// A file's bytes as they were read, with where each line begins: the lines of splitLines, without an
+// array of bytes for each of them, so that a long file costs little more than its own size.
+class IndexedLines {
+public:
+    // Reads the file in place of the lines held before, into the buffers those took as far as they
+    // reach, so that a file read again after every change needs no new memory: new memory costs more
+    // than the reading itself. A file larger than kLargestIndexed fails with the system's words for a
+    // file too large; after a failure no lines are held.
+    std::optional<FileFailure> read(const QString& path);
+
+    qsizetype size() const { return m_starts.size(); }
+    // The line without its line end.
+    QByteArrayView at(qsizetype index) const;
+
+private:
+    QByteArray m_bytes;
+    // Four bytes a line: starts of 64 bits would take more than a whole Numbers3 line, "123A" and CR LF.
+    QList<quint32> m_starts;
+};
+
 FileResult<QByteArray> readFile(const QString& path);
 FileResult<Lines> readLines(const QString& path);
 
 // Writes through a temporary file and an atomic rename: on failure the old file stays as it was.
 std::optional<FileFailure> saveFile(const QString& path, const QByteArray& bytes);
 std::optional<FileFailure> saveLines(const QString& path, const Lines& lines);
+// Keeps only the lines for which keep(index, line) holds, each then ending with CR LF, as one atomic save.
+std::optional<FileFailure> keepLines(
+    const QString& path, const std::function<bool(qsizetype index, QByteArrayView line)>& keep);
 // Adds lines after the old content, as one atomic save. A last old line without a line end gets one
 // first, so the new line never runs into it. A missing file is created.
 std::optional<FileFailure> appendLines(const QString& path, const Lines& lines);

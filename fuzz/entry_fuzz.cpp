@@ -1,9 +1,14 @@
 // Entries and print-file lines of any content, for each lottery: an accepted entry is a line the
-// program accepts again and lists back to the same characters; any print file lists each line as it
-// would list alone.
+// program accepts again and lists back to the same characters; the ticket list of any print file has
+// a row for each line splitLines cuts, listed as that line would list alone; deleting an entry leaves
+// every other line that is not empty as it was, ending with CR LF.
 #include "core/line_file.h"
 #include "fuzz/fuzz_target.h"
 #include "tickets/entry.h"
+#include "tickets/print_file.h"
+#include "tickets/ticket_list_model.h"
+
+#include <QTemporaryDir>
 
 namespace {
 
@@ -33,14 +38,28 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         fuzz::require(listedCharacters(listed) == QString::fromLatin1(*line), "listed as accepted");
     }
 
+    static const QTemporaryDir folder;
+    const tickets::PrintFile printFile(rules, QDir(folder.path()));
+    fuzz::require(!core::saveFile(printFile.path(), bytes), "the print file is written");
+
     const core::Lines lines = core::splitLines(bytes);
-    const QStringList list = tickets::listLines(rules, lines);
-    fuzz::require(list.size() == lines.size(), "one list line for each print-file line");
-    for (qsizetype line = 0; line < lines.size(); ++line) {
+    tickets::TicketListModel list(rules, nullptr);
+    fuzz::require(!list.read(printFile.path()), "the print file is listed");
+    fuzz::require(list.rowCount() == lines.size(), "one row for each print-file line");
+    for (int row = 0; row < list.rowCount(); ++row) {
         // Each line decoded on its own: what one line holds never changes how the next one reads.
-        const QString alone = tickets::LineDecoder()(lines.at(line));
+        const QString alone = tickets::LineDecoder()(lines.at(row));
         fuzz::require(
-            list.at(line) == tickets::listLine(rules, static_cast<int>(line + 1), alone), "lines apart");
+            list.index(row).data().toString() == tickets::listLine(rules, row + 1, alone), "rows apart");
     }
+
+    const qsizetype deleted = data[0] / 4;
+    fuzz::require(!printFile.remove(deleted), "the entry is deleted");
+    core::Lines kept = lines;
+    if (deleted < kept.size())
+        kept.removeAt(deleted);
+    kept.removeIf([](const QByteArray& line) { return line.isEmpty(); });
+    const core::FileResult<QByteArray> after = core::readFile(printFile.path());
+    fuzz::require(after.ok() && after.value() == core::joinLines(kept), "the other lines kept");
     return 0;
 }

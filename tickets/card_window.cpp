@@ -4,6 +4,7 @@
 #include "cards/print_prompts.h"
 #include "cards/print_run.h"
 #include "tickets/entry.h"
+#include "tickets/ticket_list_model.h"
 #include "ui/prompter.h"
 #include "ui/window_layout.h"
 
@@ -12,7 +13,6 @@
 #include <QListView>
 #include <QMouseEvent>
 #include <QPushButton>
-#include <QStringListModel>
 #include <array>
 
 namespace tickets {
@@ -189,7 +189,7 @@ void CardWindow::buildUi(const CardWindowDesign& design)
     m_list1->setUniformItemSizes(true);
     // A double click deletes; the lines are never edited in place.
     m_list1->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_lines = new QStringListModel(this);
+    m_lines = new TicketListModel(m_rules, this);
     m_list1->setModel(m_lines);
     ui::placeLabel(this, "Label1", design.label1, text(kEntryCaption));
     m_text1 = ui::placeControl<QLineEdit>(this, "Text1", design.text1);
@@ -218,7 +218,12 @@ void CardWindow::onLoad()
 {
     m_text1->clear();
     m_text1->setFocus();
-    showList(m_printFile.open());
+    if (const auto failure = m_printFile.createIfMissing()) {
+        m_lines->clear();
+        showFailure(*failure);
+        return;
+    }
+    showList();
 }
 
 void CardWindow::registerEntry()
@@ -236,7 +241,7 @@ void CardWindow::registerEntry()
         showFailure(*failure);
     else
         m_text1->clear();
-    showList(m_printFile.list());
+    showList();
 }
 
 bool CardWindow::eventFilter(QObject* watched, QEvent* event)
@@ -268,15 +273,15 @@ void CardWindow::deleteSelected()
         return;
     if (const auto failure = m_printFile.remove(selected.first().row()))
         showFailure(*failure);
-    showList(m_printFile.list());
+    showList();
 }
 
 void CardWindow::clearPrintFile()
 {
-    m_lines->setStringList({});
+    m_lines->clear();
     if (const auto failure = m_printFile.clear()) {
         showFailure(*failure);
-        showList(m_printFile.list());
+        showList();
     }
 }
 
@@ -314,14 +319,10 @@ void CardWindow::showPrintFailure(const cards::PrintFailure& failure)
     services().prompter.ask(this, cards::printFailurePrompt(failure, windowTitle()));
 }
 
-void CardWindow::showList(const core::FileResult<QStringList>& list)
+void CardWindow::showList()
 {
-    if (list.ok()) {
-        m_lines->setStringList(list.value());
-    } else {
-        m_lines->setStringList({});
-        showFailure(list.failure());
-    }
+    if (const auto failure = m_lines->read(m_printFile.path()))
+        showFailure(*failure);
 }
 
 void CardWindow::showFailure(const core::FileFailure& failure)

@@ -8,11 +8,11 @@
 
 class QLineEdit;
 class QListView;
-class QStringListModel;
 
 namespace tickets {
 
 struct CardWindowDesign;
+class TicketListModel;
 
 class CardWindow : public ui::OtherWindow {
     Q_OBJECT
@@ -30,15 +30,16 @@ private:
     void printCards();
     void showPreview();
     void showPrintFailure(const cards::PrintFailure& failure);
-    void showList(const core::FileResult<QStringList>& list);
+    // Lists the print file as it stands; a file that cannot be read is named in a message.
+    void showList();
     void showFailure(const core::FileFailure& failure);
 
     const LotteryRules& m_rules;
     PrintFile m_printFile;
     QLineEdit* m_text1 = nullptr;
     QListView* m_list1 = nullptr;
-    // The lines shown as one string list: a long print file is listed without an item object per line.
-    QStringListModel* m_lines = nullptr;
+    // The print file's lines, each made into its list line only when the list draws it.
+    TicketListModel* m_lines = nullptr;
 };
 
 CardWindow* createCardWindow(Lottery lottery, ui::Navigation& navigation);

@@ -45,14 +45,14 @@ std::optional<QByteArray> acceptDigitsAndPlayType(const LotteryRules& rules, con
     return (entry.first(rules.count) + playType).toLatin1();
 }
 
-bool isAscii(const QByteArray& bytes)
+bool isAscii(QByteArrayView bytes)
 {
     return std::all_of(
         bytes.begin(), bytes.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
 }
 
-// A list line is put together here and becomes a string with one allocation: the list of a long print
-// file is made of these, one per line.
+// A list line is put together here and becomes a string with one allocation: the list makes one for
+// each line it draws, every time it draws it.
 class ListText {
 public:
     void put(QChar c) { m_chars.append(c); }
@@ -125,25 +125,17 @@ QString listLine(const LotteryRules& rules, int sequence, const QString& line)
     return listLineOf(rules, sequence, QStringView(line));
 }
 
-QString LineDecoder::operator()(const QByteArray& line)
+QString LineDecoder::operator()(QByteArrayView line)
 {
     if (!m_decoder.isValid() || isAscii(line))
         return QString::fromLatin1(line);
     return m_decoder.decode(line);
 }
 
-QStringList listLines(const LotteryRules& rules, const QList<QByteArray>& lines)
+QString listLine(const LotteryRules& rules, int sequence, QByteArrayView line, LineDecoder& decode)
 {
-    LineDecoder decode;
-    QStringList list;
-    list.reserve(lines.size());
-    int sequence = 0;
-    for (const QByteArray& line : lines) {
-        ++sequence;
-        list.append(isAscii(line) ? listLineOf(rules, sequence, QLatin1StringView(line))
-                                  : listLine(rules, sequence, decode(line)));
-    }
-    return list;
+    return isAscii(line) ? listLineOf(rules, sequence, QLatin1StringView(line))
+                         : listLine(rules, sequence, decode(line));
 }
 
 } // namespace tickets

@@ -4,10 +4,9 @@
 #include "tickets/lottery.h"
 
 #include <QByteArray>
-#include <QList>
+#include <QByteArrayView>
 #include <QString>
 #include <QStringDecoder>
-#include <QStringList>
 #include <optional>
 
 namespace tickets {
@@ -24,14 +23,15 @@ QString listLine(const LotteryRules& rules, int sequence, const QString& line);
 // program itself writes, reads the same in it and is taken as it stands.
 class LineDecoder {
 public:
-    QString operator()(const QByteArray& line);
+    QString operator()(QByteArrayView line);
 
 private:
     // Stateless, so that a line ending in half a character cannot swallow the next line's first byte.
     QStringDecoder m_decoder {"Shift_JIS", QStringConverter::Flag::Stateless};
 };
 
-// The list lines of a whole print file, numbered from 1, each decoded before it is cut by position.
-QStringList listLines(const LotteryRules& rules, const QList<QByteArray>& lines);
+// The list line of a print-file line as its bytes stand: decoded before it is cut by position, unless
+// it is ASCII and so can be cut as bytes.
+QString listLine(const LotteryRules& rules, int sequence, QByteArrayView line, LineDecoder& decode);
 
 } // namespace tickets

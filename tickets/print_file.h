@@ -5,7 +5,6 @@
 #include "tickets/lottery.h"
 
 #include <QDir>
-#include <QStringList>
 
 namespace tickets {
 
@@ -15,9 +14,8 @@ public:
 
     QString path() const { return m_path; }
 
-    // Creates the print file, empty, when it is missing; then lists it.
-    core::FileResult<QStringList> open() const;
-    core::FileResult<QStringList> list() const;
+    // Creates the print file, empty, when it is missing.
+    std::optional<core::FileFailure> createIfMissing() const;
     // The lines as they stand, each without its line end.
     core::FileResult<core::Lines> lines() const;
     // Adds the lines after those already there; a missing file is created.
@@ -29,7 +27,6 @@ public:
     std::optional<core::FileFailure> clear() const;
 
 private:
-    const LotteryRules& m_rules;
     QString m_path;
 };
 

@@ -97,12 +97,4 @@ INSTANTIATE_TEST_SUITE_P(Lotteries, ListLine,
         ListCase {"Numbers3EmptyLine", Lottery::Numbers3, 4, "", "  4  --."}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST(ListLines, DecodesShiftJisAndNumbersFromOne)
-{
-    const QStringList list = tickets::listLines(
-        tickets::rulesOf(Lottery::Numbers3), {"123A", "\x83\x65\x83\x58\x83\x67\x82\x60", "\x83", "705C"});
-    // Half a character at a line's end is dropped and never joins the next line.
-    EXPECT_EQ(list, QStringList({"  1  1-2-3.A", u"  2  テ-ス-ト.Ａ"_qs, "  3  --.", "  4  7-0-5.C"}));
-}
-
 } // namespace

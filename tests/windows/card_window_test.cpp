@@ -3,6 +3,7 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
+#include <QScrollBar>
 
 namespace {
 
@@ -169,6 +170,22 @@ TEST_F(CardWindowTest, DeleteAnsweredNoChangesNothing)
     EXPECT_EQ(m_prompter.asked.size(), 1);
     EXPECT_EQ(content("miniloto.txt"), QByteArray("0102030405\r\n\r\n0109172531"));
     EXPECT_EQ(rows(), 3);
+}
+
+TEST_F(CardWindowTest, RegisterAndDeleteLeaveTheListScrolledWhereItWas)
+{
+    write("numbers4.txt", QByteArray("1234A\r\n").repeated(200));
+    open(tickets::Lottery::Numbers4);
+    QScrollBar* scroll = list()->verticalScrollBar();
+    scroll->setValue(120);
+    type("5678B");
+    click("Command4");
+    settle();
+    EXPECT_EQ(scroll->value(), 120);
+    doubleClickRow(125);
+    settle();
+    EXPECT_EQ(rows(), 200);
+    EXPECT_EQ(scroll->value(), 120);
 }
 
 TEST_F(CardWindowTest, DoubleClickBelowTheEntriesDeletesTheSelectedOneOrNothing)

@@ -1,0 +1,48 @@
+#include "tickets/ticket_list_model.h"
+
+namespace tickets {
+
+TicketListModel::TicketListModel(const LotteryRules& rules, QObject* parent)
+    : QAbstractListModel(parent)
+    , m_rules(rules)
+{ }
+
+std::optional<core::FileFailure> TicketListModel::read(const QString& path)
+{
+    // The lines change under the views only between these two calls, where no view looks at them.
+    beginResetModel();
+    std::optional<core::FileFailure> failure = m_lines.read(path);
+    endResetModel();
+    return failure;
+}
+
+void TicketListModel::clear()
+{
+    beginResetModel();
+    m_lines = {};
+    endResetModel();
+}
+
+QModelIndex TicketListModel::index(int row, int column, const QModelIndex& parent) const
+{
+    // A list view asks for the index of every row each time it lays the list out: answered here without
+    // the calls to rowCount and columnCount that QAbstractListModel makes for each of them.
+    if (parent.isValid() || column != 0 || row < 0 || row >= m_lines.size())
+        return {};
+    return createIndex(row, column);
+}
+
+int TicketListModel::rowCount(const QModelIndex& parent) const
+{
+    // At most core::kLargestIndexed lines, which an int counts.
+    return parent.isValid() ? 0 : static_cast<int>(m_lines.size());
+}
+
+QVariant TicketListModel::data(const QModelIndex& index, int role) const
+{
+    if (role != Qt::DisplayRole || !index.isValid() || index.row() >= m_lines.size())
+        return {};
+    return listLine(m_rules, index.row() + 1, m_lines.at(index.row()), m_decode);
+}
+
+} // namespace tickets

@@ -1,0 +1,37 @@
+// The card window's ticket list: a row for each line of the print file, whose list line is made only
+// when a view asks for it. A long print file costs its bytes and where its lines begin, not a string
+// for every line.
+#pragma once
+
+#include "core/line_file.h"
+#include "tickets/entry.h"
+
+#include <QAbstractListModel>
+
+namespace tickets {
+
+class TicketListModel final : public QAbstractListModel {
+    Q_OBJECT
+
+public:
+    TicketListModel(const LotteryRules& rules, QObject* parent);
+
+    // Lists the print file at path as it stands, in place of the lines before; after a failure the list
+    // is empty. Either way a reset: views forget their selection and current line and keep where they
+    // are scrolled to, as far as the new lines reach.
+    std::optional<core::FileFailure> read(const QString& path);
+    // Lists nothing, and lets go of the memory the lines took.
+    void clear();
+
+    QModelIndex index(int row, int column = 0, const QModelIndex& parent = {}) const override;
+    int rowCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+
+private:
+    const LotteryRules& m_rules;
+    core::IndexedLines m_lines;
+    // Only lines that are not ASCII are decoded; data() is const to the views, the decoder holds no state.
+    mutable LineDecoder m_decode;
+};
+
+} // namespace tickets
