@@ -5,6 +5,8 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build="$root/build/test"
+# Says how long each part took, so that a slow part shows in the log.
+phase() { echo "== $1 done after $SECONDS s"; }
 
 "$root/scripts/install-deps.sh"
 
@@ -18,16 +20,23 @@ else
         -print | sed 's|^\./||' | sort)
 fi
 clang-format --dry-run --Werror "${sources[@]}"
+phase "floors and formatting"
 
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DLOTOCARD_WARNINGS_AS_ERRORS=ON \
     -DLOTOCARD_BUILD_BENCHMARKS=ON >/dev/null
 cmake --build "$build"
+phase "build"
 QT_QPA_PLATFORM=offscreen ctest --test-dir "$build" --output-on-failure -j 2
+phase "tests"
 # The benchmarks are measuring code, built with warnings as errors like the rest; leaving them out of
 # clang-tidy, which takes a quarter of a minute per file, keeps the whole run well under half an hour.
 mapfile -t units < <(printf '%s\n' "${sources[@]}" | grep '\.cpp$' | grep -v '^bench/' | sed "s|^|$root/|")
 run-clang-tidy -quiet -p "$build" "${units[@]}" >"$build/clang-tidy.log" 2>&1 \
     || { grep -E 'warning:|error:' "$build/clang-tidy.log"; echo "clang-tidy found problems"; exit 1; }
+phase "clang-tidy"
 "$root/scripts/sanitizers.sh"
+phase "sanitizers"
 "$root/scripts/fuzz.sh"
+phase "fuzzing"
 "$root/scripts/package.sh"
+phase "package"
