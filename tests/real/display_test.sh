@@ -48,7 +48,8 @@ card=$(wait_window "$card_title")
 [ -n "$card" ] || { echo "Ctrl+D did not open the LOTO6 card window"; exit 1; }
 wait_gone "$main_title"
 
-# The entry box has the focus; the register button is next in the tab order, then clear, print, close.
+# The entry box has the focus; the register button is next in the tab order, then clear, print,
+# preview, close.
 timeout 10 xdotool windowfocus --sync "$card" type --delay 50 "$entry"
 keys "$card" Tab space
 for _ in $(seq 200); do
@@ -57,7 +58,7 @@ for _ in $(seq 200); do
 done
 printf '%s\r\n' "$entry" | cmp - "$work/folder/loto6.txt" || { echo "the print file does not hold the entry"; exit 1; }
 
-keys "$card" Tab Tab Tab space
+keys "$card" Tab Tab Tab Tab space
 main=$(wait_window "$main_title")
 [ -n "$main" ] || { echo "closing the card window did not bring the main window back"; exit 1; }
 wait_gone "$card_title"
