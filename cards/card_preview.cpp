@@ -58,11 +58,14 @@ std::variant<CardPreview, PrintFailure> previewCards(
     if (const auto* failure = std::get_if<PrintFailure>(&printer))
         return *failure;
 
-    const std::variant<Placement, PrintFailure> placed = savedPlacement(lottery, dataDir);
+    // The print run would write a missing settings file with the defaults; the preview only takes them.
+    const std::variant<Placement, PrintFailure> placed
+        = savedPlacement(lottery, dataDir, settings::SettingsFile::WhenMissing::TakeDefaults);
     if (const auto* failure = std::get_if<PrintFailure>(&placed))
         return *failure;
-    DrawingSurface surface(cardGrid(std::get<Placement>(placed)));
-    if (const std::optional<PrintFailure> failure = printCards(lottery, dataDir, surface))
+    const Placement& placement = std::get<Placement>(placed);
+    DrawingSurface surface(cardGrid(placement));
+    if (const std::optional<PrintFailure> failure = drawCards(placement, lottery, dataDir, surface))
         return *failure;
     return CardPreview {std::get<PrinterInUse>(printer).description, surface.cards()};
 }

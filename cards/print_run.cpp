@@ -27,9 +27,10 @@ std::variant<PrinterInUse, PrintFailure> describePrinterInUse(const QDir& dataDi
     return PrinterInUse {chosen, *described};
 }
 
-std::variant<Placement, PrintFailure> savedPlacement(tickets::Lottery lottery, const QDir& dataDir)
+std::variant<Placement, PrintFailure> savedPlacement(
+    tickets::Lottery lottery, const QDir& dataDir, settings::SettingsFile::WhenMissing missing)
 {
-    const core::FileResult<settings::Calibration> calibration = settings::SettingsFile(dataDir).read();
+    const core::FileResult<settings::Calibration> calibration = settings::SettingsFile(dataDir).read(missing);
     if (!calibration.ok())
         return calibration.failure();
     std::variant<Placement, CalibrationFault> placed = Placement::of(lottery, calibration.value());
@@ -43,7 +44,12 @@ std::optional<PrintFailure> printCards(tickets::Lottery lottery, const QDir& dat
     const std::variant<Placement, PrintFailure> placed = savedPlacement(lottery, dataDir);
     if (const auto* failure = std::get_if<PrintFailure>(&placed))
         return *failure;
-    const Placement& placement = std::get<Placement>(placed);
+    return drawCards(std::get<Placement>(placed), lottery, dataDir, surface);
+}
+
+std::optional<PrintFailure> drawCards(
+    const Placement& placement, tickets::Lottery lottery, const QDir& dataDir, PrintSurface& surface)
+{
     const core::FileResult<core::Lines> lines
         = tickets::PrintFile(tickets::rulesOf(lottery), dataDir).lines();
     if (!lines.ok())

@@ -23,7 +23,12 @@ struct SurfaceFault {
 using PrintFailure = std::variant<core::FileFailure, CalibrationFault, SurfaceFault, MissingPrinter>;
 
 // The placement a print run starts from: the saved calibration, read afresh, for the lottery's card.
-std::variant<Placement, PrintFailure> savedPlacement(tickets::Lottery lottery, const QDir& dataDir);
+std::variant<Placement, PrintFailure> savedPlacement(tickets::Lottery lottery, const QDir& dataDir,
+    settings::SettingsFile::WhenMissing missing = settings::SettingsFile::WhenMissing::Create);
+
+// The print run's cards drawn with the placement given, from the lottery's print file, which is only read.
+std::optional<PrintFailure> drawCards(
+    const Placement& placement, tickets::Lottery lottery, const QDir& dataDir, PrintSurface& surface);
 
 // Draws the mark box whose top-right corner is the mark point: worked out in double precision, handed
 // over in single precision as the printer takes it.

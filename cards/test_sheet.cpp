@@ -26,7 +26,8 @@ constexpr double kCharacterWidth = 0.6;
 
 QRectF textBox(const DrawnText& text)
 {
-    return QRectF(text.topLeft, QSizeF(text.height * kCharacterWidth * text.text.size(), text.height));
+    return QRectF(text.topLeft,
+        QSizeF(text.height * kCharacterWidth * static_cast<double>(text.text.size()), text.height));
 }
 
 bool clear(const QRectF& box, const Drawing& sheet)

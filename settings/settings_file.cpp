@@ -42,18 +42,20 @@ SettingsFile::SettingsFile(const QDir& dataDir)
     : m_path(dataDir.filePath(QString::fromLatin1(kFileName)))
 { }
 
-core::FileResult<Calibration> SettingsFile::read() const
+core::FileResult<Calibration> SettingsFile::read(WhenMissing missing) const
 {
-    const core::FileResult<StoredCalibration> stored = readStored();
+    const core::FileResult<StoredCalibration> stored = readStored(missing);
     if (!stored.ok())
         return stored.failure();
     return stored.value().values;
 }
 
-core::FileResult<StoredCalibration> SettingsFile::readStored() const
+core::FileResult<StoredCalibration> SettingsFile::readStored(WhenMissing missing) const
 {
     // A file that is there but empty or unreadable is the user's and is not replaced.
     if (!QFileInfo::exists(m_path)) {
+        if (missing == WhenMissing::TakeDefaults)
+            return StoredCalibration {kDefaultCalibration, defaultValueLines()};
         if (auto failure = core::saveLines(m_path, withValues({}, defaultValueLines())))
             return *failure;
     }

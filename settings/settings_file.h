@@ -47,11 +47,15 @@ public:
 
     QString path() const { return m_path; }
 
-    // The calibration values, read afresh. A missing file is first written with the header lines and
-    // the defaults; a value line that the file lacks means its default, a line that holds no number 0.
-    core::FileResult<Calibration> read() const;
+    // What reading does when there is no file: write one with the header lines and the defaults, or
+    // only take the defaults, for what must leave every file alone.
+    enum class WhenMissing { Create, TakeDefaults };
+
+    // The calibration values, read afresh. A value line that the file lacks means its default, a line
+    // that holds no number 0.
+    core::FileResult<Calibration> read(WhenMissing missing = WhenMissing::Create) const;
     // The same, with the value lines' own text.
-    core::FileResult<StoredCalibration> readStored() const;
+    core::FileResult<StoredCalibration> readStored(WhenMissing missing = WhenMissing::Create) const;
 
     // Replaces lines 3 to 6 in one atomic rewrite. A file shorter than six lines is extended to six,
     // missing header lines getting the program's own, so that no value is dropped.

@@ -141,6 +141,8 @@ TEST_F(SheetTest, APreviewHasAPagePerCardEachOverTheWholeGrid)
     EXPECT_EQ(preview.cards.at(0).fills.size(), 5 * 6);
     EXPECT_EQ(preview.cards.at(1).fills.first(), QRectF(QPointF(6695, 3330), QPointF(6735, 3530)));
     EXPECT_TRUE(m_printers.runs.isEmpty());
+    // The defaults stand in for the missing settings file, which the preview leaves missing.
+    EXPECT_EQ(content("ravelov1.ini"), "<missing>");
 
     write("loto6.txt", "");
     const auto empty

@@ -12,7 +12,7 @@ constexpr double kInfinity = std::numeric_limits<double>::infinity();
 
 TEST(OpeningTexts, ShowTheValuesInDecimalWithAZeroBeforeThePoint)
 {
-    const auto opening = [](settings::Calibration values, settings::ValueLines lines = {}) {
+    const auto opening = [](settings::Calibration values, const settings::ValueLines& lines = {}) {
         return settings::openingTexts({values, lines});
     };
     EXPECT_EQ(opening({1975, 238, 90, 360}), (BoxTexts {"1975", "238", "90", "360"}));

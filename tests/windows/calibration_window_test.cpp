@@ -219,7 +219,7 @@ TEST_F(CalibrationWindowTest, TheAlignmentPutsItsCorrectionIntoTheBoxesOnly)
     const auto align = [this](const std::function<void(QDialog*)>& act) {
         return whileModal([this] { click("Command13"); }, act);
     };
-    EXPECT_NE(align([this](QDialog* dialog) {
+    EXPECT_NE(align([](QDialog* dialog) {
         EXPECT_EQ(dialog->windowTitle(), u"位置合わせ"_qs);
         EXPECT_EQ(dialog->focusWidget(), control(dialog, "Text1"));
         QTest::keyClicks(control(dialog, "Text2"), "abc");

@@ -38,7 +38,7 @@ protected:
 TEST_F(PrinterSetupTest, OpensOnThePrinterInUseAndLeavesItOnEsc)
 {
     write("lotocard.ini", "[printer]\nname=office/cards\n");
-    withSetup([this](QDialog* dialog) {
+    withSetup([](QDialog* dialog) {
         EXPECT_EQ(classOf(dialog), "frmPrinter");
         EXPECT_EQ(dialog->windowTitle(), u"プリンタの設定"_qs);
         auto* list = control<QListWidget>(dialog, "List1");
