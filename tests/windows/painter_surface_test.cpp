@@ -103,4 +103,19 @@ TEST(PainterSurface, ASheetThatCannotBeHadIsReportedAndNothingIsDrawn)
     EXPECT_TRUE(paper->printed.isEmpty());
 }
 
+TEST(PainterSurface, EverySheetShowsTheUnderlayUnderItsMarks)
+{
+    auto* paper = new PaperSheets(144, 144);
+    cards::Drawing underlay;
+    underlay.fills.append(QRectF(2000, 1000, 40, 200));
+    cards::PainterSurface surface {std::unique_ptr<cards::SheetSource>(paper), underlay};
+    surface.box(40, 0, 0, 200);
+    surface.endCard();
+    surface.box(40, 0, 0, 200);
+    surface.endCard();
+    ASSERT_EQ(paper->printed.size(), 2);
+    for (const QImage& sheet : paper->printed)
+        EXPECT_EQ(inkOn(sheet).bounds, QRect(QPoint(0, 0), QPoint(203, 119)));
+}
+
 } // namespace
