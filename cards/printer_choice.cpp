@@ -23,6 +23,23 @@ struct Place {
     QString value;
 };
 
+bool isComment(QStringView line)
+{
+    return line.startsWith(u';') || line.startsWith(u'#');
+}
+
+// The name of the group a trimmed line begins, which a comment may follow; nothing for any other line.
+std::optional<QStringView> groupName(QStringView line)
+{
+    const qsizetype close = line.indexOf(u']');
+    if (!line.startsWith(u'[') || close < 0)
+        return std::nullopt;
+    const QStringView after = line.sliced(close + 1).trimmed();
+    if (!after.isEmpty() && !isComment(after))
+        return std::nullopt;
+    return line.sliced(1, close - 1).trimmed();
+}
+
 // Group and key are matched as a person may have typed them: blanks around them and any case.
 Place find(const core::Lines& lines)
 {
@@ -30,13 +47,13 @@ Place find(const core::Lines& lines)
     bool inGroup = false;
     for (qsizetype i = 0; i < lines.size(); ++i) {
         const QString line = QString::fromUtf8(lines[i]).trimmed();
-        if (line.startsWith(u'[') && line.endsWith(u']')) {
-            inGroup = line.sliced(1, line.size() - 2).trimmed().compare(kGroup, Qt::CaseInsensitive) == 0;
+        if (const std::optional<QStringView> group = groupName(line)) {
+            inGroup = group->compare(kGroup, Qt::CaseInsensitive) == 0;
             if (inGroup && place.group < 0)
                 place.group = i;
             continue;
         }
-        if (!inGroup || line.startsWith(u';') || line.startsWith(u'#'))
+        if (!inGroup || isComment(line))
             continue;
         const qsizetype equals = line.indexOf(u'=');
         if (equals > 0 && line.first(equals).trimmed().compare(kKey, Qt::CaseInsensitive) == 0) {
@@ -67,24 +84,22 @@ core::FileResult<QString> readChosenPrinter(const QDir& dataDir)
 
 std::optional<core::FileFailure> saveChosenPrinter(const QDir& dataDir, const QString& name)
 {
-    const QString path = filePath(dataDir);
-    const core::FileResult<core::Lines> read = readLinesIfAny(path);
-    if (!read.ok())
-        return read.failure();
-    core::Lines lines = read.value();
-    const Place place = find(lines);
-    if (place.value == name)
-        return std::nullopt;
-    const QByteArray keyLine = kKey.toLatin1() + '=' + name.toUtf8();
-    if (place.key >= 0) {
-        lines[place.key] = keyLine;
-    } else if (place.group >= 0) {
-        lines.insert(place.group + 1, keyLine);
-    } else {
-        lines.append('[' + kGroup.toLatin1() + ']');
-        lines.append(keyLine);
-    }
-    return core::saveLines(path, lines);
+    return core::editLines(filePath(dataDir), [&name](const std::optional<core::Lines>& now) {
+        core::Lines lines = now.value_or(core::Lines());
+        const Place place = find(lines);
+        if (place.value == name)
+            return std::optional<core::Lines>();
+        const QByteArray keyLine = kKey.toLatin1() + '=' + name.toUtf8();
+        if (place.key >= 0) {
+            lines[place.key] = keyLine;
+        } else if (place.group >= 0) {
+            lines.insert(place.group + 1, keyLine);
+        } else {
+            lines.append('[' + kGroup.toLatin1() + ']');
+            lines.append(keyLine);
+        }
+        return std::optional(lines);
+    });
 }
 
 std::variant<QString, core::FileFailure, MissingPrinter> printerInUse(

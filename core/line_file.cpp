@@ -1,12 +1,15 @@
 #include "core/line_file.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLockFile>
 #include <QSaveFile>
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <thread>
 
 #ifdef Q_OS_UNIX
 #include <unistd.h>
@@ -149,6 +152,59 @@ std::optional<FileFailure> readInto(const QString& path, QByteArray& bytes)
     return std::nullopt;
 }
 
+// The file's lock, held while the object lives; see kLockSuffix. Only saves take it: a reader sees the old
+// file or the new one, whole, since a save ends in a rename.
+class SaveLock {
+public:
+    explicit SaveLock(const QString& path)
+        : m_lock(path + QLatin1StringView(kLockSuffix))
+    {
+        // QLockFile gives no reason when it cannot make its file; the system's, from the call that failed,
+        // is taken from errno at once.
+        errno = 0;
+        if (tryLockWithin(kLockWait))
+            return;
+        const int error = errno;
+        switch (m_lock.error()) {
+        case QLockFile::LockFailedError:
+            m_failure = failureOf(path,
+                QStringLiteral(
+                    "ほかの保存が %1 秒たっても終わりませんでした。しばらくしてからもう一度お試しください。")
+                    .arg(std::chrono::duration_cast<std::chrono::seconds>(kLockWait).count()));
+            break;
+        case QLockFile::PermissionError:
+            m_failure = failureOf(path, qt_error_string(error != 0 ? error : EACCES));
+            break;
+        case QLockFile::NoError:
+        case QLockFile::UnknownError:
+            m_failure = failureOf(path, error != 0 ? qt_error_string(error) : qt_error_string(EIO));
+            break;
+        }
+    }
+
+    // Why the lock could not be had, within the wait.
+    const std::optional<FileFailure>& failure() const { return m_failure; }
+
+private:
+    // QLockFile's own wait looks again only after ever longer sleeps, up to seconds: beside a copy of the
+    // program that saves again and again, it would nearly always look while the other holds the lock.
+    // Looking every few milliseconds finds the moments between the other's saves.
+    bool tryLockWithin(std::chrono::milliseconds wait)
+    {
+        constexpr std::chrono::milliseconds kBetweenLooks {5};
+        const auto giveUp = std::chrono::steady_clock::now() + wait;
+        while (!m_lock.tryLock(0)) {
+            if (m_lock.error() != QLockFile::LockFailedError || std::chrono::steady_clock::now() >= giveUp)
+                return false;
+            std::this_thread::sleep_for(kBetweenLooks);
+        }
+        return true;
+    }
+
+    QLockFile m_lock;
+    std::optional<FileFailure> m_failure;
+};
+
 // Saves the pieces one after the other as the file's new content, as saveFile saves its bytes; a file is
 // put together this way without a copy of what it already held.
 std::optional<FileFailure> savePieces(const QString& path, std::initializer_list<QByteArrayView> pieces)
@@ -212,6 +268,15 @@ QByteArray joinLines(const Lines& lines)
     return bytes;
 }
 
+FileStamp stampOf(const QString& path)
+{
+    const QFileInfo info(path);
+    if (!info.exists())
+        return {};
+    return {true, info.size(), info.lastModified().toMSecsSinceEpoch(),
+        info.metadataChangeTime().toMSecsSinceEpoch()};
+}
+
 FileResult<QByteArray> readFile(const QString& path)
 {
     QByteArray bytes;
@@ -251,6 +316,9 @@ QByteArrayView IndexedLines::at(qsizetype index) const
 
 std::optional<FileFailure> saveFile(const QString& path, const QByteArray& bytes)
 {
+    const SaveLock lock(path);
+    if (lock.failure())
+        return lock.failure();
     return savePieces(path, {bytes});
 }
 
@@ -259,23 +327,59 @@ std::optional<FileFailure> saveLines(const QString& path, const Lines& lines)
     return saveFile(path, joinLines(lines));
 }
 
-std::optional<FileFailure> keepLines(
-    const QString& path, const std::function<bool(qsizetype index, QByteArrayView line)>& keep)
+std::optional<FileFailure> editLines(
+    const QString& path, const std::function<std::optional<Lines>(const std::optional<Lines>& now)>& edit)
 {
+    const SaveLock lock(path);
+    if (lock.failure())
+        return lock.failure();
+    std::optional<Lines> now;
+    if (QFileInfo::exists(path)) {
+        const FileResult<Lines> read = readLines(path);
+        if (!read.ok())
+            return read.failure();
+        now = read.value();
+    }
+    const std::optional<Lines> edited = edit(now);
+    if (!edited)
+        return std::nullopt;
+    return savePieces(path, {joinLines(*edited)});
+}
+
+FileResult<bool> removeLine(
+    const QString& path, QByteArrayView line, const std::function<bool(QByteArrayView line)>& alsoDrop)
+{
+    const SaveLock lock(path);
+    if (lock.failure())
+        return *lock.failure();
     FileResult<QByteArray> read = readFile(path);
     if (!read.ok())
         return read.failure();
     KeptLines kept(std::move(read).value());
+    qsizetype found = -1;
     qsizetype index = 0;
     forEachLine(kept.read(), [&](qsizetype start, qsizetype size) {
-        if (keep(index++, kept.read().sliced(start, size)))
+        if (found < 0 && kept.read().sliced(start, size) == line)
+            found = index;
+        ++index;
+    });
+    if (found < 0)
+        return false;
+    index = 0;
+    forEachLine(kept.read(), [&](qsizetype start, qsizetype size) {
+        if (index++ != found && !alsoDrop(kept.read().sliced(start, size)))
             kept.add(start, size);
     });
-    return saveFile(path, kept.finish());
+    if (auto failure = savePieces(path, {kept.finish()}))
+        return *failure;
+    return true;
 }
 
 std::optional<FileFailure> appendLines(const QString& path, const Lines& lines)
 {
+    const SaveLock lock(path);
+    if (lock.failure())
+        return lock.failure();
     QByteArray old;
     if (QFileInfo::exists(path)) {
         FileResult<QByteArray> read = readFile(path);
@@ -294,7 +398,13 @@ std::optional<FileFailure> ensureFileExists(const QString& path)
 {
     if (QFileInfo::exists(path))
         return std::nullopt;
-    return saveFile(path, {});
+    const SaveLock lock(path);
+    if (lock.failure())
+        return lock.failure();
+    // Another save may have made it while this one waited for the lock.
+    if (QFileInfo::exists(path))
+        return std::nullopt;
+    return savePieces(path, {QByteArrayView()});
 }
 
 } // namespace core

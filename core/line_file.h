@@ -7,6 +7,7 @@
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QList>
+#include <chrono>
 #include <functional>
 #include <limits>
 #include <optional>
@@ -44,15 +45,41 @@ private:
     QList<quint32> m_starts;
 };
 
+// What tells one state of a file from another without reading it: a save, by this program or any other,
+// changes it. A missing file has a stamp of its own.
+struct FileStamp {
+    bool exists = false;
+    qint64 size = 0;
+    qint64 modified = 0; // milliseconds since the epoch
+    qint64 changed = 0; // the metadata's change, which a rename over the file also moves
+
+    bool operator==(const FileStamp&) const = default;
+};
+FileStamp stampOf(const QString& path);
+
 FileResult<QByteArray> readFile(const QString& path);
 FileResult<Lines> readLines(const QString& path);
+
+// Every save below holds the file's lock from its reading of the file to the rename, so that two saves of
+// one file, in this copy of the program or another, never lose each other's lines: the lock is a file
+// beside it, the file's name with this ending, there only while a save runs.
+inline constexpr char kLockSuffix[] = ".lock";
+// How long a save waits for another save of the same file to end before it gives up. A lock left by a
+// copy of the program that has ended is taken over at once.
+inline constexpr std::chrono::milliseconds kLockWait {5000};
 
 // Writes through a temporary file and an atomic rename: on failure the old file stays as it was.
 std::optional<FileFailure> saveFile(const QString& path, const QByteArray& bytes);
 std::optional<FileFailure> saveLines(const QString& path, const Lines& lines);
-// Keeps only the lines for which keep(index, line) holds, each then ending with CR LF, as one atomic save.
-std::optional<FileFailure> keepLines(
-    const QString& path, const std::function<bool(qsizetype index, QByteArrayView line)>& keep);
+// Saves the lines edit makes of the file's lines as they are now (nothing for a missing file); when edit
+// gives nothing back, the file is left as it is.
+std::optional<FileFailure> editLines(
+    const QString& path, const std::function<std::optional<Lines>(const std::optional<Lines>& now)>& edit);
+// Removes the first line that is exactly line, and every line for which alsoDrop holds; the others stay
+// byte for byte, each then ending with CR LF, as one atomic save. When no line is line, nothing is saved
+// and false comes back.
+FileResult<bool> removeLine(
+    const QString& path, QByteArrayView line, const std::function<bool(QByteArrayView line)>& alsoDrop);
 // Adds lines after the old content, as one atomic save. A last old line without a line end gets one
 // first, so the new line never runs into it. A missing file is created.
 std::optional<FileFailure> appendLines(const QString& path, const Lines& lines);

@@ -53,13 +53,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             list.index(row).data().toString() == tickets::listLine(rules, row + 1, alone), "rows apart");
     }
 
-    const qsizetype deleted = data[0] / 4;
-    fuzz::require(!printFile.remove(deleted), "the entry is deleted");
+    // The entry picked is known by its text: its first line goes, or nothing when no line has it.
+    const QByteArray picked = data[0] / 4 < lines.size() ? lines.at(data[0] / 4) : QByteArray("x");
+    const core::FileResult<bool> removed = printFile.remove(picked);
+    const qsizetype first = lines.indexOf(picked);
+    fuzz::require(removed.ok() && removed.value() == (first >= 0), "the entry is deleted when it is there");
+    core::FileResult<QByteArray> after = core::readFile(printFile.path());
+    if (first < 0) {
+        fuzz::require(after.ok() && after.value() == bytes, "nothing changes without the entry");
+        return 0;
+    }
     core::Lines kept = lines;
-    if (deleted < kept.size())
-        kept.removeAt(deleted);
+    kept.removeAt(first);
     kept.removeIf([](const QByteArray& line) { return line.isEmpty(); });
-    const core::FileResult<QByteArray> after = core::readFile(printFile.path());
     fuzz::require(after.ok() && after.value() == core::joinLines(kept), "the other lines kept");
     return 0;
 }

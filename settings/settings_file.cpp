@@ -56,7 +56,14 @@ core::FileResult<StoredCalibration> SettingsFile::readStored(WhenMissing missing
     if (!QFileInfo::exists(m_path)) {
         if (missing == WhenMissing::TakeDefaults)
             return StoredCalibration {kDefaultCalibration, defaultValueLines()};
-        if (auto failure = core::saveLines(m_path, withValues({}, defaultValueLines())))
+        const auto createWithDefaults
+            = [](const std::optional<core::Lines>& now) -> std::optional<core::Lines> {
+            // Made by another save meanwhile, it is the one read.
+            if (now)
+                return std::nullopt;
+            return withValues({}, defaultValueLines());
+        };
+        if (auto failure = core::editLines(m_path, createWithDefaults))
             return *failure;
     }
     const core::FileResult<core::Lines> read = core::readLines(m_path);
@@ -83,14 +90,9 @@ core::FileResult<StoredCalibration> SettingsFile::readStored(WhenMissing missing
 
 std::optional<core::FileFailure> SettingsFile::writeValues(const ValueLines& values) const
 {
-    core::Lines lines;
-    if (QFileInfo::exists(m_path)) {
-        const core::FileResult<core::Lines> read = core::readLines(m_path);
-        if (!read.ok())
-            return read.failure();
-        lines = read.value();
-    }
-    return core::saveLines(m_path, withValues(lines, values));
+    return core::editLines(m_path, [&values](const std::optional<core::Lines>& now) {
+        return std::optional(withValues(now.value_or(core::Lines()), values));
+    });
 }
 
 } // namespace settings

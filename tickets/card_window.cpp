@@ -158,6 +158,14 @@ ui::Prompt deletePrompt()
         ui::PromptIcon::Exclamation, ui::PromptButtons::YesNo};
 }
 
+ui::Prompt goneEntryPrompt()
+{
+    return {QStringLiteral("データ削除"),
+        QStringLiteral("選択のデータは印刷ファイルにもうありません。何も削除しませんでした。\n"
+                       "印刷ファイルを読み直して一覧を表示します。"),
+        ui::PromptIcon::Exclamation, ui::PromptButtons::Ok};
+}
+
 QString text(const char16_t* utf16)
 {
     return QString::fromUtf16(utf16);
@@ -269,20 +277,31 @@ void CardWindow::deleteSelected()
     const QModelIndexList selected = m_list1->selectionModel()->selectedIndexes();
     if (selected.isEmpty())
         return;
+    // The entry is known by its line's text, not its row: the file may have changed since it was listed.
+    const QByteArray line = m_lines->line(selected.first().row());
     if (services().prompter.ask(this, deletePrompt()) != ui::PromptAnswer::Yes)
         return;
-    if (const auto failure = m_printFile.remove(selected.first().row()))
-        showFailure(*failure);
+    const core::FileResult<bool> removed = m_printFile.remove(line);
+    if (!removed.ok())
+        showFailure(removed.failure());
+    else if (!removed.value())
+        services().prompter.ask(this, goneEntryPrompt());
     showList();
+}
+
+void CardWindow::changeEvent(QEvent* event)
+{
+    ui::OtherWindow::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        showListIfChanged();
 }
 
 void CardWindow::clearPrintFile()
 {
     m_lines->clear();
-    if (const auto failure = m_printFile.clear()) {
+    if (const auto failure = m_printFile.clear())
         showFailure(*failure);
-        showList();
-    }
+    showList();
 }
 
 void CardWindow::printCards()
@@ -321,8 +340,17 @@ void CardWindow::showPrintFailure(const cards::PrintFailure& failure)
 
 void CardWindow::showList()
 {
+    m_listed = core::stampOf(m_printFile.path());
     if (const auto failure = m_lines->read(m_printFile.path()))
         showFailure(*failure);
+}
+
+void CardWindow::showListIfChanged()
+{
+    // Unchanged, the list keeps its selection; a file that failed to read is not named again each time
+    // the window comes back from the message that named it.
+    if (core::stampOf(m_printFile.path()) != m_listed)
+        showList();
 }
 
 void CardWindow::showFailure(const core::FileFailure& failure)

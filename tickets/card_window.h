@@ -21,6 +21,7 @@ protected:
     CardWindow(const CardWindowDesign& design, ui::Navigation& navigation);
     void onLoad() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void buildUi(const CardWindowDesign& design);
@@ -32,6 +33,9 @@ private:
     void showPrintFailure(const cards::PrintFailure& failure);
     // Lists the print file as it stands; a file that cannot be read is named in a message.
     void showList();
+    // Lists the print file again when it changed since it was last listed, as another copy of the program
+    // or a text editor may have changed it while the user was away from the window.
+    void showListIfChanged();
     void showFailure(const core::FileFailure& failure);
 
     const LotteryRules& m_rules;
@@ -40,6 +44,8 @@ private:
     QListView* m_list1 = nullptr;
     // The print file's lines, each made into its list line only when the list draws it.
     TicketListModel* m_lines = nullptr;
+    // The print file as it was when last listed.
+    core::FileStamp m_listed;
 };
 
 CardWindow* createCardWindow(Lottery lottery, ui::Navigation& navigation);

@@ -26,10 +26,9 @@ std::optional<core::FileFailure> PrintFile::replace(const core::Lines& lines) co
     return core::saveLines(m_path, lines);
 }
 
-std::optional<core::FileFailure> PrintFile::remove(qsizetype index) const
+core::FileResult<bool> PrintFile::remove(QByteArrayView line) const
 {
-    return core::keepLines(
-        m_path, [index](qsizetype at, QByteArrayView line) { return at != index && !line.isEmpty(); });
+    return core::removeLine(m_path, line, [](QByteArrayView other) { return other.isEmpty(); });
 }
 
 std::optional<core::FileFailure> PrintFile::clear() const

@@ -22,8 +22,9 @@ public:
     std::optional<core::FileFailure> append(const core::Lines& lines) const;
     // The file holds only these lines afterwards; a missing file is created.
     std::optional<core::FileFailure> replace(const core::Lines& lines) const;
-    // Removes the line at index (counted from 0) and every empty line; the others stay byte for byte.
-    std::optional<core::FileFailure> remove(qsizetype index) const;
+    // Removes the first line that is exactly line, wherever it stands in the file as it is now, and every
+    // empty line; the others stay byte for byte. False, the file untouched, when no line is line.
+    core::FileResult<bool> remove(QByteArrayView line) const;
     std::optional<core::FileFailure> clear() const;
 
 private:

@@ -23,6 +23,11 @@ void TicketListModel::clear()
     endResetModel();
 }
 
+QByteArray TicketListModel::line(int row) const
+{
+    return m_lines.at(row).toByteArray();
+}
+
 QModelIndex TicketListModel::index(int row, int column, const QModelIndex& parent) const
 {
     // A list view asks for the index of every row each time it lays the list out: answered here without

@@ -22,6 +22,8 @@ public:
     std::optional<core::FileFailure> read(const QString& path);
     // Lists nothing, and lets go of the memory the lines took.
     void clear();
+    // The print file's line the row lists, as it was read, without its line end.
+    QByteArray line(int row) const;
 
     QModelIndex index(int row, int column = 0, const QModelIndex& parent = {}) const override;
     int rowCount(const QModelIndex& parent = {}) const override;

@@ -151,12 +151,17 @@ TEST_P(FullDisk, TheSaveFailsWithTheSystemsReasonAndTheFileStaysAsItWas)
 }
 
 const QByteArray kTwoEntries = "011522304143\r\n0102030405\r\n";
+// More than the room left, which is more than the save's lock file takes.
+const core::Lines kManyEntries(100, "011522304143");
+constexpr rlim_t kRoomForTheLock = 512;
 
 INSTANTIATE_TEST_SUITE_P(Writes, FullDisk,
-    testing::Values(FullDiskCase {"RewriteThatFitsOnlyInPart", kTwoEntries, 5,
-                        [](const QString& path) { return core::saveLines(path, {"011522304143"}); }},
-        FullDiskCase {"NewFileStaysAbsent", std::nullopt, 3,
-            [](const QString& path) { return core::appendLines(path, {"011522304143"}); }}),
+    testing::Values(FullDiskCase {"RewriteThatFitsOnlyInPart", kTwoEntries, kRoomForTheLock,
+                        [](const QString& path) { return core::saveLines(path, kManyEntries); }},
+        FullDiskCase {"NewFileStaysAbsent", std::nullopt, kRoomForTheLock,
+            [](const QString& path) { return core::appendLines(path, kManyEntries); }},
+        FullDiskCase {"NoRoomForTheLock", kTwoEntries, 0,
+            [](const QString& path) { return core::saveLines(path, {"011522304143"}); }}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(SaveFile, ALinkStaysALinkAndItsTargetGetsTheLines)

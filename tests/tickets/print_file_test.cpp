@@ -19,40 +19,46 @@ protected:
 struct RemoveCase {
     const char* name;
     QByteArray before;
-    qsizetype index;
+    QByteArray line;
     QByteArray after;
+    bool removed = true;
 };
 
 class RemoveLine : public PrintFileTest, public testing::WithParamInterface<RemoveCase> { };
 
-TEST_P(RemoveLine, DropsTheLineAndBlankLinesKeepingTheRestByteForByte)
+TEST_P(RemoveLine, DropsTheFirstLineWithTheTextAndBlankLinesKeepingTheRestByteForByte)
 {
     write("numbers3.txt", GetParam().before);
-    EXPECT_FALSE(file(Lottery::Numbers3).remove(GetParam().index));
+    const core::FileResult<bool> removed = file(Lottery::Numbers3).remove(GetParam().line);
+    ASSERT_TRUE(removed.ok());
+    EXPECT_EQ(removed.value(), GetParam().removed);
     EXPECT_EQ(content("numbers3.txt"), GetParam().after);
 }
 
 INSTANTIATE_TEST_SUITE_P(Lines, RemoveLine,
-    testing::Values(RemoveCase {"OnlyEntry", "123A\r\n", 0, ""},
-        RemoveCase {"MiddleOfThree", "123A\r\n456B\r\n789C\r\n", 1, "123A\r\n789C\r\n"},
-        RemoveCase {"LastWithoutLineEnd", "123A\r\n456B", 1, "123A\r\n"},
-        RemoveCase {"BlankLinesDropped", "123A\r\n\r\n456B\n\n789C\r\n", 4, "123A\r\n456B\r\n"},
+    testing::Values(RemoveCase {"OnlyEntry", "123A\r\n", "123A", ""},
+        RemoveCase {"MiddleOfThree", "123A\r\n456B\r\n789C\r\n", "456B", "123A\r\n789C\r\n"},
+        RemoveCase {"LastWithoutLineEnd", "123A\r\n456B", "456B", "123A\r\n"},
+        RemoveCase {"BlankLinesDropped", "123A\r\n\r\n456B\n\n789C\r\n", "789C", "123A\r\n456B\r\n"},
+        RemoveCase {"HandWrittenBytesKept", "\x83\x65\x83\x58\r\n123A\r\n 1 \r\n", "123A",
+            "\x83\x65\x83\x58\r\n 1 \r\n"},
+        RemoveCase {"LineEndsBecomeCrLf", "123A\n456B\r789C", "123A", "456B\r\n789C\r\n"},
         RemoveCase {
-            "HandWrittenBytesKept", "\x83\x65\x83\x58\r\n123A\r\n 1 \r\n", 1, "\x83\x65\x83\x58\r\n 1 \r\n"},
-        RemoveCase {"LineEndsBecomeCrLf", "123A\n456B\r789C", 0, "456B\r\n789C\r\n"},
-        RemoveCase {"CrLfLinesAfterALoneLf", "123A\n456B\r\n789C\r\n012A\r\n", 3, "123A\r\n456B\r\n789C\r\n"},
-        RemoveCase {"FirstOfCrLfLines", "123A\r\n456B\r\n789C\r\n", 0, "456B\r\n789C\r\n"},
-        RemoveCase {"PastTheLastLine", "123A\r\n456B", 2, "123A\r\n456B\r\n"}),
+            "CrLfLinesAfterALoneLf", "123A\n456B\r\n789C\r\n012A\r\n", "012A", "123A\r\n456B\r\n789C\r\n"},
+        RemoveCase {"FirstOfCrLfLines", "123A\r\n456B\r\n789C\r\n", "123A", "456B\r\n789C\r\n"},
+        RemoveCase {"OnlyTheFirstOfTwoAlike", "123A\r\n456B\r\n123A\r\n", "123A", "456B\r\n123A\r\n"},
+        RemoveCase {"NotThereChangesNothing", "123A\r\n\r\n456B", "789C", "123A\r\n\r\n456B", false},
+        RemoveCase {"TextMustMatchWhole", "123A\r\n 456B\r\n", "456B", "123A\r\n 456B\r\n", false}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(PrintFileTest, RemoveWorksPastTwoThousandLines)
 {
     core::Lines lines;
     for (int i = 0; i < 2500; ++i)
-        lines.append(QByteArray::number(1000 + i % 9000) + 'A');
+        lines.append(QByteArray::number(1000 + i) + 'A');
     write("numbers4.txt", core::joinLines(lines));
 
-    EXPECT_FALSE(file(Lottery::Numbers4).remove(2400));
+    EXPECT_TRUE(file(Lottery::Numbers4).remove("3400A").value());
     lines.removeAt(2400);
     EXPECT_EQ(content("numbers4.txt"), core::joinLines(lines));
 }
@@ -64,7 +70,7 @@ TEST_F(PrintFileTest, AFolderInPlaceOfThePrintFileFailsEveryOperation)
     core::IndexedLines lines;
     EXPECT_TRUE(lines.read(loto6.path()));
     EXPECT_TRUE(loto6.append({"011522304143"}));
-    EXPECT_TRUE(loto6.remove(0));
+    EXPECT_FALSE(loto6.remove("011522304143").ok());
     EXPECT_TRUE(loto6.clear());
     EXPECT_TRUE(QFileInfo(m_dir.filePath("loto6.txt")).isDir());
 }

@@ -172,6 +172,68 @@ TEST_F(CardWindowTest, DeleteAnsweredNoChangesNothing)
     EXPECT_EQ(rows(), 3);
 }
 
+// The print file rewritten by another program after the list was shown: the entry picked, 123A, is
+// deleted where it now stands, or nothing is when it has gone.
+struct ChangedFileCase {
+    const char* name;
+    QByteArray rewritten;
+    QByteArray after;
+    QStringList listed;
+};
+
+class DeleteFromAChangedFile : public CardWindowTest, public testing::WithParamInterface<ChangedFileCase> { };
+
+TEST_P(DeleteFromAChangedFile, RemovesThePickedEntryAsTheFileNowHoldsIt)
+{
+    write("numbers3.txt", "123A\r\n456B\r\n789C\r\n");
+    open(tickets::Lottery::Numbers3);
+    write("numbers3.txt", GetParam().rewritten);
+    const bool gone = GetParam().rewritten == GetParam().after;
+    m_prompter.answers = {ui::PromptAnswer::Yes, ui::PromptAnswer::Ok};
+    doubleClickRow(0);
+    ASSERT_EQ(m_prompter.asked.size(), gone ? 2 : 1);
+    if (gone) {
+        EXPECT_EQ(m_prompter.asked.at(1).title, u"データ削除"_qs);
+        EXPECT_TRUE(
+            m_prompter.asked.at(1).text.startsWith(u"選択のデータは印刷ファイルにもうありません。"_qs));
+    }
+    EXPECT_EQ(content("numbers3.txt"), GetParam().after);
+    EXPECT_EQ(listed(), GetParam().listed);
+}
+
+INSTANTIATE_TEST_SUITE_P(Rewritten, DeleteFromAChangedFile,
+    testing::Values(ChangedFileCase {"Moved", "999A\r\n456B\r\n123A\r\n", "999A\r\n456B\r\n",
+                        {"  1  9-9-9.A", "  2  4-5-6.B"}},
+        ChangedFileCase {
+            "Twice", "456B\r\n123A\r\n123A\r\n", "456B\r\n123A\r\n", {"  1  4-5-6.B", "  2  1-2-3.A"}},
+        ChangedFileCase {"Gone", "999A\r\n888B\r\n", "999A\r\n888B\r\n", {"  1  9-9-9.A", "  2  8-8-8.B"}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(CardWindowTest, RegisterAfterAnotherCopyDeletedLinesBringsNothingBack)
+{
+    write("numbers4.txt", "1234A\r\n5678B\r\n9012C\r\n");
+    open(tickets::Lottery::Numbers4);
+    write("numbers4.txt", "5678B\r\n");
+    type("3456C");
+    click("Command4");
+    EXPECT_EQ(content("numbers4.txt"), QByteArray("5678B\r\n3456C\r\n"));
+    EXPECT_EQ(listed(), QStringList({"  1  5-6-7-8.B", "  2  3-4-5-6.C"}));
+}
+
+TEST_F(CardWindowTest, ComingBackToTheWindowListsTheFileAsItIsNow)
+{
+    write("loto6.txt", "011522304143\r\n");
+    open(tickets::Lottery::Loto6);
+    list()->setCurrentIndex(list()->model()->index(0, 0));
+    QEvent activated(QEvent::ActivationChange);
+    // Unchanged, the list stays as it was, its selection too.
+    QApplication::sendEvent(m_window, &activated);
+    EXPECT_TRUE(list()->selectionModel()->hasSelection());
+    write("loto6.txt", "011522304143\r\n010203040506\r\n");
+    QApplication::sendEvent(m_window, &activated);
+    EXPECT_EQ(rows(), 2);
+}
+
 TEST_F(CardWindowTest, RegisterAndDeleteLeaveTheListScrolledWhereItWas)
 {
     write("numbers4.txt", QByteArray("1234A\r\n").repeated(200));

@@ -1,0 +1,81 @@
+// Saves of one file from several places at once: every save is made to the file as it is on the disk, so
+// none loses another's lines, and a save that cannot have the file in time fails and changes nothing.
+#include "core/line_file.h"
+#include "data_folder.h"
+#include "qt_printing.h"
+
+#include <QLockFile>
+#include <QProcess>
+#include <QSysInfo>
+#include <gtest/gtest.h>
+
+namespace {
+
+class SaveLock : public testing::Test, protected DataFolder {
+protected:
+    QString lockPath() const { return filePath("loto6.txt") + core::kLockSuffix; }
+};
+
+TEST_F(SaveLock, TwoWritersAtOnceKeepEachOthersEntries)
+{
+    // 500 entries and 100 deletes each, from two processes, both at once.
+    const auto start = [this](int first) {
+        auto* writer = new QProcess;
+        writer->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        writer->start(QStringLiteral(LOTOCARD_SAVE_WRITER), {m_dir.path(), QString::number(first), "500"});
+        return writer;
+    };
+    const std::unique_ptr<QProcess> writers[]
+        = {std::unique_ptr<QProcess>(start(1000)), std::unique_ptr<QProcess>(start(5000))};
+    for (const auto& writer : writers) {
+        ASSERT_TRUE(writer->waitForFinished(300'000));
+        EXPECT_EQ(writer->exitStatus(), QProcess::NormalExit);
+        EXPECT_EQ(writer->exitCode(), 0);
+    }
+
+    QStringList expected;
+    for (const int first : {1000, 5000}) {
+        for (int i = 0; i < 500; ++i) {
+            if (i % 5 != 2)
+                expected.append(QStringLiteral("%1A").arg(first + i));
+        }
+    }
+    QStringList held = QString::fromLatin1(content("numbers4.txt")).split(QStringLiteral("\r\n"));
+    ASSERT_EQ(held.takeLast(), QString());
+    held.sort();
+    EXPECT_EQ(held.size(), 800);
+    EXPECT_EQ(held, expected);
+}
+
+TEST_F(SaveLock, ASaveThatCannotHaveTheFileInTimeFailsAndChangesNothing)
+{
+    write("loto6.txt", "011522304143\r\n");
+    QLockFile other(lockPath());
+    ASSERT_TRUE(other.tryLock(0));
+
+    const auto failure = core::appendLines(filePath("loto6.txt"), {"010203040506"});
+    ASSERT_TRUE(failure);
+    EXPECT_EQ(failure->path, QDir::toNativeSeparators(filePath("loto6.txt")));
+    EXPECT_EQ(failure->reason,
+        u"ほかの保存が 5 秒たっても終わりませんでした。しばらくしてからもう一度お試しください。"_qs);
+    EXPECT_EQ(content("loto6.txt"), QByteArray("011522304143\r\n"));
+}
+
+TEST_F(SaveLock, ALockLeftByAnEndedProcessIsTakenOver)
+{
+    // The lock of a writer that has ended, as QLockFile writes it.
+    QProcess ended;
+    ended.start(QStringLiteral(LOTOCARD_SAVE_WRITER), {});
+    ASSERT_TRUE(ended.waitForStarted());
+    const qint64 pid = ended.processId();
+    ASSERT_TRUE(ended.waitForFinished());
+    write("loto6.txt.lock",
+        QByteArray::number(pid) + "\nsave_writer\n" + QSysInfo::machineHostName().toUtf8() + '\n');
+    write("loto6.txt", "011522304143\r\n");
+
+    EXPECT_FALSE(core::appendLines(filePath("loto6.txt"), {"010203040506"}));
+    EXPECT_EQ(content("loto6.txt"), QByteArray("011522304143\r\n010203040506\r\n"));
+    EXPECT_FALSE(QFile::exists(lockPath()));
+}
+
+} // namespace

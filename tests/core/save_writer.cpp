@@ -1,0 +1,50 @@
+// A second copy of the program's print-file code in a process of its own: appends Numbers4 entries of
+// its own one save at a time and deletes every fifth one it added, as a user at another copy of the
+// program would, while the test runs another writer on the same folder.
+// Usage: save_writer FOLDER FIRST COUNT: entries FIRST to FIRST + COUNT - 1, play type A.
+#include "tickets/print_file.h"
+
+#include <QDir>
+#include <cstdio>
+
+namespace {
+
+QByteArray entry(int number)
+{
+    return QByteArray::number(number).rightJustified(4, '0') + 'A';
+}
+
+int fail(const char* what, const core::FileFailure& failure)
+{
+    std::fprintf(stderr, "%s: %s: %s\n", what, qPrintable(failure.path), qPrintable(failure.reason));
+    return 1;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc != 4) {
+        std::fprintf(stderr, "usage: save_writer FOLDER FIRST COUNT\n");
+        return 2;
+    }
+    const tickets::PrintFile file(
+        tickets::rulesOf(tickets::Lottery::Numbers4), QDir(QString::fromLocal8Bit(argv[1])));
+    const int first = std::atoi(argv[2]);
+    const int count = std::atoi(argv[3]);
+    for (int i = 0; i < count; ++i) {
+        if (auto failure = file.append({entry(first + i)}))
+            return fail("append", *failure);
+        // After every fifth entry, the third of those five goes again.
+        if (i % 5 != 4)
+            continue;
+        const core::FileResult<bool> removed = file.remove(entry(first + i - 2));
+        if (!removed.ok())
+            return fail("delete", removed.failure());
+        if (!removed.value()) {
+            std::fprintf(stderr, "delete: %s was not in the file\n", entry(first + i - 2).constData());
+            return 1;
+        }
+    }
+    return 0;
+}
