@@ -32,10 +32,10 @@ ui::Prompt dataFaultPrompt(const quick::DataFault& fault)
         QString content = tickets::LineDecoder()(fault.content);
         if (content.size() > kShownCharacters)
             content = content.left(kShownCharacters) + QStringLiteral("…");
+        // In one pass, so that a line holding "%3" is shown as it is.
         problem = QStringLiteral("%1 行目「%2」が%3けたの数字ではありません。")
-                      .arg(fault.line)
-                      .arg(content)
-                      .arg(fault.digits == 3 ? QStringLiteral("３") : QStringLiteral("４"));
+                      .arg(QString::number(fault.line), content,
+                          fault.digits == 3 ? QStringLiteral("３") : QStringLiteral("４"));
     }
     return {titleText(),
         QStringLiteral("予想データファイルを使えません。印刷ファイルは元のままです。\n\n%1\n%2")

@@ -93,7 +93,8 @@ INSTANTIATE_TEST_SUITE_P(Choices, QuickRun,
 
 TEST_F(QuickWindowTest, UnusableQuickDataIsNamedAndNothingIsWritten)
 {
-    write("quick.dat", "123\r\n12x\r\n");
+    // A bad line that looks like a placeholder is shown as it is.
+    write("quick.dat", "123\r\n1%3\r\n");
     open();
     click("Command2");
     EXPECT_EQ(classOf(onlyWindow()), "Form6");
@@ -101,7 +102,7 @@ TEST_F(QuickWindowTest, UnusableQuickDataIsNamedAndNothingIsWritten)
     EXPECT_EQ(m_prompter.asked.first().text,
         u"予想データファイルを使えません。印刷ファイルは元のままです。\n\n"_qs
             + QDir::toNativeSeparators(filePath("quick.dat"))
-            + u"\n2 行目「12x」が３けたの数字ではありません。"_qs);
+            + u"\n2 行目「1%3」が３けたの数字ではありません。"_qs);
     for (const char* file : kPrintFiles)
         EXPECT_EQ(content(file), "old\r\n") << file;
 }
