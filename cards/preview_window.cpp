@@ -24,6 +24,7 @@ constexpr double kMostDotsPerInch = 768;
 // What the arrow keys and the scroll bars' arrows move the pages by, as in Qt's own scroll area.
 constexpr int kScrollStep = 20;
 
+// The caption over the page of a card, counted from 0.
 QString caption(qint64 card)
 {
     return QStringLiteral("%1 枚目").arg(card + 1);
@@ -56,6 +57,37 @@ void paintDashedEdge(QPainter& painter, const QRect& edge)
 int scrollable(qint64 length)
 {
     return static_cast<int>(std::min<qint64>(length, std::numeric_limits<int>::max()));
+}
+
+// The size of a card's page as the preview shows it, at the resolution given.
+QSize previewPageSize(const cards::PrinterDescription& printer, double dotsPerInch)
+{
+    return (printer.paperMillimetres * dotsPerInch / kMillimetresPerInch).toSize();
+}
+
+// The page of a card as the preview shows it, its top-left at the painter's origin, at the resolution
+// given: the paper, the printable area's edge, and the drawing from the printable area's top-left.
+void paintPreviewPage(QPainter& painter, const cards::PrinterDescription& printer, const cards::Drawing& card,
+    double dotsPerInch)
+{
+    const double dotsPerMillimetre = dotsPerInch / kMillimetresPerInch;
+    const QSizeF paper = printer.paperMillimetres * dotsPerMillimetre;
+    const QRect sheet(QPoint(), previewPageSize(printer, dotsPerInch));
+    painter.save();
+    // Nothing of the drawing shows beyond the paper's edge.
+    painter.setClipRect(sheet, Qt::IntersectClip);
+    painter.fillRect(sheet, Qt::white);
+    const QMarginsF margins = printer.marginsMillimetres * dotsPerMillimetre;
+    const QRectF printable = QRectF(QPointF(), paper).marginsRemoved(margins);
+    // Through the pixels the edge passes through.
+    paintDashedEdge(painter,
+        QRect(QPoint(qFloor(printable.left()), qFloor(printable.top())),
+            QPoint(qFloor(printable.right()), qFloor(printable.bottom()))));
+    // From the printable area's top-left, one unit a twip, as the printer has it.
+    painter.translate(margins.left(), margins.top());
+    painter.scale(dotsPerInch / kTwipsPerInch, dotsPerInch / kTwipsPerInch);
+    cards::paintDrawing(painter, card);
+    painter.restore();
 }
 
 } // namespace
@@ -98,7 +130,7 @@ int PreviewPages::captionHeight() const
     return fontMetrics().boundingRect(QRect(), Qt::AlignLeft, caption(0)).height();
 }
 
-qint64 PreviewPages::cardHeight() const
+int PreviewPages::cardHeight() const
 {
     return captionHeight() + 2 * spacing() + previewPageSize(m_preview.printer, m_dotsPerInch).height();
 }
@@ -112,11 +144,12 @@ QRect PreviewPages::pageRect(qsizetype card) const
 void PreviewPages::updateScrollBars()
 {
     const QSize page = previewPageSize(m_preview.printer, m_dotsPerInch);
-    const qint64 width = 2 * margin() + page.width();
-    const qint64 height = 2 * margin() + m_preview.cards.size() * cardHeight() - spacing();
+    const int margins = 2 * margin();
+    const int width = margins + page.width();
+    const qint64 height = m_preview.cards.size() * cardHeight() + margins - spacing();
     const QSize view = viewport()->size();
     horizontalScrollBar()->setPageStep(view.width());
-    horizontalScrollBar()->setRange(0, scrollable(std::max<qint64>(0, width - view.width())));
+    horizontalScrollBar()->setRange(0, std::max(0, width - view.width()));
     verticalScrollBar()->setPageStep(view.height());
     verticalScrollBar()->setRange(0, scrollable(std::max<qint64>(0, height - view.height())));
 }
@@ -151,34 +184,6 @@ void PreviewPages::paintEvent(QPaintEvent* event)
         paintPreviewPage(painter, m_preview.printer, m_preview.cards.at(card), m_dotsPerInch);
         painter.restore();
     }
-}
-
-QSize previewPageSize(const PrinterDescription& printer, double dotsPerInch)
-{
-    return (printer.paperMillimetres * dotsPerInch / kMillimetresPerInch).toSize();
-}
-
-void paintPreviewPage(
-    QPainter& painter, const PrinterDescription& printer, const Drawing& card, double dotsPerInch)
-{
-    const double dotsPerMillimetre = dotsPerInch / kMillimetresPerInch;
-    const QSizeF paper = printer.paperMillimetres * dotsPerMillimetre;
-    const QRect sheet(QPoint(), previewPageSize(printer, dotsPerInch));
-    painter.save();
-    // Nothing of the drawing shows beyond the paper's edge.
-    painter.setClipRect(sheet, Qt::IntersectClip);
-    painter.fillRect(sheet, Qt::white);
-    const QMarginsF margins = printer.marginsMillimetres * dotsPerMillimetre;
-    const QRectF printable = QRectF(QPointF(), paper).marginsRemoved(margins);
-    // Through the pixels the edge passes through.
-    paintDashedEdge(painter,
-        QRect(QPoint(qFloor(printable.left()), qFloor(printable.top())),
-            QPoint(qFloor(printable.right()), qFloor(printable.bottom()))));
-    // From the printable area's top-left, one unit a twip, as the printer has it.
-    painter.translate(margins.left(), margins.top());
-    painter.scale(dotsPerInch / kTwipsPerInch, dotsPerInch / kTwipsPerInch);
-    paintDrawing(painter, card);
-    painter.restore();
 }
 
 } // namespace cards

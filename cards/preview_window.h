@@ -34,20 +34,12 @@ private:
     int spacing() const;
     int captionHeight() const;
     // From the top of one card's caption to the next one's.
-    qint64 cardHeight() const;
+    int cardHeight() const;
     void updateScrollBars();
 
     CardPreview m_preview;
     double m_dotsPerInch;
 };
-
-// The size of a card's page as the preview shows it, at the resolution given.
-QSize previewPageSize(const PrinterDescription& printer, double dotsPerInch);
-
-// The page of a card as the preview shows it, its top-left at the painter's origin, at the resolution
-// given: the paper, the printable area's edge, and the drawing from the printable area's top-left.
-void paintPreviewPage(
-    QPainter& painter, const PrinterDescription& printer, const Drawing& card, double dotsPerInch);
 
 } // namespace cards
 
