@@ -249,6 +249,19 @@ void BM_PreviewMemory(benchmark::State& state)
     state.counters["largest_zoom_above_card_window_MB"] = largestZoomMib;
 }
 
+// Brings every page of the preview into view in turn, each drawn as the screen draws it. The height of
+// the column of pages.
+int scrollThrough(QAbstractScrollArea* pages, int cards)
+{
+    QScrollBar* bar = pages->verticalScrollBar();
+    const int column = bar->maximum() + bar->pageStep();
+    for (int card = 0; card < cards; ++card) {
+        bar->setValue(column / cards * card);
+        pages->viewport()->repaint();
+    }
+    return column;
+}
+
 void entrySizes(benchmark::internal::Benchmark* benchmark)
 {
     benchmark->Arg(10'000)
@@ -292,23 +305,6 @@ int cardWindowChild(int argc, char* argv[])
         Desk::control<QListView>("List1")->model()->rowCount());
     return 0;
 }
-
-namespace {
-
-// Brings every page of the preview into view in turn, each drawn as the screen draws it; the height of
-// the pages' column, which is what a stop moves over.
-int scrollThrough(QAbstractScrollArea* pages, int cards)
-{
-    QScrollBar* bar = pages->verticalScrollBar();
-    const int column = bar->maximum() + bar->pageStep();
-    for (int card = 0; card < cards; ++card) {
-        bar->setValue(column / cards * card);
-        pages->viewport()->repaint();
-    }
-    return column;
-}
-
-} // namespace
 
 // Opens the LOTO6 card window on the folder's print file, then its preview, which is drawn and scrolled
 // through at the first zoom, then zoomed in to the largest and scrolled through again. Writes how long the
