@@ -29,6 +29,8 @@ int main(int argc, char* argv[])
         return bench::printChild(argc, argv);
     if (argc > 1 && std::string_view(argv[1]) == bench::kCardWindowChild)
         return bench::cardWindowChild(argc, argv);
+    if (argc > 1 && std::string_view(argv[1]) == bench::kPreviewChild)
+        return bench::previewChild(argc, argv);
 
     QApplication application(argc, argv);
     benchmark::Initialize(&argc, argv);

@@ -1,19 +1,23 @@
 // The LOTO6 card window on long print files: opening it, registering an entry and deleting one, each
 // until the list shows the print file again; beside them, plain reading of the same file. Then the
-// window's memory, each time in a process of its own.
+// window's memory and its preview's, each time in a process of its own.
 #include "app/navigator.h"
 #include "app/system_info.h"
 #include "bench/bench_folders.h"
 #include "bench/child_process.h"
 #include "fakes.h"
 
+#include <QAbstractScrollArea>
 #include <QApplication>
+#include <QDialog>
 #include <QFile>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QListView>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QTimer>
 #include <algorithm>
 #include <benchmark/benchmark.h>
 #include <cstdio>
@@ -25,12 +29,19 @@ namespace {
 
 constexpr char kEntry[] = "011522304143";
 
-// The windows with stand-ins for the outside world; the delete question is answered Yes.
+// The windows with stand-ins for the outside world; the delete question is answered Yes, and the
+// printer in use is an A4 one with margins of 5 mm.
 class Desk {
 public:
     explicit Desk(const QDir& folder)
         : m_navigator({m_prompter, m_printers, m_random, m_clock, folder}, {m_launcher, m_registry})
     {
+        constexpr double kA4Width = 210;
+        constexpr double kA4Height = 297;
+        constexpr double kMargin = 5;
+        m_printers.printers = {{QStringLiteral("office"), QStringLiteral("A4"), {kA4Width, kA4Height},
+            {kMargin, kMargin, kMargin, kMargin}, cards::PrinterState::Idle}};
+        m_printers.defaultPrinter = QStringLiteral("office");
         m_navigator.loadMain();
         settle();
     }
@@ -209,6 +220,48 @@ void BM_CardWindowMemory(benchmark::State& state)
     state.counters["times_file"] = aboveEmptyMib / fileMib;
 }
 
+// What the preview of the print file holds above the card window it was opened from, shown at the first
+// zoom and at the largest, each time scrolled through page by page: the peaks of a process that opened
+// the card window and then the preview. The time is from the press of the preview button until the
+// preview has been drawn.
+void BM_PreviewMemory(benchmark::State& state)
+{
+    const QDir& folder = folderWithEntries(entriesOf(state));
+    constexpr double kKibPerMib = 1024;
+    double firstZoomMib = 0;
+    double largestZoomMib = 0;
+    while (state.KeepRunning()) {
+        QString error;
+        const std::optional<QByteArray> output
+            = runChild({QString::fromLatin1(kPreviewChild), folder.path()}, error);
+        if (!output) {
+            state.SkipWithError(qPrintable(error));
+            break;
+        }
+        // The time, then the peaks of the card window, the first zoom and the largest zoom.
+        const QList<QByteArray> figures = output->trimmed().split(' ');
+        const double cardWindowKib = figures.value(1).toDouble();
+        state.SetIterationTime(figures.value(0).toDouble() / 1e9);
+        firstZoomMib = (figures.value(2).toDouble() - cardWindowKib) / kKibPerMib;
+        largestZoomMib = (figures.value(3).toDouble() - cardWindowKib) / kKibPerMib;
+    }
+    state.counters["first_zoom_above_card_window_MB"] = firstZoomMib;
+    state.counters["largest_zoom_above_card_window_MB"] = largestZoomMib;
+}
+
+// Brings every page of the preview into view in turn, each drawn as the screen draws it. The height of
+// the column of pages.
+int scrollThrough(QAbstractScrollArea* pages, int cards)
+{
+    QScrollBar* bar = pages->verticalScrollBar();
+    const int column = bar->maximum() + bar->pageStep();
+    for (int card = 0; card < cards; ++card) {
+        bar->setValue(column / cards * card);
+        pages->viewport()->repaint();
+    }
+    return column;
+}
+
 void entrySizes(benchmark::internal::Benchmark* benchmark)
 {
     benchmark->Arg(10'000)
@@ -231,6 +284,8 @@ BENCHMARK(BM_CardWindowMemory)
     ->Iterations(1)
     ->UseManualTime()
     ->Unit(benchmark::kMillisecond);
+// 1,500 entries are 300 cards.
+BENCHMARK(BM_PreviewMemory)->Arg(1'500)->Iterations(1)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 // Opens the LOTO6 card window on the folder's print file and draws it, then writes how long that took in
 // nanoseconds, the process's peak resident memory in KiB and how many rows the list shows.
@@ -248,6 +303,55 @@ int cardWindowChild(int argc, char* argv[])
         return 1;
     std::printf("%lld %s %d\n", static_cast<long long>(elapsed), peakResidentKib().constData(),
         Desk::control<QListView>("List1")->model()->rowCount());
+    return 0;
+}
+
+// Opens the LOTO6 card window on the folder's print file, then its preview, which is drawn and scrolled
+// through at the first zoom, then zoomed in to the largest and scrolled through again. Writes how long the
+// preview took to open and be drawn in nanoseconds, then the peak resident memory in KiB with the card
+// window open, after the first zoom and after the largest.
+int previewChild(int argc, char* argv[])
+{
+    QApplication application(argc, argv);
+    const QStringList arguments = QApplication::arguments();
+    if (arguments.size() != 3)
+        return 2;
+    Desk desk {QDir(arguments.at(2))};
+    desk.openCard();
+    if (Desk::cardWindow() == nullptr)
+        return 1;
+    constexpr int kEntriesPerCard = 5;
+    const int entries = Desk::control<QListView>("List1")->model()->rowCount();
+    const int cards = std::max(1, (entries + kEntriesPerCard - 1) / kEntriesPerCard);
+    const QByteArray cardWindowKib = peakResidentKib();
+    QByteArray firstZoomKib;
+    QByteArray largestZoomKib;
+    qint64 elapsed = 0;
+    const qint64 start = monotonicNanoseconds();
+    QTimer::singleShot(0, [&] {
+        auto* preview = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (preview == nullptr)
+            return;
+        // Whatever showing it left to draw.
+        QApplication::processEvents();
+        elapsed = monotonicNanoseconds() - start;
+        auto* pages = preview->findChild<QAbstractScrollArea*>(QStringLiteral("Picture1"));
+        const int firstColumn = scrollThrough(pages, cards);
+        firstZoomKib = peakResidentKib();
+        // From 96 dots per inch, three doublings reach the largest zoom, 768.
+        for (int step = 0; step < 3; ++step)
+            preview->findChild<QPushButton*>(QStringLiteral("cmdZoomIn"))->click();
+        // The captions keep their size, so the column grows a little less than the pages.
+        constexpr int kNearlyEightTimes = 7;
+        if (scrollThrough(pages, cards) > kNearlyEightTimes * firstColumn)
+            largestZoomKib = peakResidentKib();
+        preview->reject();
+    });
+    Desk::control<QPushButton>("Command5")->click();
+    if (largestZoomKib.isEmpty())
+        return 1;
+    std::printf("%lld %s %s %s\n", static_cast<long long>(elapsed), cardWindowKib.constData(),
+        firstZoomKib.constData(), largestZoomKib.constData());
     return 0;
 }
 

@@ -1,6 +1,6 @@
-// Runs that need a process of their own: the program's start, and a print run and a card window whose
-// peak memory is measured without whatever the other benchmarks left behind. The benchmark program
-// starts itself again with one of these first arguments.
+// Runs that need a process of their own: the program's start, and a print run, a card window and its
+// preview whose peak memory is measured without whatever the other benchmarks left behind. The benchmark
+// program starts itself again with one of these first arguments.
 #pragma once
 
 #include <QByteArray>
@@ -12,10 +12,12 @@ namespace bench {
 inline constexpr char kStartChild[] = "--start-child";
 inline constexpr char kPrintChild[] = "--print-child";
 inline constexpr char kCardWindowChild[] = "--card-window-child";
+inline constexpr char kPreviewChild[] = "--preview-child";
 
 int startChild(int argc, char* argv[]);
 int printChild(int argc, char* argv[]);
 int cardWindowChild(int argc, char* argv[]);
+int previewChild(int argc, char* argv[]);
 
 // Nanoseconds on the clock every process of the machine shares.
 qint64 monotonicNanoseconds();

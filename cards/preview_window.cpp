@@ -5,10 +5,14 @@
 
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QPushButton>
-#include <QScrollArea>
+#include <QScrollBar>
+#include <QStyle>
+#include <QtMath>
 #include <algorithm>
+#include <limits>
 
 namespace {
 
@@ -17,51 +21,189 @@ constexpr double kTwipsPerInch = 1440;
 constexpr double kFirstDotsPerInch = 96;
 constexpr double kFewestDotsPerInch = 24;
 constexpr double kMostDotsPerInch = 768;
+// What the arrow keys and the scroll bars' arrows move the pages by, as in Qt's own scroll area.
+constexpr int kScrollStep = 20;
+
+// The caption over the page of a card, counted from 0.
+QString caption(qint64 card)
+{
+    return QStringLiteral("%1 枚目").arg(card + 1);
+}
+
+// The printable area's edge, a dashed line through these pixels, drawn dash by dash where it is being
+// drawn: every dash lies where it lies on the whole page, however little of the page is drawn at a time
+// (a dashed line of Qt's begins its dashes afresh where the part being drawn cuts it off).
+void paintDashedEdge(QPainter& painter, const QRect& edge)
+{
+    constexpr int kDash = 4;
+    constexpr int kPeriod = kDash + 2;
+    const QRect drawn = painter.clipBoundingRect().toAlignedRect();
+    const QColor colour(Qt::gray);
+    const int firstX = edge.left() + std::max(0, drawn.left() - edge.left()) / kPeriod * kPeriod;
+    for (int x = firstX; x <= std::min(edge.right(), drawn.right()); x += kPeriod) {
+        const int length = std::min(kDash, edge.right() + 1 - x);
+        painter.fillRect(QRect(x, edge.top(), length, 1), colour);
+        painter.fillRect(QRect(x, edge.bottom(), length, 1), colour);
+    }
+    const int firstY = edge.top() + std::max(0, drawn.top() - edge.top()) / kPeriod * kPeriod;
+    for (int y = firstY; y <= std::min(edge.bottom(), drawn.bottom()); y += kPeriod) {
+        const int length = std::min(kDash, edge.bottom() + 1 - y);
+        painter.fillRect(QRect(edge.left(), y, 1, length), colour);
+        painter.fillRect(QRect(edge.right(), y, 1, length), colour);
+    }
+}
+
+// A length on the column of pages as a scroll bar can hold it.
+int scrollable(qint64 length)
+{
+    return static_cast<int>(std::min<qint64>(length, std::numeric_limits<int>::max()));
+}
+
+// The size of a card's page as the preview shows it, at the resolution given.
+QSize previewPageSize(const cards::PrinterDescription& printer, double dotsPerInch)
+{
+    return (printer.paperMillimetres * dotsPerInch / kMillimetresPerInch).toSize();
+}
+
+// The page of a card as the preview shows it, its top-left at the painter's origin, at the resolution
+// given: the paper, the printable area's edge, and the drawing from the printable area's top-left.
+void paintPreviewPage(QPainter& painter, const cards::PrinterDescription& printer, const cards::Drawing& card,
+    double dotsPerInch)
+{
+    const double dotsPerMillimetre = dotsPerInch / kMillimetresPerInch;
+    const QSizeF paper = printer.paperMillimetres * dotsPerMillimetre;
+    const QRect sheet(QPoint(), previewPageSize(printer, dotsPerInch));
+    painter.save();
+    // Nothing of the drawing shows beyond the paper's edge.
+    painter.setClipRect(sheet, Qt::IntersectClip);
+    painter.fillRect(sheet, Qt::white);
+    const QMarginsF margins = printer.marginsMillimetres * dotsPerMillimetre;
+    const QRectF printable = QRectF(QPointF(), paper).marginsRemoved(margins);
+    // Through the pixels the edge passes through.
+    paintDashedEdge(painter,
+        QRect(QPoint(qFloor(printable.left()), qFloor(printable.top())),
+            QPoint(qFloor(printable.right()), qFloor(printable.bottom()))));
+    // From the printable area's top-left, one unit a twip, as the printer has it.
+    painter.translate(margins.left(), margins.top());
+    painter.scale(dotsPerInch / kTwipsPerInch, dotsPerInch / kTwipsPerInch);
+    cards::paintDrawing(painter, card);
+    painter.restore();
+}
 
 } // namespace
 
 namespace cards {
 
-QImage previewPage(const PrinterDescription& printer, const Drawing& card, double dotsPerInch)
+PreviewPages::PreviewPages(CardPreview preview, double dotsPerInch, QWidget* parent)
+    : QAbstractScrollArea(parent)
+    , m_preview(std::move(preview))
+    , m_dotsPerInch(dotsPerInch)
 {
-    const double dotsPerMillimetre = dotsPerInch / kMillimetresPerInch;
-    const QSizeF paper = printer.paperMillimetres * dotsPerMillimetre;
-    QImage page(paper.toSize(), QImage::Format_RGB32);
-    page.fill(Qt::white);
-    QPainter painter(&page);
-    const QMarginsF margins = printer.marginsMillimetres * dotsPerMillimetre;
-    painter.setPen(QPen(Qt::gray, 0, Qt::DashLine));
-    painter.drawRect(QRectF(QPointF(), paper).marginsRemoved(margins));
-    // From the printable area's top-left, one unit a twip, as the printer has it.
-    painter.translate(margins.left(), margins.top());
-    painter.scale(dotsPerInch / kTwipsPerInch, dotsPerInch / kTwipsPerInch);
-    paintDrawing(painter, card);
-    return page;
+    // The pages stand on the window's own colour, their white paper set off against it.
+    viewport()->setBackgroundRole(QPalette::Window);
+    horizontalScrollBar()->setSingleStep(kScrollStep);
+    verticalScrollBar()->setSingleStep(kScrollStep);
+    updateScrollBars();
+}
+
+void PreviewPages::setDotsPerInch(double dotsPerInch)
+{
+    m_dotsPerInch = dotsPerInch;
+    updateScrollBars();
+    viewport()->update();
+}
+
+int PreviewPages::margin() const
+{
+    return style()->pixelMetric(QStyle::PM_LayoutLeftMargin, nullptr, this);
+}
+
+int PreviewPages::spacing() const
+{
+    return std::max(0, style()->pixelMetric(QStyle::PM_LayoutVerticalSpacing, nullptr, this));
+}
+
+int PreviewPages::captionHeight() const
+{
+    // The line of the caption's text, which a fallback font for its Japanese may make taller than a line
+    // of the font itself.
+    return fontMetrics().boundingRect(QRect(), Qt::AlignLeft, caption(0)).height();
+}
+
+int PreviewPages::cardHeight() const
+{
+    return captionHeight() + 2 * spacing() + previewPageSize(m_preview.printer, m_dotsPerInch).height();
+}
+
+QRect PreviewPages::pageRect(qsizetype card) const
+{
+    const qint64 top = margin() + card * cardHeight() + captionHeight() + spacing();
+    return QRect(QPoint(margin(), scrollable(top)), previewPageSize(m_preview.printer, m_dotsPerInch));
+}
+
+void PreviewPages::updateScrollBars()
+{
+    const QSize page = previewPageSize(m_preview.printer, m_dotsPerInch);
+    const int margins = 2 * margin();
+    const int width = margins + page.width();
+    const qint64 height = m_preview.cards.size() * cardHeight() + margins - spacing();
+    const QSize view = viewport()->size();
+    horizontalScrollBar()->setPageStep(view.width());
+    horizontalScrollBar()->setRange(0, std::max(0, width - view.width()));
+    verticalScrollBar()->setPageStep(view.height());
+    verticalScrollBar()->setRange(0, scrollable(std::max<qint64>(0, height - view.height())));
+}
+
+void PreviewPages::resizeEvent(QResizeEvent* event)
+{
+    QAbstractScrollArea::resizeEvent(event);
+    updateScrollBars();
+}
+
+void PreviewPages::paintEvent(QPaintEvent* event)
+{
+    const QRect exposed = event->rect();
+    const qint64 left = horizontalScrollBar()->value();
+    const qint64 top = verticalScrollBar()->value();
+    const qint64 height = cardHeight();
+    const qint64 last = m_preview.cards.size() - 1;
+    const qint64 first = std::clamp<qint64>((top + exposed.top() - margin()) / height, 0, last);
+    const qint64 end = std::clamp<qint64>((top + exposed.bottom() - margin()) / height, first, last);
+    const QSize page = previewPageSize(m_preview.printer, m_dotsPerInch);
+    QPainter painter(viewport());
+    // What is drawn, so that the pages draw no more of themselves than that.
+    painter.setClipRect(exposed);
+    for (qint64 card = first; card <= end; ++card) {
+        // Where the card's caption stands in the view, which it is in, so that an int holds it.
+        const QPoint captionAt(
+            static_cast<int>(margin() - left), static_cast<int>(margin() + card * height - top));
+        painter.drawText(QRect(captionAt, QSize(page.width(), captionHeight())),
+            Qt::AlignLeft | Qt::AlignVCenter, caption(card));
+        painter.save();
+        painter.translate(captionAt + QPoint(0, captionHeight() + spacing()));
+        paintPreviewPage(painter, m_preview.printer, m_preview.cards.at(card), m_dotsPerInch);
+        painter.restore();
+    }
 }
 
 } // namespace cards
 
 frmPreview::frmPreview(cards::CardPreview preview, const QString& title, QWidget* parent)
     : QDialog(parent)
-    , m_preview(std::move(preview))
     , m_dotsPerInch(kFirstDotsPerInch)
 {
     setObjectName(QStringLiteral("frmPreview"));
     setWindowTitle(QStringLiteral("%1 - プレビュー").arg(title));
     setModal(true);
 
-    const cards::PrinterDescription& printer = m_preview.printer;
+    const cards::PrinterDescription& printer = preview.printer;
     auto* label1 = new QLabel(QStringLiteral("カード %1 枚　プリンタ %2　用紙 %3")
-                                  .arg(m_preview.cards.size())
+                                  .arg(preview.cards.size())
                                   .arg(printer.name, printer.paper),
         this);
     label1->setObjectName(QStringLiteral("Label1"));
-    auto* picture1 = new QScrollArea(this);
-    picture1->setObjectName(QStringLiteral("Picture1"));
-    auto* pages = new QWidget(picture1);
-    m_pages = new QVBoxLayout(pages);
-    picture1->setWidget(pages);
-    picture1->setWidgetResizable(true);
+    m_pages = new cards::PreviewPages(std::move(preview), m_dotsPerInch, this);
+    m_pages->setObjectName(QStringLiteral("Picture1"));
 
     const auto button = [this](const char* name, const QString& caption) {
         auto* made = new QPushButton(caption, this);
@@ -84,38 +226,19 @@ frmPreview::frmPreview(cards::CardPreview preview, const QString& title, QWidget
     buttons->addWidget(close);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(label1);
-    layout->addWidget(picture1, 1);
+    layout->addWidget(m_pages, 1);
     layout->addLayout(buttons);
-    ui::setTabOrder({picture1, zoomOut, zoomIn, print, close});
+    ui::setTabOrder({m_pages, zoomOut, zoomIn, print, close});
     resize(ui::pixelSize(13500, 10800));
 
     connect(zoomOut, &QPushButton::clicked, this, [this] { zoom(0.5); });
     connect(zoomIn, &QPushButton::clicked, this, [this] { zoom(2); });
     connect(print, &QPushButton::clicked, this, [this] { done(kPrint); });
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
-    showPages();
 }
 
 void frmPreview::zoom(double factor)
 {
     m_dotsPerInch = std::clamp(m_dotsPerInch * factor, kFewestDotsPerInch, kMostDotsPerInch);
-    showPages();
-}
-
-void frmPreview::showPages()
-{
-    while (QLayoutItem* item = m_pages->takeAt(0)) {
-        delete item->widget();
-        delete item;
-    }
-    for (qsizetype card = 0; card < m_preview.cards.size(); ++card) {
-        auto* caption = new QLabel(QStringLiteral("%1 枚目").arg(card + 1));
-        auto* page = new QLabel;
-        page->setObjectName(QStringLiteral("Page%1").arg(card + 1));
-        page->setPixmap(QPixmap::fromImage(
-            cards::previewPage(m_preview.printer, m_preview.cards.at(card), m_dotsPerInch)));
-        m_pages->addWidget(caption);
-        m_pages->addWidget(page);
-    }
-    m_pages->addStretch();
+    m_pages->setDotsPerInch(m_dotsPerInch);
 }

@@ -5,10 +5,43 @@
 
 #include "cards/card_preview.h"
 
+#include <QAbstractScrollArea>
 #include <QDialog>
 
-class QLabel;
-class QVBoxLayout;
+namespace cards {
+
+// The pages of the cards one under the other, each under its caption "N 枚目", at a zoom in dots per
+// inch. Only the pages in view are drawn, straight onto the screen, and nothing of them is kept, so that
+// neither the number of cards nor the zoom adds memory.
+class PreviewPages final : public QAbstractScrollArea {
+    Q_OBJECT
+
+public:
+    PreviewPages(CardPreview preview, double dotsPerInch, QWidget* parent);
+
+    void setDotsPerInch(double dotsPerInch);
+    qsizetype pageCount() const { return m_preview.cards.size(); }
+    // Where the page of a card (counted from 0) lies on the whole column of pages, whose top-left is the
+    // view's when it is scrolled to the start.
+    QRect pageRect(qsizetype card) const;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    int margin() const;
+    int spacing() const;
+    int captionHeight() const;
+    // From the top of one card's caption to the next one's.
+    int cardHeight() const;
+    void updateScrollBars();
+
+    CardPreview m_preview;
+    double m_dotsPerInch;
+};
+
+} // namespace cards
 
 class frmPreview final : public QDialog {
     Q_OBJECT
@@ -21,17 +54,7 @@ public:
 
 private:
     void zoom(double factor);
-    void showPages();
 
-    cards::CardPreview m_preview;
     double m_dotsPerInch;
-    QVBoxLayout* m_pages = nullptr;
+    cards::PreviewPages* m_pages = nullptr;
 };
-
-namespace cards {
-
-// The page of a card as the preview shows it, at the resolution given: the paper, the printable area's
-// edge, and the drawing from the printable area's top-left.
-QImage previewPage(const PrinterDescription& printer, const Drawing& card, double dotsPerInch);
-
-} // namespace cards

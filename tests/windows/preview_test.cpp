@@ -1,9 +1,10 @@
+#include "cards/preview_window.h"
 #include "ui/window_layout.h"
 #include "window_fixture.h"
 
 #include <QDialog>
-#include <QLabel>
 #include <QPushButton>
+#include <QScrollBar>
 
 namespace {
 
@@ -69,8 +70,7 @@ TEST_F(PreviewTest, ShowsAPagePerCardAndEscLeavesTheCardWindowAsItWas)
     open(tickets::Lottery::Numbers3);
     const QDialog* shown = preview([](QDialog* dialog) {
         EXPECT_EQ(classOf(dialog), "frmPreview");
-        EXPECT_NE(dialog->findChild<QLabel*>("Page2"), nullptr);
-        EXPECT_EQ(dialog->findChild<QLabel*>("Page3"), nullptr);
+        EXPECT_EQ(control<cards::PreviewPages>(dialog, "Picture1")->pageCount(), 2);
         QTest::keyClick(dialog, Qt::Key_Escape);
         EXPECT_FALSE(dialog->isVisible());
     });
@@ -79,6 +79,53 @@ TEST_F(PreviewTest, ShowsAPagePerCardAndEscLeavesTheCardWindowAsItWas)
     EXPECT_TRUE(m_printers.runs.isEmpty());
     EXPECT_EQ(content("numbers3.txt"), QByteArray("123A\r\n").repeated(6));
 }
+
+struct ZoomCase {
+    int zoomIns; // from the first zoom; below zero, zoom outs
+    QSize page; // A4 at the zoom's dots per inch
+    int margin; // 5 mm at the zoom
+};
+
+class PreviewZoom : public PreviewTest, public testing::WithParamInterface<ZoomCase> { };
+
+TEST_P(PreviewZoom, ManyCardsAreDrawnOnlyWhenTheyComeIntoView)
+{
+    const ZoomCase& c = GetParam();
+    write("loto6.txt", "011522304143\r\n");
+    open(tickets::Lottery::Loto6);
+    qsizetype oneCard = 0;
+    preview([&](QDialog* dialog) { oneCard = dialog->findChildren<QObject*>().size(); });
+    write("loto6.txt", QByteArray("011522304143\r\n").repeated(1500));
+    preview([&](QDialog* dialog) {
+        // Nothing is made a page: 300 cards open with what one card opens with.
+        EXPECT_EQ(dialog->findChildren<QObject*>().size(), oneCard);
+        for (int click = 0; click < std::abs(c.zoomIns); ++click)
+            QTest::mouseClick(
+                control<QPushButton>(dialog, c.zoomIns < 0 ? "cmdZoomOut" : "cmdZoomIn"), Qt::LeftButton);
+        auto* pages = control<cards::PreviewPages>(dialog, "Picture1");
+        ASSERT_EQ(pages->pageCount(), 300);
+        const QRect last = pages->pageRect(299);
+        EXPECT_EQ(last.size(), c.page);
+        pages->verticalScrollBar()->setValue(last.top());
+        const QRect shown = last.translated(0, -pages->verticalScrollBar()->value());
+        ASSERT_TRUE(pages->viewport()->rect().contains(shown.topLeft()));
+        const QImage view = pages->viewport()->grab().toImage();
+        EXPECT_NE(view.pixelColor(shown.topLeft() - QPoint(1, 0)), QColor(Qt::white));
+        // White paper, then the printable area's dashed edge.
+        int edge = 0;
+        while (edge < c.page.width() && view.pixelColor(shown.topLeft() + QPoint(edge, edge)) == Qt::white)
+            ++edge;
+        EXPECT_NEAR(edge, c.margin, 1);
+        EXPECT_EQ(view.pixelColor(shown.topLeft() + QPoint(edge, edge)), QColor(Qt::gray));
+    });
+}
+
+INSTANTIATE_TEST_SUITE_P(Preview, PreviewZoom,
+    testing::Values(ZoomCase {0, {794, 1123}, 19},
+        // The third doubling reaches the largest zoom, the fourth stays there.
+        ZoomCase {4, {6350, 8980}, 151},
+        // Likewise the second halving reaches the smallest.
+        ZoomCase {-3, {198, 281}, 5}));
 
 TEST_F(PreviewTest, PrintingFromThePreviewIsThePrintStartButtonsRun)
 {
