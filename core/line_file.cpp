@@ -11,7 +11,9 @@
 #include <cstring>
 #include <thread>
 
-#ifdef Q_OS_UNIX
+#ifdef Q_OS_WIN
+#include <io.h>
+#else
 #include <unistd.h>
 #endif
 
@@ -235,10 +237,13 @@ std::optional<FileFailure> savePieces(const QString& path, std::initializer_list
     }
     if (!file.flush())
         return cancel(file.errorString());
-#ifdef Q_OS_UNIX
     // The data is on the disk before the rename, or the save is given up: after a crash the file is
     // then either the old one or the new one, never an empty one. commit() syncs too but does not
     // look at the result, and some file systems (NFS, quotas) only report a write failure here.
+#ifdef Q_OS_WIN
+    if (::_commit(file.handle()) != 0)
+        return cancel(qt_error_string(errno));
+#else
     if (::fsync(file.handle()) != 0)
         return cancel(qt_error_string(errno));
 #endif

@@ -1,6 +1,6 @@
 #include "core/line_file.h"
-#include "file_size_limit.h"
 #include "qt_printing.h"
+#include "raw_file.h"
 
 #include <QDir>
 #include <QFile>
@@ -10,20 +10,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-QByteArray contentOf(const QString& path)
-{
-    QFile file(path);
-    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
-    return file.readAll();
-}
-
-void writeRaw(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    ASSERT_EQ(file.write(bytes), bytes.size());
-}
 
 struct SplitCase {
     const char* name;
@@ -111,83 +97,6 @@ TEST(FileFailures, AFolderThatIsAFileCannotHoldANewFile)
     EXPECT_TRUE(core::appendLines(path, {"x"}));
     EXPECT_FALSE(core::readLines(path).ok());
     EXPECT_EQ(contentOf(notAFolder), QByteArray("keep\r\n"));
-}
-
-struct FullDiskCase {
-    const char* name;
-    std::optional<QByteArray> before; // nothing: the file does not exist
-    rlim_t room; // bytes a file may hold
-    std::function<std::optional<core::FileFailure>(const QString&)> save;
-};
-
-void PrintTo(const FullDiskCase& row, std::ostream* out)
-{
-    *out << row.name;
-}
-
-class FullDisk : public testing::TestWithParam<FullDiskCase> { };
-
-TEST_P(FullDisk, TheSaveFailsWithTheSystemsReasonAndTheFileStaysAsItWas)
-{
-    QTemporaryDir dir;
-    const QString path = dir.filePath("loto6.txt");
-    if (GetParam().before)
-        writeRaw(path, *GetParam().before);
-
-    std::optional<core::FileFailure> failure;
-    {
-        const FileSizeLimit full(GetParam().room);
-        failure = GetParam().save(path);
-    }
-    ASSERT_TRUE(failure);
-    EXPECT_EQ(failure->path, QDir::toNativeSeparators(path));
-    EXPECT_EQ(failure->reason, qt_error_string(EFBIG));
-    if (GetParam().before)
-        EXPECT_EQ(contentOf(path), *GetParam().before);
-    else
-        EXPECT_FALSE(QFileInfo::exists(path));
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
-        GetParam().before ? QStringList {"loto6.txt"} : QStringList {});
-}
-
-const QByteArray kTwoEntries = "011522304143\r\n0102030405\r\n";
-// More than the room left, which is more than the save's lock file takes.
-const core::Lines kManyEntries(100, "011522304143");
-constexpr rlim_t kRoomForTheLock = 512;
-
-INSTANTIATE_TEST_SUITE_P(Writes, FullDisk,
-    testing::Values(FullDiskCase {"RewriteThatFitsOnlyInPart", kTwoEntries, kRoomForTheLock,
-                        [](const QString& path) { return core::saveLines(path, kManyEntries); }},
-        FullDiskCase {"NewFileStaysAbsent", std::nullopt, kRoomForTheLock,
-            [](const QString& path) { return core::appendLines(path, kManyEntries); }},
-        FullDiskCase {"NoRoomForTheLock", kTwoEntries, 0,
-            [](const QString& path) { return core::saveLines(path, {"011522304143"}); }}),
-    [](const auto& info) { return std::string(info.param.name); });
-
-TEST(SaveFile, ALinkStaysALinkAndItsTargetGetsTheLines)
-{
-    QTemporaryDir dir;
-    const QString target = dir.filePath("kept/loto6.txt");
-    const QString link = dir.filePath("loto6.txt");
-    ASSERT_TRUE(QDir(dir.path()).mkdir("kept"));
-    writeRaw(target, "0102030405\r\n");
-    ASSERT_TRUE(QFile::link(target, link));
-
-    EXPECT_FALSE(core::appendLines(link, {"011522304143"}));
-    EXPECT_TRUE(QFileInfo(link).isSymLink());
-    EXPECT_EQ(contentOf(target), QByteArray("0102030405\r\n011522304143\r\n"));
-}
-
-TEST(SaveFile, ARewriteKeepsTheFilesPermissions)
-{
-    QTemporaryDir dir;
-    const QString path = dir.filePath("ravelov1.ini");
-    writeRaw(path, "old\r\n");
-    const auto ownerOnly = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser;
-    ASSERT_TRUE(QFile::setPermissions(path, ownerOnly));
-
-    EXPECT_FALSE(core::saveLines(path, {"new"}));
-    EXPECT_EQ(QFile::permissions(path), ownerOnly);
 }
 
 } // namespace

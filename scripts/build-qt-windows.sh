@@ -1,0 +1,80 @@
+#!/usr/bin/env bash
+# Builds Qt for 64-bit Windows from Debian's own source of the Qt the Linux build uses, with only what
+# the program and its tests load, and keeps it in a cache folder outside the checkout; prints the
+# folder. A cache that is there is used as it is: it is filled under a temporary name and renamed only
+# when whole, so a build that stopped half way is never taken for one.
+# Cache: $LOTOCARD_CACHE, else $XDG_CACHE_HOME/lotocard, else ~/.cache/lotocard.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+
+qt_version=$(dpkg-query -W -f='${Version}' qt6-base-dev 2>/dev/null || true)
+if [ -z "$qt_version" ]; then
+    "$root/scripts/install-deps.sh" >&2
+    qt_version=$(dpkg-query -W -f='${Version}' qt6-base-dev)
+fi
+upstream=${qt_version%%+*}
+
+# What Qt is built with; the cache's name carries a digest of it, so another choice builds afresh.
+options=(
+    -DCMAKE_BUILD_TYPE=Release -DBUILD_SHARED_LIBS=ON -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF
+    -DFEATURE_network=OFF -DFEATURE_sql=OFF -DFEATURE_dbus=OFF -DFEATURE_concurrent=OFF -DFEATURE_xml=OFF
+    -DFEATURE_opengl=OFF -DFEATURE_vulkan=OFF -DFEATURE_jpeg=OFF -DFEATURE_gif=OFF
+    -DFEATURE_system_zlib=OFF -DFEATURE_system_png=OFF -DFEATURE_system_freetype=OFF
+    -DFEATURE_system_harfbuzz=OFF -DFEATURE_system_pcre2=OFF -DFEATURE_system_doubleconversion=OFF
+    # The source package lacks the wintab headers; Direct2D 1.1 is only a paint engine of its own,
+    # while DirectWrite, which the print support and the windows platform use, stays.
+    -DFEATURE_tabletevent=OFF -DFEATURE_direct2d1_1=OFF
+)
+digest=$(printf '%s\n' "$qt_version" "${options[@]}" | cat - "$root/cmake/mingw-w64-x86_64.cmake" | sha256sum | cut -c1-12)
+cache=${LOTOCARD_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/lotocard}
+prefix=$cache/qt-$upstream-mingw64-$digest
+if [ -x "$prefix/bin/qt-cmake" ]; then
+    echo "$prefix"
+    exit 0
+fi
+
+sudo=()
+[ "$(id -u)" -eq 0 ] || sudo=(sudo)
+packages=(g++-mingw-w64-x86-64-posix dpkg-dev cmake ninja-build)
+missing=()
+for package in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' || missing+=("$package")
+done
+if [ ${#missing[@]} -ne 0 ]; then
+    echo "Installing: ${missing[*]}" >&2
+    "${sudo[@]}" apt-get update -qq >&2
+    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" >&2
+fi
+
+work=$(mktemp -d "${TMPDIR:-/tmp}/qt-windows.XXXXXX")
+trap 'rm -rf "$work"' EXIT
+# The source comes from the archives this machine's apt already uses, as source entries of their own
+# that leave the system's apt set-up as it is.
+mkdir -p "$work/apt/parts" "$work/apt/lists/partial"
+for file in /etc/apt/sources.list.d/*.sources; do
+    [ -e "$file" ] || continue
+    sed 's/^Types:.*/Types: deb-src/' "$file" >"$work/apt/parts/$(basename "$file")"
+done
+if [ -e /etc/apt/sources.list ]; then
+    sed -n 's/^deb /deb-src /p' /etc/apt/sources.list >"$work/apt/parts/sources.list"
+fi
+apt_source=(-o "Dir::Etc::SourceParts=$work/apt/parts" -o Dir::Etc::SourceList=/dev/null
+    -o "Dir::State::Lists=$work/apt/lists" -o Debug::NoLocking=1)
+echo "Fetching the source of qt6-base $qt_version" >&2
+apt-get "${apt_source[@]}" update -qq >&2
+(cd "$work" && apt-get "${apt_source[@]}" source --download-only "qt6-base=$qt_version" >&2)
+dpkg-source -x "$work"/qt6-base_*.dsc "$work/src" >&2
+
+building=$cache/.building-$$
+mkdir -p "$cache"
+rm -rf "$cache"/.building-*
+echo "Building Qt $upstream for Windows into $prefix (about 25 minutes on two cores)" >&2
+cmake -S "$work/src" -B "$work/build" -G Ninja \
+    -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" \
+    -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
+    -DCMAKE_INSTALL_PREFIX="$building" "${options[@]}" >"$work/configure.log" 2>&1 \
+    || { tail -n 40 "$work/configure.log" >&2; exit 1; }
+cmake --build "$work/build" >"$work/build.log" 2>&1 || { grep -m 20 -E 'error|FAILED' "$work/build.log" >&2; exit 1; }
+cmake --install "$work/build" >/dev/null
+mv "$building" "$prefix"
+echo "$prefix"
