@@ -52,8 +52,7 @@ frmPreview::frmPreview(cards::CardPreview preview, const QString& title, QWidget
 
     const cards::PrinterDescription& printer = m_preview.printer;
     auto* label1 = new QLabel(QStringLiteral("カード %1 枚　プリンタ %2　用紙 %3")
-                                  .arg(m_preview.cards.size())
-                                  .arg(printer.name, printer.paper),
+                                  .arg(QString::number(m_preview.cards.size()), printer.name, printer.paper),
         this);
     label1->setObjectName(QStringLiteral("Label1"));
     auto* picture1 = new QScrollArea(this);
