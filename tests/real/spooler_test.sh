@@ -4,9 +4,9 @@
 # for. Two printer profiles: printable areas inset by wide and by narrow margins. The wide queue is the
 # system's default and prints when no printer is chosen; the narrow one prints when lotocard.ini chooses
 # it, as does a CUPS instance of it whose own job options must reach the job. A printer that is not
-# there, a queue that refuses jobs and a scheduler that is not running each fail the run with the
-# message the user is shown and leave no job; a queue that refuses the second card's job says the first
-# card was sent.
+# there, a queue that refuses jobs, a queue deleted before the run and a scheduler that is not running
+# each fail the run with the message the user is shown and leave no job; a queue that refuses the second
+# card's job says the first card was sent. No run leaves a file in its temporary folder.
 # Usage: spooler_test.sh SPOOLER_PRINT PDF_MARKS
 set -euo pipefail
 spooler_print=$1
@@ -43,7 +43,7 @@ finish() {
 trap finish EXIT
 trap 'exit 1' INT TERM
 
-mkdir -p "$work"/{conf,spool,tmp,cache,state,log,cups-pdf,pdf,runtime}
+mkdir -p "$work"/{conf,spool,tmp,cache,state,log,cups-pdf,pdf,runtime,run-tmp}
 chmod 700 "$work/runtime"
 chmod 1777 "$work"/{spool,tmp,cups-pdf}
 cat >"$work/conf/cupsd.conf" <<CONF
@@ -112,6 +112,18 @@ CONF
 # Every job the scheduler has taken, by id, oldest first; finished jobs stay listed.
 job_ids() { lpstat -W all -o | awk '{print $1}' | sed 's/.*-//' | sort -n; }
 
+# Runs spooler_print with a temporary folder of its own, which it must leave empty.
+print_run() {
+    local status=0
+    TMPDIR=$work/run-tmp "$spooler_print" "$@" || status=$?
+    if [ -n "$(ls -A "$work/run-tmp")" ]; then
+        echo "the print run left in its temporary folder:" >&2
+        ls -AR "$work/run-tmp" >&2
+        exit 1
+    fi
+    return "$status"
+}
+
 wait_for_jobs() {
     for _ in $(seq 300); do
         [ -z "$(lpstat -W not-completed -o)" ] && return
@@ -137,7 +149,7 @@ print_case() {
     printf '%s\r\n' ravelov1 "" $calibration >"$case/ravelov1.ini"
     printf '%s\r\n' "$@" >"$case/$file"
     [ -z "$chosen" ] || printf '[printer]\r\nname=%s\r\n' "$chosen" >"$case/lotocard.ini"
-    "$spooler_print" "$file" "$case" >"$case/boxes"
+    print_run "$file" "$case" >"$case/boxes"
     wait_for_jobs
     echo "$file, calibration $calibration, printer ${chosen:-(default)}:"
     # In job order: cups-pdf ends every file name with the job number.
@@ -202,8 +214,11 @@ TEST
 instance_jobs=$(job_ids | awk -v after="$last_before" '$1 > after')
 [ "$(wc -w <<<"$instance_jobs")" -eq 2 ] || { echo "the instance's two cards made jobs: $instance_jobs"; exit 1; }
 for job in $instance_jobs; do
-    ipptool -q "$scheduler/jobs/$job" "$work/input-slot.test" \
-        || { echo "the instance's InputSlot=Manual did not reach job $job"; ipptool -tv "$scheduler/jobs/$job" "$work/input-slot.test"; exit 1; }
+    ipptool -q "$scheduler/jobs/$job" "$work/input-slot.test" || {
+        echo "the instance's InputSlot=Manual did not reach job $job:"
+        ipptool -tv "$scheduler/jobs/$job" "$work/input-slot.test"
+        exit 1
+    }
 done
 
 # A print run that must fail: run on the LOTO6 file of two cards, the message holds every line of
@@ -218,7 +233,7 @@ refused_case() {
     [ -z "$printer" ] || printf '[printer]\r\nname=%s\r\n' "$printer" >"$case/lotocard.ini"
     before=
     [ -z "$cupsd_pid" ] || before=$(job_ids | wc -l)
-    if "$spooler_print" loto6.txt "$case" "$@" >/dev/null 2>"$case/err"; then
+    if print_run loto6.txt "$case" "$@" >/dev/null 2>"$case/err"; then
         echo "$title: the print run did not fail"
         exit 1
     fi
