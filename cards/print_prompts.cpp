@@ -14,8 +14,8 @@ ui::Prompt calibrationPrompt(const CalibrationFault& fault)
         ui::PromptIcon::Critical, ui::PromptButtons::Ok};
 }
 
-// Every card before the one the run stopped at is a job the printer took: the user learns where the
-// printed cards end, and no fault text is read as a place for the numbers.
+// Every card before the one the run stopped at is a job the printer took, so the message says where the
+// printed cards end. The fault's text names the printer and goes in as it is.
 ui::Prompt printerPrompt(const QString& title, const SurfaceFault& fault)
 {
     const QString stopped = QString::number(fault.card);
