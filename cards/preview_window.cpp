@@ -198,8 +198,7 @@ frmPreview::frmPreview(cards::CardPreview preview, const QString& title, QWidget
 
     const cards::PrinterDescription& printer = preview.printer;
     auto* label1 = new QLabel(QStringLiteral("カード %1 枚　プリンタ %2　用紙 %3")
-                                  .arg(preview.cards.size())
-                                  .arg(printer.name, printer.paper),
+                                  .arg(QString::number(preview.cards.size()), printer.name, printer.paper),
         this);
     label1->setObjectName(QStringLiteral("Label1"));
     m_pages = new cards::PreviewPages(std::move(preview), m_dotsPerInch, this);

@@ -14,10 +14,16 @@ ui::Prompt calibrationPrompt(const CalibrationFault& fault)
         ui::PromptIcon::Critical, ui::PromptButtons::Ok};
 }
 
+// Every card before the one the run stopped at is a job the printer took, so the message says where the
+// printed cards end. The fault's text names the printer and goes in as it is.
 ui::Prompt printerPrompt(const QString& title, const SurfaceFault& fault)
 {
+    const QString stopped = QString::number(fault.card);
+    const QString sent = fault.card == 1 ? QStringLiteral("プリンタに送ったカードはありません。")
+        : fault.card == 2 ? QStringLiteral("1 枚目のカードはプリンタに送りました。")
+                          : QStringLiteral("1～%1 枚目のカードはプリンタに送りました。").arg(fault.card - 1);
     return {title,
-        QStringLiteral("%1\n%2 枚目のカードで印刷を止めました。").arg(fault.reason).arg(fault.card),
+        QStringLiteral("%1\n%2 枚目のカードで印刷を止めました。%3").arg(fault.reason, stopped, sent),
         ui::PromptIcon::Critical, ui::PromptButtons::Ok};
 }
 

@@ -1,41 +1,102 @@
 #include "cards/system_printers.h"
 
-#include <QPrintEngine>
 #include <QPrinter>
 #include <QPrinterInfo>
+
+#if QT_CONFIG(cups)
+#include <QFile>
+#include <QTemporaryDir>
 #include <cups/cups.h>
+#endif
 
 namespace cards {
 
 namespace {
 
-// Qt's CUPS print engine sends the job options it is given under this key along with its own; Qt's
-// print dialog uses it, but it is not in Qt's public headers.
-constexpr auto kCupsOptions = QPrintEngine::PrintEnginePropertyKey(0xfe00);
+#if QT_CONFIG(cups)
+// The file in the card's temporary folder that the card is drawn into. Without the .pdf suffix the
+// printer keeps Qt's CUPS engine, with the printer's own page layout, which writes its job into the file
+// rather than sending it.
+constexpr QLatin1StringView kCardFile("card");
 
-// The options a print on the printer gets from the user's and the system's printer settings
-// (lpoptions), as the lp command passes them: for a CUPS instance, what makes it an instance, such as
-// the manual feed. Qt's engine would leave them out. The paper is left to the page size, which already
-// is the printer's own, and the sides to Qt, which sends them itself.
-QStringList cupsOptionsOf(const QString& printerName)
+// A printer as CUPS names it: the queue, and the instance (a null array for none), which is only a set
+// of options kept for the queue.
+struct Destination {
+    QByteArray queue;
+    QByteArray instance;
+};
+
+Destination destinationOf(const QString& printerName)
 {
     const qsizetype slash = printerName.indexOf(u'/');
-    const QByteArray queue = printerName.first(slash < 0 ? printerName.size() : slash).toUtf8();
-    const QByteArray instance = slash < 0 ? QByteArray() : printerName.sliced(slash + 1).toUtf8();
-    cups_dest_t* dest
-        = cupsGetNamedDest(CUPS_HTTP_DEFAULT, queue.constData(), slash < 0 ? nullptr : instance.constData());
-    QStringList options;
+    if (slash < 0)
+        return {printerName.toUtf8(), {}};
+    return {printerName.first(slash).toUtf8(), printerName.sliced(slash + 1).toUtf8()};
+}
+
+// Adds the options a print on the printer gets from the user's and the system's printer settings
+// (lpoptions), as the lp command passes them: for a CUPS instance, what makes it an instance, such as
+// the manual feed. The paper is left to the page size, which already is the printer's own, and the
+// sides to the printer's duplex mode.
+int addSettingsOptions(const Destination& destination, int count, cups_option_t** options)
+{
+    cups_dest_t* dest = cupsGetNamedDest(CUPS_HTTP_DEFAULT, destination.queue.constData(),
+        destination.instance.isNull() ? nullptr : destination.instance.constData());
     if (!dest)
-        return options;
+        return count;
     for (int i = 0; i < dest->num_options; ++i) {
-        const QString name = QString::fromUtf8(dest->options[i].name);
-        if (name == u"media" || name == u"PageSize" || name == u"PageRegion" || name == u"sides")
+        const QByteArrayView name(dest->options[i].name);
+        if (name == "media" || name == "PageSize" || name == "PageRegion" || name == "sides")
             continue;
-        options << name << QString::fromUtf8(dest->options[i].value);
+        count = cupsAddOption(dest->options[i].name, dest->options[i].value, count, options);
     }
     cupsFreeDests(1, dest);
-    return options;
+    return count;
 }
+
+const char* sidesOf(QPrinter::DuplexMode duplex, QPageLayout::Orientation orientation)
+{
+    switch (duplex) {
+    case QPrinter::DuplexNone:
+        return "one-sided";
+    case QPrinter::DuplexAuto:
+        return orientation == QPageLayout::Portrait ? "two-sided-long-edge" : "two-sided-short-edge";
+    case QPrinter::DuplexLongSide:
+        return "two-sided-long-edge";
+    case QPrinter::DuplexShortSide:
+        return "two-sided-short-edge";
+    }
+    return "one-sided";
+}
+
+// Sends the card in the file as a job to the printer's queue, with the options Qt's CUPS engine sends
+// with its own jobs (the paper, the sides, the orientation, the copies) and the printer's settings. Qt's
+// engine would send the card itself, but it never tells whether the scheduler took the job; here the
+// scheduler's reason comes back when it took none.
+std::optional<QString> submit(const QPrinter& printer, const QString& file)
+{
+    const QPageLayout layout = printer.pageLayout();
+    cups_option_t* options = nullptr;
+    int count = cupsAddOption("media", layout.pageSize().key().toUtf8().constData(), 0, &options);
+    count = cupsAddOption("sides", sidesOf(printer.duplex(), layout.orientation()), count, &options);
+    if (layout.orientation() == QPageLayout::Landscape)
+        count = cupsAddOption("landscape", "", count, &options);
+    if (printer.copyCount() > 1) {
+        count = cupsAddOption("copies", QByteArray::number(printer.copyCount()).constData(), count, &options);
+        if (printer.collateCopies())
+            count = cupsAddOption("Collate", "True", count, &options);
+    }
+    const Destination destination = destinationOf(printer.printerName());
+    count = addSettingsOptions(destination, count, &options);
+    const int job = cupsPrintFile2(CUPS_HTTP_DEFAULT, destination.queue.constData(),
+        QFile::encodeName(file).constData(), printer.docName().toUtf8().constData(), count, options);
+    const QString reason = QString::fromUtf8(cupsLastErrorString());
+    cupsFreeOptions(count, options);
+    if (job == 0)
+        return reason;
+    return std::nullopt;
+}
+#endif
 
 // A printer set up as the cards are printed on it: on its own paper, the page margins brought down to
 // what the printer needs, so that the origin is the corner of the printable area and not a margin Qt
@@ -107,20 +168,37 @@ std::optional<QString> PrinterSheets::begin(QPainter& painter)
         return m_name.isEmpty() ? noDefaultPrinterReason()
                                 : QStringLiteral("プリンタ「%1」が見つかりません。").arg(m_name);
     }
+    const QString cannotBegin
+        = QStringLiteral("プリンタ「%1」で印刷を始められませんでした。").arg(info.printerName());
     m_printer = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
     setUp(*m_printer, info);
-    m_printer->printEngine()->setProperty(kCupsOptions, cupsOptionsOf(info.printerName()));
+#if QT_CONFIG(cups)
+    m_folder = std::make_unique<QTemporaryDir>();
+    if (!m_folder->isValid())
+        return QStringLiteral("%1\n理由: %2").arg(cannotBegin, m_folder->errorString());
+    m_printer->setOutputFileName(m_folder->filePath(kCardFile));
+#endif
     if (!painter.begin(m_printer.get()))
-        return QStringLiteral("プリンタ「%1」で印刷を始められませんでした。").arg(info.printerName());
+        return cannotBegin;
     return std::nullopt;
 }
 
 std::optional<QString> PrinterSheets::finish(QPainter& painter)
 {
+#if QT_CONFIG(cups)
+    // Gone with the card's file, however the card ends.
+    const std::unique_ptr<QTemporaryDir> folder = std::move(m_folder);
+#endif
     const bool ended = painter.end();
     const QPrinter::PrinterState state = m_printer->printerState();
     if (!ended || state == QPrinter::Error || state == QPrinter::Aborted)
         return QStringLiteral("プリンタ「%1」で印刷を終えられませんでした。").arg(m_printer->printerName());
+#if QT_CONFIG(cups)
+    if (auto reason = submit(*m_printer, folder->filePath(kCardFile))) {
+        return QStringLiteral("プリンタ「%1」が印刷を受け付けませんでした。\n理由: %2")
+            .arg(m_printer->printerName(), *reason);
+    }
+#endif
     return std::nullopt;
 }
 

@@ -4,7 +4,10 @@
 #include "cards/painter_surface.h"
 #include "cards/printers.h"
 
+#include <QtPrintSupport/qtprintsupportglobal.h>
+
 class QPrinter;
+class QTemporaryDir;
 
 namespace cards {
 
@@ -17,7 +20,7 @@ public:
 };
 
 // The sheets of a printer, empty for the system's default, which is looked up afresh for every card;
-// each card is one print job.
+// each card is one print job, and a card counts as sent only once the printing system took its job.
 class PrinterSheets final : public SheetSource {
 public:
     explicit PrinterSheets(QString name);
@@ -28,6 +31,10 @@ public:
 
 private:
     QString m_name;
+#if QT_CONFIG(cups)
+    // The card being drawn is a file in here until the scheduler has answered for its job.
+    std::unique_ptr<QTemporaryDir> m_folder;
+#endif
     std::unique_ptr<QPrinter> m_printer;
 };
 

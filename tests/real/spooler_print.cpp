@@ -1,21 +1,28 @@
 // Prints a lottery's print file from a data folder on the printer in use (the one lotocard.ini in that
 // folder names, else the system's default), through the program's own printer code, and writes every box
 // the print run asked for to standard output, one line per box: the card (counted from 1) and the corners
-// x1 y1 x2 y2 in twips from the printable area's top-left.
+// x1 y1 x2 y2 in twips from the printable area's top-left. A command given after the folder runs once the
+// first card has been sent, to change the printer under a run. A run that fails ends with status 1 and
+// the message the user would be shown on standard error.
+#include "cards/print_prompts.h"
 #include "cards/print_run.h"
 #include "cards/system_printers.h"
 #include "fakes.h"
 
 #include <QApplication>
+#include <QProcess>
 #include <QTextStream>
 
 namespace {
 
-// Hands every box and end of card to the printer and keeps a copy of what was asked for.
+// Hands every box and end of card to the printer and keeps a copy of what was asked for; runs the
+// command, if any, once the first card has been sent.
 struct CopyingSurface final : cards::PrintSurface {
-    CopyingSurface(std::unique_ptr<cards::PrintSurface> printer, fakes::RecordingSurface& copy)
+    CopyingSurface(std::unique_ptr<cards::PrintSurface> printer, fakes::RecordingSurface& copy,
+        const QStringList& afterFirstCard)
         : printer(std::move(printer))
         , copy(copy)
+        , afterFirstCard(afterFirstCard)
     { }
     std::optional<QString> box(float x1, float y1, float x2, float y2) override
     {
@@ -25,11 +32,16 @@ struct CopyingSurface final : cards::PrintSurface {
     std::optional<QString> endCard() override
     {
         copy.endCard();
-        return printer->endCard();
+        std::optional<QString> reason = printer->endCard();
+        if (!reason && copy.ends == 1 && !afterFirstCard.isEmpty()
+            && QProcess::execute(afterFirstCard.first(), afterFirstCard.mid(1)) != 0)
+            reason = QStringLiteral("the command after the first card failed: ") + afterFirstCard.join(u' ');
+        return reason;
     }
 
     std::unique_ptr<cards::PrintSurface> printer;
     fakes::RecordingSurface& copy;
+    const QStringList& afterFirstCard;
 };
 
 // The system's printers, with a copy of every box a print run sends them.
@@ -42,11 +54,12 @@ struct CopyingPrinters final : cards::Printers {
     }
     std::unique_ptr<cards::PrintSurface> cards(const QString& name, const cards::Drawing& underlay) override
     {
-        return std::make_unique<CopyingSurface>(system.cards(name, underlay), copy);
+        return std::make_unique<CopyingSurface>(system.cards(name, underlay), copy, afterFirstCard);
     }
 
     cards::SystemPrinters system;
     fakes::RecordingSurface copy;
+    QStringList afterFirstCard;
 };
 
 std::optional<tickets::Lottery> lotteryOf(const QString& printFile)
@@ -67,21 +80,18 @@ int main(int argc, char* argv[])
     QTextStream err(stderr);
     const QStringList arguments = QApplication::arguments();
     const std::optional<tickets::Lottery> lottery
-        = arguments.size() == 3 ? lotteryOf(arguments.at(1)) : std::nullopt;
+        = arguments.size() >= 3 ? lotteryOf(arguments.at(1)) : std::nullopt;
     if (!lottery) {
-        err << "usage: spooler_print loto6.txt|miniloto.txt|numbers4.txt|numbers3.txt DATA_FOLDER\n";
+        err << "usage: spooler_print loto6.txt|miniloto.txt|numbers4.txt|numbers3.txt DATA_FOLDER"
+               " [COMMAND [ARGUMENT]...]\n";
         return 2;
     }
 
     CopyingPrinters printers;
+    printers.afterFirstCard = arguments.mid(3);
     if (const auto failure = cards::printCards(*lottery, QDir(arguments.at(2)), printers)) {
-        const auto* fault = std::get_if<cards::SurfaceFault>(&*failure);
-        const auto* missing = std::get_if<cards::MissingPrinter>(&*failure);
-        err << "the print run failed"
-            << (fault            ? QStringLiteral(": ") + fault->reason
-                       : missing ? QStringLiteral(": no printer ") + missing->name
-                                 : QString())
-            << '\n';
+        err << "the print run failed:\n"
+            << cards::printFailurePrompt(*failure, QStringLiteral("spooler_print")).text << '\n';
         return 1;
     }
     QTextStream out(stdout);

@@ -3,8 +3,10 @@
 # CUPS scheduler of its own, then checks every mark on the PDFs against the boxes the print run asked
 # for. Two printer profiles: printable areas inset by wide and by narrow margins. The wide queue is the
 # system's default and prints when no printer is chosen; the narrow one prints when lotocard.ini chooses
-# it, as does a CUPS instance of it whose own job options must reach the job. A chosen printer that is
-# not there prints nothing.
+# it, as does a CUPS instance of it whose own job options must reach the job. A printer that is not
+# there, a queue that refuses jobs, a queue deleted before the run and a scheduler that is not running
+# each fail the run with the message the user is shown and leave no job; a queue that refuses the second
+# card's job says the first card was sent. No run leaves a file in its temporary folder.
 # Usage: spooler_test.sh SPOOLER_PRINT PDF_MARKS
 set -euo pipefail
 spooler_print=$1
@@ -15,7 +17,7 @@ if [ "$(id -u)" -ne 0 ]; then
     exit 77
 fi
 
-packages=(cups printer-driver-cups-pdf poppler-utils)
+packages=(cups cups-ipp-utils printer-driver-cups-pdf poppler-utils)
 missing=()
 for package in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' || missing+=("$package")
@@ -41,7 +43,7 @@ finish() {
 trap finish EXIT
 trap 'exit 1' INT TERM
 
-mkdir -p "$work"/{conf,spool,tmp,cache,state,log,cups-pdf,pdf,runtime}
+mkdir -p "$work"/{conf,spool,tmp,cache,state,log,cups-pdf,pdf,runtime,run-tmp}
 chmod 700 "$work/runtime"
 chmod 1777 "$work"/{spool,tmp,cups-pdf}
 cat >"$work/conf/cupsd.conf" <<CONF
@@ -65,17 +67,31 @@ PageLog $work/log/page_log
 Sandboxing Relaxed
 CONF
 
-cupsd -f -c "$work/conf/cupsd.conf" -s "$work/conf/cups-files.conf" &
-cupsd_pid=$!
 # Every client, the printer code included, talks to this scheduler and takes its default printer.
 export CUPS_SERVER=$work/cups.sock HOME=$work XDG_RUNTIME_DIR=$work/runtime
+# The scheduler's reasons in its own words, whatever language the caller reads.
+export LC_ALL=C.UTF-8
 unset LPDEST PRINTER
 running() { lpstat -r 2>/dev/null | grep -qx 'scheduler is running'; }
-for _ in $(seq 100); do
-    running && break
-    sleep 0.1
-done
-running || { echo "the scheduler did not start"; cat "$work/log/error_log" 2>/dev/null; exit 1; }
+start_scheduler() {
+    cupsd -f -c "$work/conf/cupsd.conf" -s "$work/conf/cups-files.conf" &
+    cupsd_pid=$!
+    for _ in $(seq 100); do
+        running && return
+        sleep 0.1
+    done
+    echo "the scheduler did not start"
+    cat "$work/log/error_log" 2>/dev/null
+    exit 1
+}
+stop_scheduler() {
+    kill "$cupsd_pid"
+    wait "$cupsd_pid" || true
+    cupsd_pid=
+}
+start_scheduler
+# The scheduler's own address for ipptool: its socket as the host of an ipp: address.
+scheduler=ipp://${CUPS_SERVER//\//%2F}
 
 # A queue whose A4 printable area is "left bottom right top" in points.
 add_queue() {
@@ -91,6 +107,21 @@ Log $work/log
 Label 2
 CONF
     lpadmin -p "$queue" -E -v cups-pdf:/"$queue" -P "$work/$queue.ppd"
+}
+
+# Every job the scheduler has taken, by id, oldest first; finished jobs stay listed.
+job_ids() { lpstat -W all -o | awk '{print $1}' | sed 's/.*-//' | sort -n; }
+
+# Runs spooler_print with a temporary folder of its own, which it must leave empty.
+print_run() {
+    local status=0
+    TMPDIR=$work/run-tmp "$spooler_print" "$@" || status=$?
+    if [ -n "$(ls -A "$work/run-tmp")" ]; then
+        echo "the print run left in its temporary folder:" >&2
+        ls -AR "$work/run-tmp" >&2
+        exit 1
+    fi
+    return "$status"
 }
 
 wait_for_jobs() {
@@ -118,7 +149,7 @@ print_case() {
     printf '%s\r\n' ravelov1 "" $calibration >"$case/ravelov1.ini"
     printf '%s\r\n' "$@" >"$case/$file"
     [ -z "$chosen" ] || printf '[printer]\r\nname=%s\r\n' "$chosen" >"$case/lotocard.ini"
-    "$spooler_print" "$file" "$case" >"$case/boxes"
+    print_run "$file" "$case" >"$case/boxes"
     wait_for_jobs
     echo "$file, calibration $calibration, printer ${chosen:-(default)}:"
     # In job order: cups-pdf ends every file name with the job number.
@@ -163,22 +194,99 @@ run_profile wide "$wide"
 chosen=$name-narrow run_profile narrow "$narrow"
 
 # An instance of the narrow queue with a job option of its own, as a user keeps a card-printing set-up
-# apart from ordinary printing: its cards land as the queue's, and the option reaches the job.
+# apart from ordinary printing: its cards land as the queue's, and the option reaches every job, as the
+# scheduler tells.
 lpoptions -p "$name-narrow/cards" -o InputSlot=Manual >/dev/null
+last_before=$(job_ids | tail -n 1)
 chosen=$name-narrow/cards print_case numbers3.txt "1975 238 90 360" "4,6" "${numbers3[@]}"
-last_job=$(find "$work/spool" -name 'c*' | sort | tail -n 1)
-grep -aq 'InputSlot' "$last_job" && grep -aq 'Manual' "$last_job" \
-    || { echo "the instance's InputSlot=Manual did not reach the job"; exit 1; }
+cat >"$work/input-slot.test" <<'TEST'
+{
+    NAME "The job's InputSlot is Manual"
+    OPERATION Get-Job-Attributes
+    GROUP operation-attributes-tag
+    ATTR charset attributes-charset utf-8
+    ATTR language attributes-natural-language en
+    ATTR uri job-uri $uri
+    STATUS successful-ok
+    EXPECT InputSlot WITH-VALUE "Manual"
+}
+TEST
+instance_jobs=$(job_ids | awk -v after="$last_before" '$1 > after')
+[ "$(wc -w <<<"$instance_jobs")" -eq 2 ] || { echo "the instance's two cards made jobs: $instance_jobs"; exit 1; }
+for job in $instance_jobs; do
+    ipptool -q "$scheduler/jobs/$job" "$work/input-slot.test" || {
+        echo "the instance's InputSlot=Manual did not reach job $job:"
+        ipptool -tv "$scheduler/jobs/$job" "$work/input-slot.test"
+        exit 1
+    }
+done
 
-# A chosen printer that has gone: the run is refused and no job is sent.
-jobs_before=$(find "$work/spool" -name 'c*' | wc -l)
-mkdir -p "$work/gone"
-printf '011522304143\r\n' >"$work/gone/loto6.txt"
-printf '[printer]\r\nname=%s\r\n' "$name-gone" >"$work/gone/lotocard.ini"
-if "$spooler_print" loto6.txt "$work/gone" >/dev/null 2>"$work/gone/err"; then
-    echo "a print on a printer that is not there did not fail"
-    exit 1
-fi
-grep -qF "no printer $name-gone" "$work/gone/err" || { echo "refused otherwise: $(cat "$work/gone/err")"; exit 1; }
-[ "$(find "$work/spool" -name 'c*' | wc -l)" -eq "$jobs_before" ] || { echo "a job was sent"; exit 1; }
-echo "a chosen printer that is not there: refused, no job"
+# A print run that must fail: run on the LOTO6 file of two cards, the message holds every line of
+# $expected, and the scheduler took $sent jobs (none unless told). Arguments: the case's name, the
+# printer chosen (empty for the system's default), then what spooler_print takes after the data folder.
+refused_case() {
+    local title=$1 printer=$2 case=$work/refused before after
+    shift 2
+    rm -rf "$case"
+    mkdir "$case"
+    printf '%s\r\n' "${loto6[@]}" >"$case/loto6.txt"
+    [ -z "$printer" ] || printf '[printer]\r\nname=%s\r\n' "$printer" >"$case/lotocard.ini"
+    before=
+    [ -z "$cupsd_pid" ] || before=$(job_ids | wc -l)
+    if print_run loto6.txt "$case" "$@" >/dev/null 2>"$case/err"; then
+        echo "$title: the print run did not fail"
+        exit 1
+    fi
+    while IFS= read -r line; do
+        grep -qF -- "$line" "$case/err" || { echo "$title: the message lacks \"$line\":"; cat "$case/err"; exit 1; }
+    done <<<"$expected"
+    if [ -n "$before" ]; then
+        wait_for_jobs
+        after=$(job_ids | wc -l)
+        [ $((after - before)) -eq "${sent:-0}" ] \
+            || { echo "$title: $((after - before)) jobs sent, not ${sent:-0}"; exit 1; }
+    fi
+    echo "$title: refused with the message, ${sent:-0} jobs"
+}
+
+expected="プリンタ「$name-gone」が見つかりません。「プリンタの設定」で選び直してください。" \
+    refused_case "a chosen printer that is not there" "$name-gone"
+
+# A queue that does not accept jobs: the scheduler's reason, the printer and that no card went.
+cupsreject "$name-wide" "$name-narrow"
+expected="プリンタ「$name-wide」が印刷を受け付けませんでした。
+理由: Destination \"$name-wide\" is not accepting jobs.
+1 枚目のカードで印刷を止めました。プリンタに送ったカードはありません。" \
+    refused_case "a queue that rejects jobs" ""
+expected="プリンタ「$name-narrow/cards」が印刷を受け付けませんでした。
+理由: Destination \"$name-narrow\" is not accepting jobs." \
+    refused_case "an instance of a queue that rejects jobs" "$name-narrow/cards"
+cupsaccept "$name-wide" "$name-narrow"
+
+# The queue stops taking jobs once the first card has gone: the message says card 1 went.
+expected="プリンタ「$name-wide」が印刷を受け付けませんでした。
+2 枚目のカードで印刷を止めました。1 枚目のカードはプリンタに送りました。" \
+    sent=1 refused_case "a queue that rejects the second card's job" "" cupsreject "$name-wide"
+cupsaccept "$name-wide"
+
+# Queues deleted before the run, the chosen one and the default, the system's and the user's (lpoptions
+# keeps the user's own default, which the instance's options wrote down).
+add_queue deleted "$narrow"
+lpadmin -x "$name-deleted"
+expected="プリンタ「$name-deleted」が見つかりません。「プリンタの設定」で選び直してください。" \
+    refused_case "a chosen queue deleted before the run" "$name-deleted"
+add_queue deleted "$narrow"
+lpadmin -d "$name-deleted"
+lpoptions -d "$name-deleted" >/dev/null
+lpadmin -x "$name-deleted"
+expected="通常使うプリンタが設定されていません。" refused_case "the default queue deleted before the run" ""
+lpadmin -d "$name-wide"
+lpoptions -d "$name-wide" >/dev/null
+
+# No scheduler: nothing can be printed, and once it runs again it holds no job of the runs.
+jobs_before=$(job_ids | wc -l)
+stop_scheduler
+expected="通常使うプリンタが設定されていません。" refused_case "no scheduler, the system's default" ""
+expected="プリンタ「$name-narrow」が見つかりません。" refused_case "no scheduler, a chosen printer" "$name-narrow"
+start_scheduler
+[ "$(job_ids | wc -l)" -eq "$jobs_before" ] || { echo "a job was sent without a scheduler"; exit 1; }

@@ -212,6 +212,22 @@ TEST_F(CalibrationWindowTest, ATestSheetIsOnePageWithTheValuesInTheBoxesSavedOrN
     EXPECT_TRUE(m_prompter.asked.isEmpty());
 }
 
+TEST_F(CalibrationWindowTest, ATestSheetThePrinterRefusesIsReportedAndTheWindowStays)
+{
+    writeSettings("1975\r\n238\r\n90\r\n360\r\n");
+    m_printers.printers = {{"office", "A4", {210, 297}, {5, 5, 5, 5}, cards::PrinterState::Idle}};
+    m_printers.defaultPrinter = "office";
+    m_printer.failEndAt = 1;
+    open();
+    click("Command12");
+    EXPECT_EQ(classOf(onlyWindow()), "Form5");
+    EXPECT_EQ(m_prompter.asked,
+        QList<ui::Prompt>({{u"印字位置の設定"_qs,
+            u"job lost\n1 枚目のカードで印刷を止めました。プリンタに送ったカードはありません。"_qs,
+            ui::PromptIcon::Critical, ui::PromptButtons::Ok}}));
+    EXPECT_EQ(settingsFile(), kOwnLines + "1975\r\n238\r\n90\r\n360\r\n");
+}
+
 TEST_F(CalibrationWindowTest, TheAlignmentPutsItsCorrectionIntoTheBoxesOnly)
 {
     writeSettings("1975\r\n238\r\n90\r\n360\r\n");

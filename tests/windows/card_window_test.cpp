@@ -1,3 +1,4 @@
+#include "cards/print_prompts.h"
 #include "window_fixture.h"
 
 #include <QLineEdit>
@@ -399,12 +400,42 @@ INSTANTIATE_TEST_SUITE_P(Runs, PrintFailure,
                 u"「横開始位置」の値 -∞ では印刷できません。\n「印字位置の設定」で値を直してください。"_qs,
                 ui::PromptIcon::Critical, ui::PromptButtons::Ok}},
         PrintFailureCase {"NoPrinter", {}, 1, kNever, false,
-            {u"ＬＯＴＯ６カード印刷"_qs, u"no sheet\n1 枚目のカードで印刷を止めました。"_qs,
+            {u"ＬＯＴＯ６カード印刷"_qs,
+                u"no sheet\n1 枚目のカードで印刷を止めました。プリンタに送ったカードはありません。"_qs,
                 ui::PromptIcon::Critical, ui::PromptButtons::Ok}},
         PrintFailureCase {"SecondJobLost", {}, kNever, 2, false,
-            {u"ＬＯＴＯ６カード印刷"_qs, u"job lost\n2 枚目のカードで印刷を止めました。"_qs,
+            {u"ＬＯＴＯ６カード印刷"_qs,
+                u"job lost\n2 枚目のカードで印刷を止めました。1 枚目のカードはプリンタに送りました。"_qs,
                 ui::PromptIcon::Critical, ui::PromptButtons::Ok}},
         PrintFailureCase {"PrintFileVanished", {}, kNever, kNever, true, {}}),
     [](const testing::TestParamInfo<PrintFailureCase>& info) { return info.param.name; });
+
+struct StopCase {
+    const char* name;
+    cards::SurfaceFault fault;
+    QString text;
+};
+
+class PrinterStop : public testing::TestWithParam<StopCase> { };
+
+// The reason names the printer, whose name may hold anything, "%2" included.
+TEST_P(PrinterStop, SaysWhichCardsWentToThePrinter)
+{
+    const StopCase& c = GetParam();
+    EXPECT_EQ(cards::printFailurePrompt(c.fault, u"ＬＯＴＯ６カード印刷"_qs),
+        ui::Prompt({u"ＬＯＴＯ６カード印刷"_qs, c.text, ui::PromptIcon::Critical, ui::PromptButtons::Ok}));
+}
+
+INSTANTIATE_TEST_SUITE_P(Cards, PrinterStop,
+    testing::Values(StopCase {"NoneSent", {u"プリンタ「a%2b」が印刷を受け付けませんでした。"_qs, 1},
+                        u"プリンタ「a%2b」が印刷を受け付けませんでした。\n1 枚目のカードで印刷を止めました。"
+                        u"プリンタに送ったカードはありません。"_qs},
+        StopCase {"FirstSent", {u"プリンタ「%1%3」が印刷を受け付けませんでした。"_qs, 2},
+            u"プリンタ「%1%3」が印刷を受け付けませんでした。\n2 枚目のカードで印刷を止めました。"
+            u"1 枚目のカードはプリンタに送りました。"_qs},
+        StopCase {"FirstToFourthSent", {u"プリンタ「office/%2」が見つかりません。"_qs, 5},
+            u"プリンタ「office/%2」が見つかりません。\n5 枚目のカードで印刷を止めました。"
+            u"1～4 枚目のカードはプリンタに送りました。"_qs}),
+    [](const testing::TestParamInfo<StopCase>& info) { return info.param.name; });
 
 } // namespace
