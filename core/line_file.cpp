@@ -237,9 +237,9 @@ std::optional<FileFailure> savePieces(const QString& path, std::initializer_list
     }
     if (!file.flush())
         return cancel(file.errorString());
-    // The data is on the disk before the rename, or the save is given up: after a crash the file is
-    // then either the old one or the new one, never an empty one. commit() syncs too but does not
-    // look at the result, and some file systems (NFS, quotas) only report a write failure here.
+        // The data is on the disk before the rename, or the save is given up: after a crash the file is
+        // then either the old one or the new one, never an empty one. commit() syncs too but does not
+        // look at the result, and some file systems (NFS, quotas) only report a write failure here.
 #ifdef Q_OS_WIN
     if (::_commit(file.handle()) != 0)
         return cancel(qt_error_string(errno));
@@ -401,6 +401,11 @@ std::optional<FileFailure> appendLines(const QString& path, const Lines& lines)
 
 std::optional<FileFailure> ensureFileExists(const QString& path)
 {
+    return createFile(path, {});
+}
+
+std::optional<FileFailure> createFile(const QString& path, const QByteArray& bytes)
+{
     if (QFileInfo::exists(path))
         return std::nullopt;
     const SaveLock lock(path);
@@ -409,7 +414,7 @@ std::optional<FileFailure> ensureFileExists(const QString& path)
     // Another save may have made it while this one waited for the lock.
     if (QFileInfo::exists(path))
         return std::nullopt;
-    return savePieces(path, {QByteArrayView()});
+    return savePieces(path, {bytes});
 }
 
 } // namespace core

@@ -86,5 +86,7 @@ std::optional<FileFailure> appendLines(const QString& path, const Lines& lines);
 // Creates an empty file where nothing of that name exists; whatever exists is not touched, and a
 // folder of that name fails when it is read.
 std::optional<FileFailure> ensureFileExists(const QString& path);
+// Creates the file with these bytes where nothing of that name exists, as ensureFileExists does.
+std::optional<FileFailure> createFile(const QString& path, const QByteArray& bytes);
 
 } // namespace core
