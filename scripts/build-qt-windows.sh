@@ -24,6 +24,8 @@ options=(
     # The source package lacks the wintab headers; Direct2D 1.1 is only a paint engine of its own,
     # while DirectWrite, which the print support and the windows platform use, stays.
     -DFEATURE_tabletevent=OFF -DFEATURE_direct2d1_1=OFF
+    # Without OpenGL, the windows platform of Qt 6.4.2 still asks the dynamic OpenGL loader unless told.
+    -DFEATURE_dynamicgl=OFF
 )
 digest=$(printf '%s\n' "$qt_version" "${options[@]}" | cat - "$root/cmake/mingw-w64-x86_64.cmake" | sha256sum | cut -c1-12)
 cache=${LOTOCARD_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/lotocard}
@@ -46,28 +48,36 @@ if [ ${#missing[@]} -ne 0 ]; then
     DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" >&2
 fi
 
-work=$(mktemp -d "${TMPDIR:-/tmp}/qt-windows.XXXXXX")
-trap 'rm -rf "$work"' EXIT
+# The source and the build are kept beside the cache until Qt is installed, so that a build that stopped
+# goes on where it was.
+mkdir -p "$cache"
+work=$cache/.work-$digest
+mkdir -p "$work"
 # The source comes from the archives this machine's apt already uses, as source entries of their own
 # that leave the system's apt set-up as it is.
-mkdir -p "$work/apt/parts" "$work/apt/lists/partial"
-for file in /etc/apt/sources.list.d/*.sources; do
-    [ -e "$file" ] || continue
-    sed 's/^Types:.*/Types: deb-src/' "$file" >"$work/apt/parts/$(basename "$file")"
-done
-if [ -e /etc/apt/sources.list ]; then
-    sed -n 's/^deb /deb-src /p' /etc/apt/sources.list >"$work/apt/parts/sources.list"
-fi
-apt_source=(-o "Dir::Etc::SourceParts=$work/apt/parts" -o Dir::Etc::SourceList=/dev/null
-    -o "Dir::State::Lists=$work/apt/lists" -o Debug::NoLocking=1)
-echo "Fetching the source of qt6-base $qt_version" >&2
-apt-get "${apt_source[@]}" update -qq >&2
-(cd "$work" && apt-get "${apt_source[@]}" source --download-only "qt6-base=$qt_version" >&2)
-dpkg-source -x "$work"/qt6-base_*.dsc "$work/src" >&2
+fetch_source() {
+    rm -rf "$work/src" "$work/apt"
+    mkdir -p "$work/apt/parts" "$work/apt/lists/partial"
+    for file in /etc/apt/sources.list.d/*.sources; do
+        [ -e "$file" ] || continue
+        sed 's/^Types:.*/Types: deb-src/' "$file" >"$work/apt/parts/$(basename "$file")"
+    done
+    if [ -e /etc/apt/sources.list ]; then
+        sed -n 's/^deb /deb-src /p' /etc/apt/sources.list >"$work/apt/parts/sources.list"
+    fi
+    local apt_source=(-o "Dir::Etc::SourceParts=$work/apt/parts" -o Dir::Etc::SourceList=/dev/null
+        -o "Dir::State::Lists=$work/apt/lists" -o Debug::NoLocking=1)
+    echo "Fetching the source of qt6-base $qt_version" >&2
+    apt-get "${apt_source[@]}" update -qq >&2
+    (cd "$work" && apt-get "${apt_source[@]}" source --download-only "qt6-base=$qt_version" >&2)
+    dpkg-source -x "$work"/qt6-base_*.dsc "$work/src" >&2
+    rm -f "$work"/qt6-base_*
+    touch "$work/src/.complete"
+}
+[ -e "$work/src/.complete" ] || fetch_source
 
-building=$cache/.building-$$
-mkdir -p "$cache"
-rm -rf "$cache"/.building-*
+building=$cache/.building-$digest
+rm -rf "$building"
 echo "Building Qt $upstream for Windows into $prefix (about 25 minutes on two cores)" >&2
 cmake -S "$work/src" -B "$work/build" -G Ninja \
     -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" \
@@ -77,4 +87,5 @@ cmake -S "$work/src" -B "$work/build" -G Ninja \
 cmake --build "$work/build" >"$work/build.log" 2>&1 || { grep -m 20 -E 'error|FAILED' "$work/build.log" >&2; exit 1; }
 cmake --install "$work/build" >/dev/null
 mv "$building" "$prefix"
+rm -rf "$work"
 echo "$prefix"
