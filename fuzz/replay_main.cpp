@@ -12,7 +12,7 @@ namespace {
 
 void replay(const std::filesystem::path& path)
 {
-    std::fprintf(stderr, "%s\n", path.c_str());
+    std::fprintf(stderr, "%s\n", path.string().c_str());
     std::ifstream file(path, std::ios::binary);
     fuzz::require(file.is_open(), "the input can be read");
     const std::vector<char> bytes {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
