@@ -35,18 +35,7 @@ if [ -x "$prefix/bin/qt-cmake" ]; then
     exit 0
 fi
 
-sudo=()
-[ "$(id -u)" -eq 0 ] || sudo=(sudo)
-packages=(g++-mingw-w64-x86-64-posix dpkg-dev cmake ninja-build)
-missing=()
-for package in "${packages[@]}"; do
-    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' || missing+=("$package")
-done
-if [ ${#missing[@]} -ne 0 ]; then
-    echo "Installing: ${missing[*]}" >&2
-    "${sudo[@]}" apt-get update -qq >&2
-    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" >&2
-fi
+"$root/scripts/install-packages.sh" g++-mingw-w64-x86-64-posix dpkg-dev cmake ninja-build
 
 # The source and the build are kept beside the cache until Qt is installed, so that a build that stopped
 # goes on where it was.

@@ -8,18 +8,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 out=$root/build/windows-package
 build=$root/build/windows-release
 
-sudo=()
-[ "$(id -u)" -eq 0 ] || sudo=(sudo)
-packages=(nsis zip qt6-translations-l10n)
-missing=()
-for package in "${packages[@]}"; do
-    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' || missing+=("$package")
-done
-if [ ${#missing[@]} -ne 0 ]; then
-    echo "Installing: ${missing[*]}"
-    "${sudo[@]}" apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
-fi
+"$root/scripts/install-packages.sh" nsis zip qt6-translations-l10n
 
 qt=$("$root/scripts/build-qt-windows.sh")
 version=$(sed -n 's/^project(lotocard VERSION \([0-9.]*\).*/\1/p' "$root/CMakeLists.txt")
