@@ -29,11 +29,41 @@ cp "$qt/plugins/styles/qwindowsvistastyle.dll" "$stage/styles/"
 cp /usr/share/qt6/translations/qtbase_ja.qm "$stage/translations/"
 # Qt's folders beside the program, wherever the user installs it.
 printf '[Paths]\r\nPrefix = .\r\nPlugins = .\r\nTranslations = translations\r\n' >"$stage/qt.conf"
-cp "$root"/data/{quick.dat,readme.txt,ravelov1.ini} "$stage/data/"
-cp "$root/data/readme.txt" "$stage/"
+cp "$root"/data/{quick.dat,ravelov1.ini} "$stage/data/"
+# The readme for Windows: the paragraph on CUPS printer instances gives way to Windows' own way (the
+# first paragraph of readme-windows.txt), the installer is told of before the working folder's files (the
+# rest of it), and Notepad gets what Japanese text files on Windows are, Shift_JIS with CR LF.
+awk 'FNR == NR {
+        if (!rest && $0 == "") { rest = 1; next }
+        if (rest) section = section $0 "\n"; else paragraph = paragraph $0 "\n"
+        next
+    }
+    /CUPS のインスタンス/ { printf "%s", paragraph; skip = 1; next }
+    skip { if (/QUEUE\/cards を選ぶと/) skip = 0; next }
+    /^■ 作業フォルダーのファイル/ { printf "%s\n", section }
+    { print }' "$root/packaging/windows/readme-windows.txt" "$root/data/readme.txt" >"$build/readme.txt"
+if grep -q -e CUPS -e lpoptions "$build/readme.txt" || ! grep -q '^■ Windows' "$build/readme.txt"; then
+    echo "readme.txt has changed its shape: the Windows readme cannot be made from it" >&2
+    exit 1
+fi
+iconv -f UTF-8 -t CP932 "$build/readme.txt" | sed 's/$/\r/' >"$stage/data/readme.txt"
+cp "$stage/data/readme.txt" "$stage/"
 x86_64-w64-mingw32-strip "$stage"/*.exe "$stage"/*.dll "$stage"/*/*.dll
 
 (cd "$out" && zip -qr "lotocard-$version-windows-x64.zip" lotocard)
-makensis -V2 -DVERSION="$version" -DSTAGE="$stage" -DOUTFILE="$out/lotocard-$version-setup.exe" \
-    "$root/packaging/windows/lotocard.nsi"
+# What the uninstaller removes: the files it installed, one by one, then their folders if they are empty,
+# so that a folder the user chose that held files of its own keeps them.
+removal=$build/uninstall-files.nsh
+{
+    (cd "$stage" && find . -type f | sed 's|^\./||' | sort) | while IFS= read -r file; do
+        printf 'Delete "$INSTDIR\\%s"\n' "${file//\//\\}"
+    done
+    printf 'Delete "$INSTDIR\\uninstall.exe"\n'
+    (cd "$stage" && find . -mindepth 1 -type d | sed 's|^\./||' | sort -r) | while IFS= read -r folder; do
+        printf 'RMDir "$INSTDIR\\%s"\n' "${folder//\//\\}"
+    done
+    printf 'RMDir "$INSTDIR"\n'
+} >"$removal"
+makensis -V2 -DVERSION="$version" -DSTAGE="$stage" -DREMOVAL="$removal" \
+    -DOUTFILE="$out/lotocard-$version-setup.exe" "$root/packaging/windows/lotocard.nsi"
 ls -l "$out"/*.zip "$out"/*.exe

@@ -1,8 +1,8 @@
 #include "settings/calibration_boxes.h"
 
+#include "core/shift_jis.h"
 #include "settings/numeric_text.h"
 
-#include <QStringDecoder>
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
@@ -63,8 +63,7 @@ BoxTexts openingTexts(const StoredCalibration& stored)
     const auto shown = [&stored](std::size_t index, double value) {
         if (std::isfinite(value))
             return valueText(value);
-        QStringDecoder decode("Shift_JIS", QStringConverter::Flag::Stateless);
-        return QString(decode(stored.lines.at(index))).trimmed();
+        return core::ShiftJisDecoder()(stored.lines.at(index)).trimmed();
     };
     return {shown(0, values.horizontalStart), shown(1, values.horizontalStep), shown(2, values.verticalStart),
         stepText(wholeStep(values.verticalStep))};

@@ -127,9 +127,7 @@ QString listLine(const LotteryRules& rules, int sequence, const QString& line)
 
 QString LineDecoder::operator()(QByteArrayView line)
 {
-    if (!m_decoder.isValid() || isAscii(line))
-        return QString::fromLatin1(line);
-    return m_decoder.decode(line);
+    return isAscii(line) ? QString::fromLatin1(line) : m_decode(line);
 }
 
 QString listLine(const LotteryRules& rules, int sequence, QByteArrayView line, LineDecoder& decode)

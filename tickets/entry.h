@@ -1,12 +1,12 @@
 // Entries typed into a card window: what may be registered, and how a print-file line is listed.
 #pragma once
 
+#include "core/shift_jis.h"
 #include "tickets/lottery.h"
 
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
-#include <QStringDecoder>
 #include <optional>
 
 namespace tickets {
@@ -26,8 +26,7 @@ public:
     QString operator()(QByteArrayView line);
 
 private:
-    // Stateless, so that a line ending in half a character cannot swallow the next line's first byte.
-    QStringDecoder m_decoder {"Shift_JIS", QStringConverter::Flag::Stateless};
+    core::ShiftJisDecoder m_decode;
 };
 
 // The list line of a print-file line as its bytes stand: decoded before it is cut by position, unless

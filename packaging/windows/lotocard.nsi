@@ -2,7 +2,8 @@
 ; under the user's own programs folder; its Start menu shortcut starts it in a working folder of the
 ; user's own, which the program fills with its data files on first start. Uninstalling removes the
 ; program and keeps the working folder, the user's print files and settings.
-; makensis -DVERSION=x.y.z -DSTAGE=folder -DOUTFILE=setup.exe lotocard.nsi
+; makensis -DVERSION=x.y.z -DSTAGE=folder -DREMOVAL=files.nsh -DOUTFILE=setup.exe lotocard.nsi
+; REMOVAL lists the uninstaller's Delete and RMDir lines for the files of STAGE.
 Unicode true
 Target amd64-unicode
 SetCompressor /SOLID lzma
@@ -55,7 +56,7 @@ SectionEnd
 Section "Uninstall"
     ReadRegStr $WorkFolder HKCU "${UNINSTALL_KEY}" "WorkFolder"
     Delete "$SMPROGRAMS\${PRODUCT}.lnk"
-    RMDir /r "$INSTDIR"
+    !include "${REMOVAL}"
     DeleteRegKey HKCU "${UNINSTALL_KEY}"
     MessageBox MB_OK|MB_ICONINFORMATION "プログラムを削除しました。$\r$\n印刷ファイルと印字位置の設定は次のフォルダに残してあります。$\r$\n$WorkFolder" /SD IDOK
 SectionEnd

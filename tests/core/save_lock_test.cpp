@@ -6,7 +6,6 @@
 
 #include <QLockFile>
 #include <QProcess>
-#include <QSysInfo>
 #include <gtest/gtest.h>
 
 namespace {
@@ -63,14 +62,12 @@ TEST_F(SaveLock, ASaveThatCannotHaveTheFileInTimeFailsAndChangesNothing)
 
 TEST_F(SaveLock, ALockLeftByAnEndedProcessIsTakenOver)
 {
-    // The lock of a writer that has ended, as QLockFile writes it.
+    // The lock of a writer that ended in the middle of a save, as QLockFile left it on this system.
     QProcess ended;
-    ended.start(QStringLiteral(LOTOCARD_SAVE_WRITER), {});
-    ASSERT_TRUE(ended.waitForStarted());
-    const qint64 pid = ended.processId();
+    ended.start(QStringLiteral(LOTOCARD_SAVE_WRITER), {"--leave-lock", filePath("loto6.txt")});
     ASSERT_TRUE(ended.waitForFinished());
-    write("loto6.txt.lock",
-        QByteArray::number(pid) + "\nsave_writer\n" + QSysInfo::machineHostName().toUtf8() + '\n');
+    ASSERT_EQ(ended.exitCode(), 0);
+    ASSERT_TRUE(QFile::exists(lockPath()));
     write("loto6.txt", "011522304143\r\n");
 
     EXPECT_FALSE(core::appendLines(filePath("loto6.txt"), {"010203040506"}));

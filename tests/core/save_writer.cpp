@@ -2,10 +2,16 @@
 // its own one save at a time and deletes every fifth one it added, as a user at another copy of the
 // program would, while the test runs another writer on the same folder.
 // Usage: save_writer FOLDER FIRST COUNT: entries FIRST to FIRST + COUNT - 1, play type A.
+//        save_writer --leave-lock FILE: takes FILE's save lock and ends without letting it go, as a
+//        copy of the program that was killed in the middle of a save.
+#include "core/line_file.h"
 #include "tickets/print_file.h"
 
 #include <QDir>
+#include <QLockFile>
 #include <cstdio>
+#include <cstdlib>
+#include <string_view>
 
 namespace {
 
@@ -24,6 +30,13 @@ int fail(const char* what, const core::FileFailure& failure)
 
 int main(int argc, char** argv)
 {
+    if (argc == 3 && std::string_view(argv[1]) == "--leave-lock") {
+        QLockFile lock(QString::fromLocal8Bit(argv[2]) + QLatin1StringView(core::kLockSuffix));
+        if (!lock.tryLock(0))
+            return 1;
+        // No destructor, no unlock: the lock file stays as QLockFile wrote it, naming this process.
+        std::_Exit(0);
+    }
     if (argc != 4) {
         std::fprintf(stderr, "usage: save_writer FOLDER FIRST COUNT\n");
         return 2;

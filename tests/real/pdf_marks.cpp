@@ -1,6 +1,8 @@
 // Compares the marks on printed cards with the boxes the print run asked for. The cards are PDF files,
 // one per print job in job order; their filled rectangles are read from `pdftocairo -svg`. The boxes
 // come as spooler_print writes them: card x1 y1 x2 y2, in twips from the printable area's top-left.
+// Qt's own PDF keeps a mark where it was asked to within a twip; a printer driver that draws on a grid of
+// dots may move each edge by up to a dot, given as --dot DPI.
 #include <QCoreApplication>
 #include <QFile>
 #include <QMap>
@@ -14,8 +16,13 @@
 namespace {
 
 constexpr double kTwipsPerPoint = 20;
-constexpr double kPositionTolerance = 1; // twips, on every edge
-constexpr double kSizeTolerance = 0.25; // twips
+constexpr double kTwipsPerInch = 1440;
+
+// How far a mark may be from its box, in twips.
+struct Tolerance {
+    double position = 1; // on every edge
+    double size = 0.25;
+};
 constexpr double kBoxWidth = 40;
 constexpr double kBoxHeight = 200;
 
@@ -130,7 +137,7 @@ double deviation(const QRectF& a, const QRectF& b)
 
 // Matches the card's boxes with the marks on its sheet, one for one. Boxes wholly off the sheet cannot
 // be printed and are not looked for; every other box must be on the sheet whole.
-bool checkCard(int card, const QList<QRectF>& boxes, const Sheet& sheet, QPointF origin)
+bool checkCard(int card, const QList<QRectF>& boxes, const Sheet& sheet, QPointF origin, Tolerance tolerance)
 {
     const QRectF paper(-origin * kTwipsPerPoint, sheet.size * kTwipsPerPoint);
     QList<QRectF> marks;
@@ -154,14 +161,14 @@ bool checkCard(int card, const QList<QRectF>& boxes, const Sheet& sheet, QPointF
         }
         const auto nearest = std::min_element(marks.begin(), marks.end(),
             [&](const QRectF& a, const QRectF& b) { return deviation(a, box) < deviation(b, box); });
-        if (nearest == marks.end() || deviation(*nearest, box) > kPositionTolerance) {
+        if (nearest == marks.end() || deviation(*nearest, box) > tolerance.position) {
             report() << "card " << card << ": no mark at " << box.right() << ".." << box.left() << ", "
                      << box.top() << ".." << box.bottom() << '\n';
             good = false;
             continue;
         }
-        if (std::abs(nearest->width() - kBoxWidth) > kSizeTolerance
-            || std::abs(nearest->height() - kBoxHeight) > kSizeTolerance) {
+        if (std::abs(nearest->width() - kBoxWidth) > tolerance.size
+            || std::abs(nearest->height() - kBoxHeight) > tolerance.size) {
             report() << "card " << card << ": mark of " << nearest->width() << " x " << nearest->height()
                      << " twips\n";
             good = false;
@@ -184,9 +191,16 @@ bool checkCard(int card, const QList<QRectF>& boxes, const Sheet& sheet, QPointF
 int main(int argc, char* argv[])
 {
     QCoreApplication application(argc, argv);
-    const QStringList arguments = QCoreApplication::arguments();
+    QStringList arguments = QCoreApplication::arguments();
+    Tolerance tolerance;
+    if (arguments.size() > 2 && arguments.at(1) == u"--dot") {
+        const double dpi = arguments.at(2).toDouble();
+        if (dpi > 0)
+            tolerance = {kTwipsPerInch / dpi, kTwipsPerInch / dpi};
+        arguments.remove(1, 2);
+    }
     if (arguments.size() < 4) {
-        report() << "usage: pdf_marks BOXES LEFT,TOP PDF...\n"
+        report() << "usage: pdf_marks [--dot DPI] BOXES LEFT,TOP PDF...\n"
                     "LEFT,TOP: the printable area's top-left corner in points from the sheet's\n";
         return 2;
     }
@@ -206,7 +220,7 @@ int main(int argc, char* argv[])
     for (qsizetype i = 0; i < pdfs.size(); ++i) {
         const int card = static_cast<int>(i + 1);
         const std::optional<Sheet> sheet = readSheet(pdfs.at(i));
-        good = sheet && checkCard(card, cards->value(card), *sheet, origin) && good;
+        good = sheet && checkCard(card, cards->value(card), *sheet, origin, tolerance) && good;
     }
     return good ? 0 : 1;
 }

@@ -7,8 +7,18 @@
 # there, a queue that refuses jobs, a queue deleted before the run and a scheduler that is not running
 # each fail the run with the message the user is shown and leave no job; a queue that refuses the second
 # card's job says the first card was sent. No run leaves a file in its temporary folder.
-# Usage: spooler_test.sh SPOOLER_PRINT PDF_MARKS
+# With --wine RUNNER, SPOOLER_PRINT is the Windows build's, run by RUNNER under Wine, which offers the
+# queues as Windows printers and draws on a grid of 300 dots an inch: both profiles print on their queue
+# chosen by name, each mark within a dot of its box; the cases of refused jobs are the Linux run's.
+# Usage: spooler_test.sh [--wine RUNNER] SPOOLER_PRINT PDF_MARKS
 set -euo pipefail
+runner=()
+marks_options=()
+if [ "$1" = --wine ]; then
+    runner=("$2")
+    marks_options=(--dot 300)
+    shift 2
+fi
 spooler_print=$1
 pdf_marks=$2
 
@@ -93,19 +103,21 @@ start_scheduler
 # The scheduler's own address for ipptool: its socket as the host of an ipp: address.
 scheduler=ipp://${CUPS_SERVER//\//%2F}
 
-# A queue whose A4 printable area is "left bottom right top" in points.
+# A queue whose A4 printable area is "left bottom right top" in points, with a folder of its own for its
+# PDFs.
 add_queue() {
     local queue=$name-$1
     sed "s|^\*ImageableArea A4/A4: .*|*ImageableArea A4/A4: \"$2\"|" \
         /usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd >"$work/$queue.ppd"
     cat >/etc/cups/cups-pdf-"$queue".conf <<CONF
-Out $work/pdf
-AnonDirName $work/pdf
+Out $work/pdf/$1
+AnonDirName $work/pdf/$1
 Spool $work/cups-pdf
 GSTmp $work/tmp
 Log $work/log
 Label 2
 CONF
+    mkdir -p "$work/pdf/$1"
     lpadmin -p "$queue" -E -v cups-pdf:/"$queue" -P "$work/$queue.ppd"
 }
 
@@ -115,7 +127,7 @@ job_ids() { lpstat -W all -o | awk '{print $1}' | sed 's/.*-//' | sort -n; }
 # Runs spooler_print with a temporary folder of its own, which it must leave empty.
 print_run() {
     local status=0
-    TMPDIR=$work/run-tmp "$spooler_print" "$@" || status=$?
+    TMPDIR=$work/run-tmp "${runner[@]}" "$spooler_print" "$@" || status=$?
     if [ -n "$(ls -A "$work/run-tmp")" ]; then
         echo "the print run left in its temporary folder:" >&2
         ls -AR "$work/run-tmp" >&2
@@ -144,7 +156,8 @@ print_case() {
     local file=$1 calibration=$2 corner=$3
     shift 3
     local case=$work/case
-    rm -rf "$case" "$work"/pdf/*
+    rm -rf "$case"
+    find "$work/pdf" -type f -delete
     mkdir "$case"
     printf '%s\r\n' ravelov1 "" $calibration >"$case/ravelov1.ini"
     printf '%s\r\n' "$@" >"$case/$file"
@@ -154,7 +167,7 @@ print_case() {
     echo "$file, calibration $calibration, printer ${chosen:-(default)}:"
     # In job order: cups-pdf ends every file name with the job number.
     mapfile -t pdfs < <(find "$work/pdf" -name '*.pdf' | sed 's/.*job_\([0-9]*\)\.pdf$/\1 &/' | sort -n | cut -d' ' -f2-)
-    "$pdf_marks" "$case/boxes" "$corner" "${pdfs[@]}"
+    "$pdf_marks" "${marks_options[@]}" "$case/boxes" "$corner" "${pdfs[@]}"
 }
 
 loto6=(011522304143 010203040506 373839404142 050607080910 111213141516 212223242543 010203040599)
@@ -190,6 +203,12 @@ narrow="4 5 591 836"
 add_queue wide "$wide"
 add_queue narrow "$narrow"
 lpadmin -d "$name-wide"
+if [ ${#runner[@]} -ne 0 ]; then
+    # Chosen by name: another process may change the system's default printer meanwhile.
+    chosen=$name-wide run_profile wide "$wide"
+    chosen=$name-narrow run_profile narrow "$narrow"
+    exit 0
+fi
 run_profile wide "$wide"
 chosen=$name-narrow run_profile narrow "$narrow"
 

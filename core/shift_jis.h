@@ -1,0 +1,28 @@
+// Text of the files the program did not write: the Shift_JIS code page (Windows' code page 932), in
+// which people have always kept and edited these files.
+#pragma once
+
+#include <QByteArrayView>
+#include <QString>
+#ifndef Q_OS_WIN
+#include <QStringDecoder>
+#endif
+
+namespace core {
+
+// Decodes one line at a time, the same on every system. Half a character at the end is dropped, so a
+// line ending in one cannot swallow the next line's first byte. A byte that begins no character reads
+// as U+001A and the byte after it starts afresh; a well-formed pair that stands for no character reads
+// as U+FFFD.
+class ShiftJisDecoder {
+public:
+    QString operator()(QByteArrayView bytes);
+
+private:
+#ifndef Q_OS_WIN
+    // Qt's converter; stateless, for the half character at a line's end.
+    QStringDecoder m_decoder {"Shift_JIS", QStringConverter::Flag::Stateless};
+#endif
+};
+
+} // namespace core

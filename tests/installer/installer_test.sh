@@ -1,0 +1,97 @@
+#!/usr/bin/env bash
+# The Windows installer as a user meets it, under Wine on an X display of its own: installed silently
+# into a fresh prefix, the program started through its Start menu shortcut, the LOTO6 card window opened
+# with Ctrl+D, one entry registered, Ctrl+Q; then uninstalled. The shortcut must start the program in
+# the user's working folder, which the first start fills with the shipped files; the entry must land
+# there as the print file's own bytes; the uninstaller must take the program and leave that folder.
+# Usage: installer_test.sh SETUP_EXE
+set -euo pipefail
+# shellcheck source=../../scripts/x-display.sh
+source "$(dirname "$0")/../../scripts/x-display.sh"
+setup=$(realpath "$1")
+product="ロト・ナンバーズ マークカード印刷"
+card_title="ＬＯＴＯ６カード印刷"
+entry=011522304143
+
+work=$(mktemp -d)
+xvfb_pid=
+program_pid=
+finish() {
+    for pid in $program_pid $xvfb_pid; do
+        kill "$pid" 2>/dev/null || true
+        wait "$pid" 2>/dev/null || true
+    done
+    WINEPREFIX=$work/prefix wineserver -k 2>/dev/null || true
+    rm -rf "$work"
+}
+trap finish EXIT
+trap 'exit 1' INT TERM
+
+start_xvfb "$work"
+# A home of its own: Wine links the user's documents folder to the home's, which must not be the caller's.
+mkdir "$work/home"
+export HOME=$work/home WINEPREFIX=$work/prefix WINEARCH=win64 WINEDEBUG=-all
+# No menu entries or file associations on the host, no Mono or Gecko downloads.
+export WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe="
+wineboot --init >/dev/null 2>&1
+wineserver -w
+
+user_folder=$WINEPREFIX/drive_c/users/$(id -un)
+program=$user_folder/AppData/Local/Programs/lotocard
+shortcut="$user_folder/AppData/Roaming/Microsoft/Windows/Start Menu/Programs/$product.lnk"
+folder=$user_folder/Documents/lotocard
+
+timeout 120 wine start /wait "$setup" /S
+wineserver -w
+[ -x "$program/lotocard.exe" ] || { echo "the installer did not install the program"; exit 1; }
+[ -f "$shortcut" ] || { echo "the installer made no Start menu shortcut"; exit 1; }
+[ -d "$folder" ] || { echo "the installer made no working folder"; exit 1; }
+
+# Started as the Start menu starts it: the shortcut, opened by the shell.
+wine start /wait /unix "$shortcut" &
+program_pid=$!
+
+keys() {
+    local id=$1
+    shift
+    timeout 10 xdotool windowfocus --sync "$id" key --delay 50 "$@"
+}
+
+main=$(wait_window "$product" 60)
+[ -n "$main" ] || { echo "the main window did not appear"; exit 1; }
+for file in quick.dat readme.txt ravelov1.ini; do
+    cmp "$program/data/$file" "$folder/$file" || { echo "the first start did not put $file in the working folder"; exit 1; }
+done
+keys "$main" ctrl+d
+card=$(wait_window "$card_title")
+[ -n "$card" ] || { echo "Ctrl+D did not open the LOTO6 card window"; exit 1; }
+
+# The entry box has the focus; the register button is next in the tab order.
+timeout 10 xdotool windowfocus --sync "$card" type --delay 50 "$entry"
+keys "$card" Tab space
+for _ in $(seq 200); do
+    [ -s "$folder/loto6.txt" ] && break
+    sleep 0.1
+done
+printf '%s\r\n' "$entry" | cmp - "$folder/loto6.txt" || { echo "loto6.txt does not hold the entry as registered"; exit 1; }
+
+# Close, back to the main window, and Ctrl+Q.
+keys "$card" Tab Tab Tab Tab space
+main=$(wait_window "$product")
+[ -n "$main" ] || { echo "closing the card window did not bring the main window back"; exit 1; }
+keys "$main" ctrl+q
+timeout 20 tail --pid="$program_pid" -f /dev/null || { echo "Ctrl+Q did not end the program"; exit 1; }
+status=0
+wait "$program_pid" || status=$?
+program_pid=
+[ "$status" -eq 0 ] || { echo "the program ended with status $status"; exit 1; }
+
+cp "$folder/loto6.txt" "$work/loto6.txt"
+# The uninstaller runs a copy of itself from the temporary folder and returns at once: wait for Wine.
+timeout 120 wine "$program/uninstall.exe" /S
+timeout 120 wineserver -w
+[ ! -e "$program" ] || { echo "the uninstaller left the program:"; find "$program"; exit 1; }
+[ ! -e "$shortcut" ] || { echo "the uninstaller left the Start menu shortcut"; exit 1; }
+cmp "$work/loto6.txt" "$folder/loto6.txt" || { echo "the uninstaller did not keep loto6.txt"; exit 1; }
+[ -f "$folder/ravelov1.ini" ] || { echo "the uninstaller did not keep ravelov1.ini"; exit 1; }
+echo "installed, started by its shortcut in $folder, one entry registered, Ctrl+Q, uninstalled: all as expected"
