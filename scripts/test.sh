@@ -2,7 +2,8 @@
 # Checks the floors and the formatting. Builds everything, tests and benchmarks included, with warnings as
 # errors and with AddressSanitizer and UndefinedBehaviorSanitizer, and runs every test headless: the first
 # sanitizer report, or any leak, fails the test that made it. Then clang-tidy over the program's own
-# files, each fuzz target for a bounded time, and last the .deb, installed on a fresh Debian 12.
+# files, each fuzz target for a bounded time, the .deb, installed on a fresh Debian 12, and last the
+# Windows build: its tests under Wine, its packages and its installer.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build="$root/build/test"
@@ -52,3 +53,5 @@ phase "clang-tidy"
 phase "fuzzing"
 "$root/scripts/package.sh"
 phase "package"
+"$root/scripts/test-windows.sh"
+phase "Windows"

@@ -54,6 +54,13 @@ Section
 SectionEnd
 
 Section "Uninstall"
+    ; A program that is running cannot be deleted: stop before anything is removed, rather than leave
+    ; half an installation.
+    ClearErrors
+    Delete "$INSTDIR\lotocard.exe"
+    IfErrors 0 +3
+        MessageBox MB_OK|MB_ICONEXCLAMATION "${PRODUCT} が実行中です。終了してから、もう一度アンインストールしてください。" /SD IDOK
+        Abort
     ReadRegStr $WorkFolder HKCU "${UNINSTALL_KEY}" "WorkFolder"
     Delete "$SMPROGRAMS\${PRODUCT}.lnk"
     !include "${REMOVAL}"

@@ -3,7 +3,8 @@
 # into a fresh prefix, the program started through its Start menu shortcut, the LOTO6 card window opened
 # with Ctrl+D, one entry registered, Ctrl+Q; then uninstalled. The shortcut must start the program in
 # the user's working folder, which the first start fills with the shipped files; the entry must land
-# there as the print file's own bytes; the uninstaller must take the program and leave that folder.
+# there as the print file's own bytes; the uninstaller must refuse while the program runs, and then take
+# the program and leave that folder.
 # Usage: installer_test.sh SETUP_EXE
 set -euo pipefail
 # shellcheck source=../../scripts/x-display.sh
@@ -41,7 +42,7 @@ program=$user_folder/AppData/Local/Programs/lotocard
 shortcut="$user_folder/AppData/Roaming/Microsoft/Windows/Start Menu/Programs/$product.lnk"
 folder=$user_folder/Documents/lotocard
 
-timeout 120 wine start /wait "$setup" /S
+timeout 120 wine start /wait /unix "$setup" /S
 wineserver -w
 [ -x "$program/lotocard.exe" ] || { echo "the installer did not install the program"; exit 1; }
 [ -f "$shortcut" ] || { echo "the installer made no Start menu shortcut"; exit 1; }
@@ -75,6 +76,16 @@ for _ in $(seq 200); do
 done
 printf '%s\r\n' "$entry" | cmp - "$folder/loto6.txt" || { echo "loto6.txt does not hold the entry as registered"; exit 1; }
 
+# The uninstaller started while the program runs (in place, _?=, so that it can be waited for) must stop
+# before it removes anything.
+status=0
+timeout 120 wine start /wait /unix "$program/uninstall.exe" /S "_?=$(winepath -w "$program")" || status=$?
+[ "$status" -ne 0 ] || { echo "the uninstaller did not refuse while the program runs"; exit 1; }
+for file in lotocard.exe Qt6Core.dll data/quick.dat qt.conf; do
+    [ -f "$program/$file" ] || { echo "the refused uninstaller removed $file"; exit 1; }
+done
+[ -f "$shortcut" ] || { echo "the refused uninstaller removed the shortcut"; exit 1; }
+
 # Close, back to the main window, and Ctrl+Q.
 keys "$card" Tab Tab Tab Tab space
 main=$(wait_window "$product")
@@ -87,6 +98,7 @@ program_pid=
 [ "$status" -eq 0 ] || { echo "the program ended with status $status"; exit 1; }
 
 cp "$folder/loto6.txt" "$work/loto6.txt"
+timeout 60 wineserver -w
 # The uninstaller runs a copy of itself from the temporary folder and returns at once: wait for Wine.
 timeout 120 wine "$program/uninstall.exe" /S
 timeout 120 wineserver -w
