@@ -57,3 +57,42 @@ wait_gone() {
     echo "the window \"$title\" is still there"
     return 1
 }
+
+# Sends keys to the window ID; without a window manager it takes the focus itself.
+keys() {
+    local id=$1
+    shift
+    timeout 10 xdotool windowfocus --sync "$id" key --delay 50 "$@"
+}
+
+# Types TEXT into the window ID, which takes the focus.
+type_into() {
+    timeout 10 xdotool windowfocus --sync "$1" type --delay 50 "$2"
+}
+
+# Stops the processes of the PIDs given that still run, and waits for them.
+stop_processes() {
+    local pid
+    for pid in "$@"; do
+        kill "$pid" 2>/dev/null || true
+        wait "$pid" 2>/dev/null || true
+    done
+}
+
+# From the main window MAIN, as a user would: Ctrl+D opens the LOTO6 card window, whose entry box has the
+# focus; ENTRY is typed and registered with the button next in the tab order, and must then be all that
+# FILE holds, with CR LF. Prints the card window's id; says what went wrong on stderr and fails.
+register_loto6_entry() {
+    local main=$1 file=$2 entry=$3 card
+    keys "$main" ctrl+d
+    card=$(wait_window "ＬＯＴＯ６カード印刷")
+    [ -n "$card" ] || { echo "Ctrl+D did not open the LOTO6 card window" >&2; return 1; }
+    type_into "$card" "$entry"
+    keys "$card" Tab space
+    for _ in $(seq 200); do
+        [ -s "$file" ] && break
+        sleep 0.1
+    done
+    printf '%s\r\n' "$entry" | cmp -s - "$file" || { echo "$file does not hold the entry as registered" >&2; return 1; }
+    echo "$card"
+}

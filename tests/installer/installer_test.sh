@@ -11,17 +11,14 @@ set -euo pipefail
 source "$(dirname "$0")/../../scripts/x-display.sh"
 setup=$(realpath "$1")
 product="ロト・ナンバーズ マークカード印刷"
-card_title="ＬＯＴＯ６カード印刷"
 entry=011522304143
 
 work=$(mktemp -d)
 xvfb_pid=
 program_pid=
 finish() {
-    for pid in $program_pid $xvfb_pid; do
-        kill "$pid" 2>/dev/null || true
-        wait "$pid" 2>/dev/null || true
-    done
+    # shellcheck disable=SC2086 # either may be empty
+    stop_processes $program_pid $xvfb_pid
     WINEPREFIX=$work/prefix wineserver -k 2>/dev/null || true
     rm -rf "$work"
 }
@@ -52,29 +49,12 @@ wineserver -w
 wine start /wait /unix "$shortcut" &
 program_pid=$!
 
-keys() {
-    local id=$1
-    shift
-    timeout 10 xdotool windowfocus --sync "$id" key --delay 50 "$@"
-}
-
 main=$(wait_window "$product" 60)
 [ -n "$main" ] || { echo "the main window did not appear"; exit 1; }
 for file in quick.dat readme.txt ravelov1.ini; do
     cmp "$program/data/$file" "$folder/$file" || { echo "the first start did not put $file in the working folder"; exit 1; }
 done
-keys "$main" ctrl+d
-card=$(wait_window "$card_title")
-[ -n "$card" ] || { echo "Ctrl+D did not open the LOTO6 card window"; exit 1; }
-
-# The entry box has the focus; the register button is next in the tab order.
-timeout 10 xdotool windowfocus --sync "$card" type --delay 50 "$entry"
-keys "$card" Tab space
-for _ in $(seq 200); do
-    [ -s "$folder/loto6.txt" ] && break
-    sleep 0.1
-done
-printf '%s\r\n' "$entry" | cmp - "$folder/loto6.txt" || { echo "loto6.txt does not hold the entry as registered"; exit 1; }
+card=$(register_loto6_entry "$main" "$folder/loto6.txt" "$entry")
 
 # The uninstaller started while the program runs (in place, _?=, so that it can be waited for) must stop
 # before it removes anything.

@@ -16,10 +16,8 @@ work=$(mktemp -d)
 xvfb_pid=
 program_pid=
 finish() {
-    for pid in $program_pid $xvfb_pid; do
-        kill "$pid" 2>/dev/null || true
-        wait "$pid" 2>/dev/null || true
-    done
+    # shellcheck disable=SC2086 # either may be empty
+    stop_processes $program_pid $xvfb_pid
     rm -rf "$work"
 }
 trap finish EXIT
@@ -34,30 +32,12 @@ cp "$data"/* "$work/folder/"
 (cd "$work/folder" && QT_QPA_PLATFORM=xcb exec "$lotocard") &
 program_pid=$!
 
-# Sends keys to a window; without a window manager it takes the focus itself.
-keys() {
-    local id=$1
-    shift
-    timeout 10 xdotool windowfocus --sync "$id" key --delay 50 "$@"
-}
-
 main=$(wait_window "$main_title")
 [ -n "$main" ] || { echo "the main window did not appear"; exit 1; }
-keys "$main" ctrl+d
-card=$(wait_window "$card_title")
-[ -n "$card" ] || { echo "Ctrl+D did not open the LOTO6 card window"; exit 1; }
+card=$(register_loto6_entry "$main" "$work/folder/loto6.txt" "$entry")
 wait_gone "$main_title"
 
-# The entry box has the focus; the register button is next in the tab order, then clear, print,
-# preview, close.
-timeout 10 xdotool windowfocus --sync "$card" type --delay 50 "$entry"
-keys "$card" Tab space
-for _ in $(seq 200); do
-    [ -s "$work/folder/loto6.txt" ] && break
-    sleep 0.1
-done
-printf '%s\r\n' "$entry" | cmp - "$work/folder/loto6.txt" || { echo "the print file does not hold the entry"; exit 1; }
-
+# The register button is followed in the tab order by clear, print, preview, close.
 keys "$card" Tab Tab Tab Tab space
 main=$(wait_window "$main_title")
 [ -n "$main" ] || { echo "closing the card window did not bring the main window back"; exit 1; }
