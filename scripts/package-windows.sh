@@ -6,15 +6,19 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 out=$root/build/windows-package
-build=$root/build/windows-release
+# The program comes from a Release build of its own, or from the one LOTOCARD_WINDOWS_BUILD names (the
+# test command's, which has just been built and tested).
+build=${LOTOCARD_WINDOWS_BUILD:-$root/build/windows-release}
 
 "$root/scripts/install-packages.sh" nsis zip qt6-translations-l10n
 
 qt=$("$root/scripts/build-qt-windows.sh")
 version=$(sed -n 's/^project(lotocard VERSION \([0-9.]*\).*/\1/p' "$root/CMakeLists.txt")
-cmake -S "$root" -B "$build" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$qt/lib/cmake/Qt6/qt.toolchain.cmake" \
-    -DQT_CHAINLOAD_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" -DCMAKE_BUILD_TYPE=Release \
-    -DLOTOCARD_BUILD_TESTS=OFF -DLOTOCARD_WARNINGS_AS_ERRORS=ON >/dev/null
+if [ -z "${LOTOCARD_WINDOWS_BUILD:-}" ]; then
+    cmake -S "$root" -B "$build" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$qt/lib/cmake/Qt6/qt.toolchain.cmake" \
+        -DQT_CHAINLOAD_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" -DCMAKE_BUILD_TYPE=Release \
+        -DLOTOCARD_BUILD_TESTS=OFF -DLOTOCARD_WARNINGS_AS_ERRORS=ON >/dev/null
+fi
 cmake --build "$build" --target lotocard
 
 rm -rf "$out"

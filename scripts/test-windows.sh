@@ -30,7 +30,7 @@ export LOTOCARD_QT_WINDOWS=$qt WINEPREFIX=$build/wine
 xvfb-run -a timeout 1500 ctest --test-dir "$build" --output-on-failure
 phase "tests under Wine"
 
-"$root/scripts/package-windows.sh"
+LOTOCARD_WINDOWS_BUILD=$build "$root/scripts/package-windows.sh"
 setup=$(find "$root/build/windows-package" -maxdepth 1 -name 'lotocard-*-setup.exe')
 timeout 600 "$root/tests/installer/installer_test.sh" "$setup"
 phase "installer"
