@@ -15,14 +15,16 @@ namespace {
 constexpr int kNumbers = 6;
 constexpr int kHighest = 43;
 
-void copyDataFiles(const QDir& to)
+} // namespace
+
+QDir withDataFiles(const QTemporaryDir& temporary)
 {
     const QDir from(QStringLiteral(LOTOCARD_DATA_DIR));
+    const QDir to(temporary.path());
     for (const QString& name : from.entryList(QDir::Files))
         QFile::copy(from.filePath(name), to.filePath(name));
+    return to;
 }
-
-} // namespace
 
 QByteArray loto6Entries(int entries)
 {
@@ -48,8 +50,7 @@ const QDir& folderWithEntries(int entries)
     auto found = folders.find(entries);
     if (found == folders.end()) {
         auto temporary = std::make_unique<QTemporaryDir>();
-        const QDir folder(temporary->path());
-        copyDataFiles(folder);
+        const QDir folder = withDataFiles(*temporary);
         QFile file(folder.filePath(QString::fromLatin1(kPrintFile)));
         if (!file.open(QIODevice::WriteOnly) || file.write(loto6Entries(entries)) < 0)
             qFatal("cannot write %s", qPrintable(file.fileName()));

@@ -5,6 +5,7 @@
 #include "app/system_info.h"
 #include "bench/bench_folders.h"
 #include "bench/child_process.h"
+#include "core/line_file.h"
 #include "fakes.h"
 
 #include <QAbstractScrollArea>
@@ -21,7 +22,6 @@
 #include <algorithm>
 #include <benchmark/benchmark.h>
 #include <cstdio>
-#include <unistd.h>
 
 namespace bench {
 
@@ -93,10 +93,8 @@ QString printFilePath(const QDir& folder)
 // program leaves a print file: otherwise the next timed save's sync would also write out these bytes.
 void restore(const QDir& folder, const QByteArray& bytes)
 {
-    QFile file(printFilePath(folder));
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.flush()
-        || ::fsync(file.handle()) != 0)
-        qFatal("cannot restore %s", qPrintable(file.fileName()));
+    if (const auto failure = core::saveFile(printFilePath(folder), bytes))
+        qFatal("cannot restore %s: %s", qPrintable(failure->path), qPrintable(failure->reason));
 }
 
 bool listHolds(benchmark::State& state, qsizetype rows)
@@ -209,7 +207,10 @@ void BM_CardWindowMemory(benchmark::State& state)
         const QList<QByteArray> figures = full->trimmed().split(' ');
         const QList<QByteArray> emptyFigures = none->trimmed().split(' ');
         if (figures.value(2).toInt() != entriesOf(state) || emptyFigures.value(2) != "0") {
-            state.SkipWithError("the list does not show the print file");
+            state.SkipWithError(qPrintable(
+                QStringLiteral("the list does not show the print file: the children wrote "
+                               "\"%1\" and \"%2\"")
+                    .arg(QString::fromLatin1(full->trimmed()), QString::fromLatin1(none->trimmed()))));
             break;
         }
         state.SetIterationTime(figures.value(0).toDouble() / 1e9);

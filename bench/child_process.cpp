@@ -4,17 +4,35 @@
 #include <QFile>
 #include <QProcess>
 #include <algorithm>
-#include <ctime>
+#include <chrono>
+#ifdef Q_OS_WIN
+#include <windows.h>
+// After windows.h, which it needs.
+#include <psapi.h>
+#endif
 
 namespace bench {
 
 qint64 monotonicNanoseconds()
 {
-    timespec now {};
-    clock_gettime(CLOCK_MONOTONIC, &now);
-    constexpr qint64 kNanosecondsPerSecond = 1'000'000'000;
-    return now.tv_sec * kNanosecondsPerSecond + now.tv_nsec;
+    // CLOCK_MONOTONIC on Linux, the performance counter on Windows: the machine's clock, not the process's.
+    return std::chrono::duration_cast<std::chrono::nanoseconds>(
+        std::chrono::steady_clock::now().time_since_epoch())
+        .count();
 }
+
+#ifdef Q_OS_WIN
+
+// The peak working set of this process.
+QByteArray peakResidentKib()
+{
+    PROCESS_MEMORY_COUNTERS counters {};
+    if (!GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof counters))
+        return "0";
+    return QByteArray::number(qulonglong(counters.PeakWorkingSetSize / 1024));
+}
+
+#else
 
 // VmHWM of this process. getrusage would not do: across fork and exec it keeps the parent's peak.
 QByteArray peakResidentKib()
@@ -27,6 +45,8 @@ QByteArray peakResidentKib()
         lines.begin(), lines.end(), [](const QByteArray& text) { return text.startsWith("VmHWM:"); });
     return line == lines.end() ? "0" : line->mid(6).trimmed().split(' ').first();
 }
+
+#endif
 
 std::optional<QByteArray> runChild(const QStringList& arguments, QString& error)
 {

@@ -42,28 +42,9 @@ fi
 mkdir -p "$cache"
 work=$cache/.work-$digest
 mkdir -p "$work"
-# The source comes from the archives this machine's apt already uses, as source entries of their own
-# that leave the system's apt set-up as it is.
-fetch_source() {
-    rm -rf "$work/src" "$work/apt"
-    mkdir -p "$work/apt/parts" "$work/apt/lists/partial"
-    for file in /etc/apt/sources.list.d/*.sources; do
-        [ -e "$file" ] || continue
-        sed 's/^Types:.*/Types: deb-src/' "$file" >"$work/apt/parts/$(basename "$file")"
-    done
-    if [ -e /etc/apt/sources.list ]; then
-        sed -n 's/^deb /deb-src /p' /etc/apt/sources.list >"$work/apt/parts/sources.list"
-    fi
-    local apt_source=(-o "Dir::Etc::SourceParts=$work/apt/parts" -o Dir::Etc::SourceList=/dev/null
-        -o "Dir::State::Lists=$work/apt/lists" -o Debug::NoLocking=1)
-    echo "Fetching the source of qt6-base $qt_version" >&2
-    apt-get "${apt_source[@]}" update -qq >&2
-    (cd "$work" && apt-get "${apt_source[@]}" source --download-only "qt6-base=$qt_version" >&2)
-    dpkg-source -x "$work"/qt6-base_*.dsc "$work/src" >&2
-    rm -f "$work"/qt6-base_*
-    touch "$work/src/.complete"
-}
-[ -e "$work/src/.complete" ] || fetch_source
+# shellcheck source=debian-source.sh
+source "$root/scripts/debian-source.sh"
+[ -e "$work/src/.complete" ] || debian_source qt6-base "$qt_version" "$work"
 
 building=$cache/.building-$digest
 rm -rf "$building"

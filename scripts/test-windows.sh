@@ -14,14 +14,16 @@ phase() { echo "== Windows: $1 done after $SECONDS s"; }
 "$root/scripts/install-packages.sh" wine wine64 xvfb xauth xdotool googletest fonts-ipafont-gothic
 
 qt=$("$root/scripts/build-qt-windows.sh")
-phase "Qt for Windows"
+benchmark=$("$root/scripts/build-benchmark-windows.sh")
+phase "Qt and Google Benchmark for Windows"
 # The printing test reads the PDFs with the build machine's own pdf_marks.
 cmake -S "$root" -B "$host" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build "$host" --target pdf_marks
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$qt/lib/cmake/Qt6/qt.toolchain.cmake" \
     -DQT_CHAINLOAD_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" -DCMAKE_BUILD_TYPE=Release \
     -DLOTOCARD_WARNINGS_AS_ERRORS=ON -DCMAKE_CROSSCOMPILING_EMULATOR="$root/scripts/wine-run.sh" \
-    -DLOTOCARD_HOST_PDF_MARKS="$host/tests/pdf_marks" >/dev/null
+    -DLOTOCARD_HOST_PDF_MARKS="$host/tests/pdf_marks" -DLOTOCARD_BUILD_BENCHMARKS=ON \
+    -Dbenchmark_DIR="$benchmark/lib/cmake/benchmark" >/dev/null
 cmake --build "$build"
 phase "build"
 
