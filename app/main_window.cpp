@@ -10,7 +10,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 
-using tickets::Lottery;
+using lotteries::Lottery;
 
 namespace {
 

@@ -2,7 +2,7 @@
 // program ends.
 #pragma once
 
-#include "tickets/lottery.h"
+#include "lotteries/lottery.h"
 
 #include <QMainWindow>
 #include <functional>
@@ -20,7 +20,7 @@ public:
 private:
     void buildButtons();
     void buildMenus();
-    std::function<void()> opener(tickets::Lottery lottery);
+    std::function<void()> opener(lotteries::Lottery lottery);
     void openReadme();
 
     app::Navigator& m_navigator;

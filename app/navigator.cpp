@@ -2,8 +2,8 @@
 
 #include "app/main_window.h"
 #include "app/version_window.h"
+#include "calibration/calibration_window.h"
 #include "quick/quick_window.h"
-#include "settings/calibration_window.h"
 #include "tickets/card_window.h"
 
 namespace app {
@@ -37,7 +37,7 @@ void Navigator::unloadMain()
         m_main->close();
 }
 
-void Navigator::openCard(tickets::Lottery lottery)
+void Navigator::openCard(lotteries::Lottery lottery)
 {
     openOther([this, lottery] { return tickets::createCardWindow(lottery, *this); });
 }

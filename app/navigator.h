@@ -2,8 +2,9 @@
 // main window, and whatever way it goes away it brings the main window back.
 #pragma once
 
-#include "tickets/lottery.h"
+#include "lotteries/lottery.h"
 #include "ui/navigation.h"
+#include "ui/services.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -38,7 +39,7 @@ public:
     void loadMain() override;
     void unloadMain() override;
     // Loads the card window of a lottery unless a window other than the main window is open.
-    void openCard(tickets::Lottery lottery);
+    void openCard(lotteries::Lottery lottery);
     // Load the quick prediction, calibration and version windows, likewise.
     void openQuick();
     void openCalibration();

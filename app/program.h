@@ -5,8 +5,8 @@
 #include "app/navigator.h"
 #include "app/system_info.h"
 #include "cards/system_printers.h"
-#include "quick/seams.h"
 #include "ui/message_box_prompter.h"
+#include "ui/seams.h"
 
 #include <QDir>
 #include <QTranslator>
@@ -28,8 +28,8 @@ private:
     DesktopLauncher m_launcher;
     std::unique_ptr<const Registry> m_registry;
     cards::SystemPrinters m_printers;
-    quick::ClockSeededRandom m_random;
-    quick::SystemClock m_clock;
+    ui::ClockSeededRandom m_random;
+    ui::SystemClock m_clock;
     Navigator m_navigator;
 };
 

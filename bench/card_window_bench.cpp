@@ -40,7 +40,7 @@ public:
         constexpr double kA4Height = 297;
         constexpr double kMargin = 5;
         m_printers.printers = {{QStringLiteral("office"), QStringLiteral("A4"), {kA4Width, kA4Height},
-            {kMargin, kMargin, kMargin, kMargin}, cards::PrinterState::Idle}};
+            {kMargin, kMargin, kMargin, kMargin}, ui::PrinterState::Idle}};
         m_printers.defaultPrinter = QStringLiteral("office");
         m_navigator.loadMain();
         settle();
@@ -50,7 +50,7 @@ public:
 
     void openCard()
     {
-        m_navigator.openCard(tickets::Lottery::Loto6);
+        m_navigator.openCard(lotteries::Lottery::Loto6);
         settle();
     }
 

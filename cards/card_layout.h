@@ -2,8 +2,8 @@
 // layout: the grid rule, the start adjustment and the columns.
 #pragma once
 
+#include "cards/card_grid.h"
 #include "settings/settings_file.h"
-#include "tickets/lottery.h"
 
 #include <QList>
 #include <QString>
@@ -12,7 +12,6 @@
 
 namespace cards {
 
-inline constexpr int kSlotsPerCard = 5;
 inline constexpr double kBoxWidth = 40; // twips; the mark point is the box's top-right corner
 inline constexpr double kBoxHeight = 200;
 
@@ -45,15 +44,13 @@ struct ReferenceMarks {
     bool operator==(const ReferenceMarks&) const = default;
 };
 
-struct CardLayout;
-
 // The calibration as one print run uses it: start values adjusted for the card, offsets of every
 // column and row worked out and known to fit 32 bits.
 class Placement {
 public:
     // The placement, or the value that makes every mark on the card impossible to place.
     static std::variant<Placement, CalibrationFault> of(
-        tickets::Lottery lottery, const settings::Calibration& calibration);
+        lotteries::Lottery lottery, const settings::Calibration& calibration);
 
     // The mark points of one print-file line in card slot 1 to 5, in the order they are drawn.
     QList<MarkPoint> marks(int slot, const QString& line) const;
@@ -86,22 +83,5 @@ private:
     std::array<qint32, 5> m_columnOffsets {};
     std::array<qint32, 10> m_rowOffsets {};
 };
-
-// How near fittedCalibration brings the reference marks to their places, in twips. The vertical step is
-// whole and the second mark lies nine steps below the first, so down it can only be brought within half
-// of nine twips of its place.
-inline constexpr double kFirstMarkReach = 1;
-inline constexpr double kSecondMarkReachAcross = 1;
-inline constexpr double kSecondMarkReachDown = 5;
-
-// The card's rules run backwards: the calibration that puts the reference marks at the given places,
-// within reach as above. The start adjustments skip some starts and reach others twice, and the column
-// offsets are whole twips, so the best attainable values are taken. Each axis keeps the values of `near`
-// when they already place its marks within reach, and otherwise takes the coarsest of whole twips, tenths
-// and hundredths that does, so that the calibration boxes show short numbers; where the rules place two
-// values equally well, the one nearer `near` wins. Places no calibration can be printed with give values
-// that Placement::of refuses.
-settings::Calibration fittedCalibration(
-    tickets::Lottery lottery, const ReferenceMarks& places, const settings::Calibration& near);
 
 } // namespace cards

@@ -10,9 +10,9 @@ QRectF markBox(const MarkPoint& mark)
 }
 
 // The print run's boxes, each card on a drawing of its own over the grid.
-class DrawingSurface final : public PrintSurface {
+class DrawingSurface final : public ui::PrintSurface {
 public:
-    explicit DrawingSurface(Drawing grid)
+    explicit DrawingSurface(ui::Drawing grid)
         : m_grid(std::move(grid))
     { }
 
@@ -31,19 +31,19 @@ public:
         return std::nullopt;
     }
 
-    QList<Drawing> cards() const { return m_cards.isEmpty() ? QList<Drawing> {m_grid} : m_cards; }
+    QList<ui::Drawing> cards() const { return m_cards.isEmpty() ? QList<ui::Drawing> {m_grid} : m_cards; }
 
 private:
-    Drawing m_grid;
-    QList<Drawing> m_cards;
+    ui::Drawing m_grid;
+    QList<ui::Drawing> m_cards;
     bool m_ended = false;
 };
 
 } // namespace
 
-Drawing cardGrid(const Placement& placement)
+ui::Drawing cardGrid(const Placement& placement)
 {
-    Drawing grid;
+    ui::Drawing grid;
     for (int slot = 1; slot <= kSlotsPerCard; ++slot) {
         for (const MarkPoint& mark : placement.markPositions(slot))
             grid.outlines.append(markBox(mark));
@@ -52,7 +52,7 @@ Drawing cardGrid(const Placement& placement)
 }
 
 std::variant<CardPreview, PrintFailure> previewCards(
-    tickets::Lottery lottery, const QDir& dataDir, const Printers& printers)
+    lotteries::Lottery lottery, const QDir& dataDir, const ui::Printers& printers)
 {
     const std::variant<PrinterInUse, PrintFailure> printer = describePrinterInUse(dataDir, printers);
     if (const auto* failure = std::get_if<PrintFailure>(&printer))

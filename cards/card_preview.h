@@ -2,24 +2,24 @@
 // on the same printer, drawn instead of printed, each card's whole grid outlined under its marks.
 #pragma once
 
-#include "cards/drawing.h"
 #include "cards/print_run.h"
+#include "ui/drawing.h"
 
 #include <variant>
 
 namespace cards {
 
 struct CardPreview {
-    PrinterDescription printer; // the paper and printable area the cards are shown on
-    QList<Drawing> cards; // one a card; an empty print file shows one empty card
+    ui::PrinterDescription printer; // the paper and printable area the cards are shown on
+    QList<ui::Drawing> cards; // one a card; an empty print file shows one empty card
 };
 
 // Refuses what the print run refuses, with the same failure, and a printer in use whose paper is not
 // known (there is no default printer) as the print run's first card would be refused.
 std::variant<CardPreview, PrintFailure> previewCards(
-    tickets::Lottery lottery, const QDir& dataDir, const Printers& printers);
+    lotteries::Lottery lottery, const QDir& dataDir, const ui::Printers& printers);
 
 // Every mark position of all five slots outlined, each as the box the print run would fill there.
-Drawing cardGrid(const Placement& placement);
+ui::Drawing cardGrid(const Placement& placement);
 
 } // namespace cards

@@ -1,16 +1,17 @@
 #include "cards/painter_surface.h"
 
+#include "core/units.h"
+
 namespace cards {
 
 namespace {
 
-constexpr double kTwipsPerInch = 1440.0;
 // A thin line that still shows on paper: 1/4 point.
 constexpr double kThinLineTwips = 5;
 
 } // namespace
 
-PainterSurface::PainterSurface(std::unique_ptr<SheetSource> sheets, Drawing underlay)
+PainterSurface::PainterSurface(std::unique_ptr<SheetSource> sheets, ui::Drawing underlay)
     : m_sheets(std::move(sheets))
     , m_underlay(std::move(underlay))
 { }
@@ -21,7 +22,8 @@ std::optional<QString> PainterSurface::box(float x1, float y1, float x2, float y
         if (auto reason = m_sheets->begin(m_painter))
             return reason;
         const QPaintDevice* sheet = m_painter.device();
-        m_painter.scale(sheet->logicalDpiX() / kTwipsPerInch, sheet->logicalDpiY() / kTwipsPerInch);
+        m_painter.scale(
+            sheet->logicalDpiX() / core::kTwipsPerInch, sheet->logicalDpiY() / core::kTwipsPerInch);
         paintDrawing(m_painter, m_underlay);
     }
     m_painter.fillRect(QRectF(QPointF(x1, y1), QPointF(x2, y2)).normalized(), Qt::black);
@@ -35,7 +37,7 @@ std::optional<QString> PainterSurface::endCard()
     return m_sheets->finish(m_painter);
 }
 
-void paintDrawing(QPainter& painter, const Drawing& drawing)
+void paintDrawing(QPainter& painter, const ui::Drawing& drawing)
 {
     if (drawing.isEmpty())
         return;
@@ -48,12 +50,12 @@ void paintDrawing(QPainter& painter, const Drawing& drawing)
     painter.drawLines(drawing.lines);
     for (const QRectF& fill : drawing.fills)
         painter.fillRect(fill, Qt::black);
-    for (const DrawnText& text : drawing.texts) {
+    for (const ui::DrawnText& text : drawing.texts) {
         QFont font = painter.font();
         // In twips, so that the text scales with everything else on the sheet.
         font.setPixelSize(qMax(1, qRound(text.height)));
         painter.setFont(font);
-        painter.drawText(QRectF(text.topLeft, QSizeF(kTwipsPerInch * 100, text.height * 2)),
+        painter.drawText(QRectF(text.topLeft, QSizeF(core::kTwipsPerInch * 100, text.height * 2)),
             Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip, text.text);
     }
     painter.restore();

@@ -1,8 +1,8 @@
 // Cards drawn with a QPainter: on a printer in the program, on images and PDFs in tests and benchmarks.
 #pragma once
 
-#include "cards/drawing.h"
-#include "cards/print_surface.h"
+#include "ui/drawing.h"
+#include "ui/print_surface.h"
 
 #include <QPainter>
 #include <memory>
@@ -21,20 +21,20 @@ public:
 
 // One unit is one twip from the top-left corner of the sheet's paintable area, whatever the sheet's
 // resolution. Every sheet shows the underlay, if any, under its marks.
-class PainterSurface final : public PrintSurface {
+class PainterSurface final : public ui::PrintSurface {
 public:
-    explicit PainterSurface(std::unique_ptr<SheetSource> sheets, Drawing underlay = {});
+    explicit PainterSurface(std::unique_ptr<SheetSource> sheets, ui::Drawing underlay = {});
 
     std::optional<QString> box(float x1, float y1, float x2, float y2) override;
     std::optional<QString> endCard() override;
 
 private:
     std::unique_ptr<SheetSource> m_sheets;
-    Drawing m_underlay;
+    ui::Drawing m_underlay;
     QPainter m_painter; // after the sheets, so that it is gone before them
 };
 
 // Draws onto a painter whose unit is the twip, as a PainterSurface's is.
-void paintDrawing(QPainter& painter, const Drawing& drawing);
+void paintDrawing(QPainter& painter, const ui::Drawing& drawing);
 
 } // namespace cards

@@ -1,6 +1,7 @@
 #include "cards/preview_window.h"
 
 #include "cards/painter_surface.h"
+#include "core/units.h"
 #include "ui/window_layout.h"
 
 #include <QHBoxLayout>
@@ -16,8 +17,6 @@
 
 namespace {
 
-constexpr double kMillimetresPerInch = 25.4;
-constexpr double kTwipsPerInch = 1440;
 constexpr double kFirstDotsPerInch = 96;
 constexpr double kFewestDotsPerInch = 24;
 constexpr double kMostDotsPerInch = 768;
@@ -60,17 +59,17 @@ int scrollable(qint64 length)
 }
 
 // The size of a card's page as the preview shows it, at the resolution given.
-QSize previewPageSize(const cards::PrinterDescription& printer, double dotsPerInch)
+QSize previewPageSize(const ui::PrinterDescription& printer, double dotsPerInch)
 {
-    return (printer.paperMillimetres * dotsPerInch / kMillimetresPerInch).toSize();
+    return (printer.paperMillimetres * dotsPerInch / core::kMillimetresPerInch).toSize();
 }
 
 // The page of a card as the preview shows it, its top-left at the painter's origin, at the resolution
 // given: the paper, the printable area's edge, and the drawing from the printable area's top-left.
-void paintPreviewPage(QPainter& painter, const cards::PrinterDescription& printer, const cards::Drawing& card,
-    double dotsPerInch)
+void paintPreviewPage(
+    QPainter& painter, const ui::PrinterDescription& printer, const ui::Drawing& card, double dotsPerInch)
 {
-    const double dotsPerMillimetre = dotsPerInch / kMillimetresPerInch;
+    const double dotsPerMillimetre = dotsPerInch / core::kMillimetresPerInch;
     const QSizeF paper = printer.paperMillimetres * dotsPerMillimetre;
     const QRect sheet(QPoint(), previewPageSize(printer, dotsPerInch));
     painter.save();
@@ -85,7 +84,7 @@ void paintPreviewPage(QPainter& painter, const cards::PrinterDescription& printe
             QPoint(qFloor(printable.right()), qFloor(printable.bottom()))));
     // From the printable area's top-left, one unit a twip, as the printer has it.
     painter.translate(margins.left(), margins.top());
-    painter.scale(dotsPerInch / kTwipsPerInch, dotsPerInch / kTwipsPerInch);
+    painter.scale(dotsPerInch / core::kTwipsPerInch, dotsPerInch / core::kTwipsPerInch);
     cards::paintDrawing(painter, card);
     painter.restore();
 }
@@ -196,7 +195,7 @@ frmPreview::frmPreview(cards::CardPreview preview, const QString& title, QWidget
     setWindowTitle(QStringLiteral("%1 - プレビュー").arg(title));
     setModal(true);
 
-    const cards::PrinterDescription& printer = preview.printer;
+    const ui::PrinterDescription& printer = preview.printer;
     auto* label1 = new QLabel(QStringLiteral("カード %1 枚　プリンタ %2　用紙 %3")
                                   .arg(QString::number(preview.cards.size()), printer.name, printer.paper),
         this);

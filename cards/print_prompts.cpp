@@ -1,6 +1,6 @@
 #include "cards/print_prompts.h"
 
-#include "settings/calibration_boxes.h"
+#include "settings/numeric_text.h"
 
 namespace cards {
 

@@ -1,17 +1,19 @@
 #include "cards/print_run.h"
 
-#include "tickets/entry.h"
-#include "tickets/print_file.h"
+#include "cards/printer_messages.h"
+#include "core/shift_jis.h"
+#include "lotteries/print_file.h"
 
 namespace cards {
 
-std::optional<QString> drawMark(PrintSurface& surface, const MarkPoint& mark)
+std::optional<QString> drawMark(ui::PrintSurface& surface, const MarkPoint& mark)
 {
     return surface.box(static_cast<float>(mark.x), static_cast<float>(mark.y),
         static_cast<float>(mark.x - kBoxWidth), static_cast<float>(mark.y + kBoxHeight));
 }
 
-std::variant<PrinterInUse, PrintFailure> describePrinterInUse(const QDir& dataDir, const Printers& printers)
+std::variant<PrinterInUse, PrintFailure> describePrinterInUse(
+    const QDir& dataDir, const ui::Printers& printers)
 {
     const std::variant<QString, core::FileFailure, MissingPrinter> inUse = printerInUse(dataDir, printers);
     if (const auto* failure = std::get_if<core::FileFailure>(&inUse))
@@ -19,8 +21,8 @@ std::variant<PrinterInUse, PrintFailure> describePrinterInUse(const QDir& dataDi
     if (const auto* missing = std::get_if<MissingPrinter>(&inUse))
         return *missing;
     const QString chosen = std::get<QString>(inUse);
-    const QString name = chosen.isEmpty() ? printers.defaultName() : chosen;
-    const std::optional<PrinterDescription> described
+    const QString name = printers.named(chosen);
+    const std::optional<ui::PrinterDescription> described
         = name.isEmpty() ? std::nullopt : printers.describe(name);
     if (!described)
         return SurfaceFault {noDefaultPrinterReason(), 1};
@@ -28,7 +30,7 @@ std::variant<PrinterInUse, PrintFailure> describePrinterInUse(const QDir& dataDi
 }
 
 std::variant<Placement, PrintFailure> savedPlacement(
-    tickets::Lottery lottery, const QDir& dataDir, settings::SettingsFile::WhenMissing missing)
+    lotteries::Lottery lottery, const QDir& dataDir, settings::SettingsFile::WhenMissing missing)
 {
     const core::FileResult<settings::Calibration> calibration = settings::SettingsFile(dataDir).read(missing);
     if (!calibration.ok())
@@ -39,7 +41,8 @@ std::variant<Placement, PrintFailure> savedPlacement(
     return std::get<Placement>(std::move(placed));
 }
 
-std::optional<PrintFailure> printCards(tickets::Lottery lottery, const QDir& dataDir, PrintSurface& surface)
+std::optional<PrintFailure> printCards(
+    lotteries::Lottery lottery, const QDir& dataDir, ui::PrintSurface& surface)
 {
     const std::variant<Placement, PrintFailure> placed = savedPlacement(lottery, dataDir);
     if (const auto* failure = std::get_if<PrintFailure>(&placed))
@@ -48,14 +51,14 @@ std::optional<PrintFailure> printCards(tickets::Lottery lottery, const QDir& dat
 }
 
 std::optional<PrintFailure> drawCards(
-    const Placement& placement, tickets::Lottery lottery, const QDir& dataDir, PrintSurface& surface)
+    const Placement& placement, lotteries::Lottery lottery, const QDir& dataDir, ui::PrintSurface& surface)
 {
     const core::FileResult<core::Lines> lines
-        = tickets::PrintFile(tickets::rulesOf(lottery), dataDir).lines();
+        = lotteries::PrintFile(lotteries::rulesOf(lottery), dataDir).lines();
     if (!lines.ok())
         return lines.failure();
 
-    tickets::LineDecoder decode;
+    core::ShiftJisDecoder decode;
     int entries = 0; // on the card being drawn
     int card = 1;
     for (const QByteArray& line : lines.value()) {
@@ -78,14 +81,15 @@ std::optional<PrintFailure> drawCards(
     return std::nullopt;
 }
 
-std::optional<PrintFailure> printCards(tickets::Lottery lottery, const QDir& dataDir, Printers& printers)
+std::optional<PrintFailure> printCards(
+    lotteries::Lottery lottery, const QDir& dataDir, ui::Printers& printers)
 {
     const std::variant<QString, core::FileFailure, MissingPrinter> printer = printerInUse(dataDir, printers);
     if (const auto* failure = std::get_if<core::FileFailure>(&printer))
         return *failure;
     if (const auto* missing = std::get_if<MissingPrinter>(&printer))
         return *missing;
-    const std::unique_ptr<PrintSurface> surface = printers.cards(std::get<QString>(printer), {});
+    const std::unique_ptr<ui::PrintSurface> surface = printers.cards(std::get<QString>(printer), {});
     return printCards(lottery, dataDir, *surface);
 }
 

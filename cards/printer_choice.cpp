@@ -103,7 +103,7 @@ std::optional<core::FileFailure> saveChosenPrinter(const QDir& dataDir, const QS
 }
 
 std::variant<QString, core::FileFailure, MissingPrinter> printerInUse(
-    const QDir& dataDir, const Printers& printers)
+    const QDir& dataDir, const ui::Printers& printers)
 {
     const core::FileResult<QString> chosen = readChosenPrinter(dataDir);
     if (!chosen.ok())

@@ -3,8 +3,8 @@
 // exactly as the system names it; no file, no key or an empty value mean the system's default printer.
 #pragma once
 
-#include "cards/printers.h"
 #include "core/file_result.h"
+#include "ui/printers.h"
 
 #include <QDir>
 #include <variant>
@@ -29,6 +29,6 @@ struct MissingPrinter {
 
 // The printer in use: the chosen one, empty for the system's default, or why it cannot be used.
 std::variant<QString, core::FileFailure, MissingPrinter> printerInUse(
-    const QDir& dataDir, const Printers& printers);
+    const QDir& dataDir, const ui::Printers& printers);
 
 } // namespace cards

@@ -1,8 +1,8 @@
 #include "cards/printer_dialog.h"
 
 #include "cards/printer_choice.h"
-#include "ui/navigation.h"
 #include "ui/prompter.h"
+#include "ui/services.h"
 #include "ui/window_layout.h"
 
 #include <QLabel>

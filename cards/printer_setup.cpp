@@ -1,5 +1,7 @@
 #include "cards/printer_setup.h"
 
+#include "cards/printer_messages.h"
+
 namespace cards {
 
 namespace {
@@ -13,16 +15,16 @@ QString millimetres(double value)
     return text == u"-0" ? QStringLiteral("0") : text;
 }
 
-QString stateText(PrinterState state)
+QString stateText(ui::PrinterState state)
 {
     switch (state) {
-    case PrinterState::Unknown:
+    case ui::PrinterState::Unknown:
         break;
-    case PrinterState::Idle:
+    case ui::PrinterState::Idle:
         return QStringLiteral("待機中");
-    case PrinterState::Printing:
+    case ui::PrinterState::Printing:
         return QStringLiteral("印刷中");
-    case PrinterState::Stopped:
+    case ui::PrinterState::Stopped:
         return QStringLiteral("停止中");
     }
     return {};
@@ -40,15 +42,15 @@ QList<PrinterEntry> printerEntries(const QStringList& names, const QString& chos
     return entries;
 }
 
-QStringList printerDetails(const QString& name, const Printers& printers)
+QStringList printerDetails(const QString& name, const ui::Printers& printers)
 {
-    const QString printer = name.isEmpty() ? printers.defaultName() : name;
+    const QString printer = printers.named(name);
     if (printer.isEmpty())
-        return {QStringLiteral("通常使うプリンタが設定されていません。")};
-    const std::optional<PrinterDescription> found = printers.describe(printer);
+        return {noDefaultPrinterReason()};
+    const std::optional<ui::PrinterDescription> found = printers.describe(printer);
     if (!found)
-        return {QStringLiteral("プリンタ「%1」が見つかりません。").arg(printer)};
-    const PrinterDescription& d = *found;
+        return {printerNotFoundReason(printer)};
+    const ui::PrinterDescription& d = *found;
     QStringList lines {name.isEmpty() ? QStringLiteral("プリンタ: %1（通常使うプリンタ）").arg(d.name)
                                       : QStringLiteral("プリンタ: %1").arg(d.name),
         QStringLiteral("用紙: %1（%2 × %3 mm）")

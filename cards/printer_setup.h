@@ -2,7 +2,7 @@
 // the one selected.
 #pragma once
 
-#include "cards/printers.h"
+#include "ui/printers.h"
 
 #include <QList>
 #include <QString>
@@ -23,6 +23,6 @@ QList<PrinterEntry> printerEntries(const QStringList& names, const QString& chos
 
 // The lines shown for an entry: the printer, its paper, the printable area's margins in millimetres,
 // and its state when the system reports one.
-QStringList printerDetails(const QString& name, const Printers& printers);
+QStringList printerDetails(const QString& name, const ui::Printers& printers);
 
 } // namespace cards

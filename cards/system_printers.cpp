@@ -1,5 +1,7 @@
 #include "cards/system_printers.h"
 
+#include "cards/printer_messages.h"
+
 #include <QPrinter>
 #include <QPrinterInfo>
 
@@ -110,18 +112,18 @@ void setUp(QPrinter& printer, const QPrinterInfo& info)
     printer.setPageMargins(layout.minimumMargins(), layout.units());
 }
 
-PrinterState stateOf(QPrinter::PrinterState state)
+ui::PrinterState stateOf(QPrinter::PrinterState state)
 {
     switch (state) {
     case QPrinter::Idle:
-        return PrinterState::Idle;
+        return ui::PrinterState::Idle;
     case QPrinter::Active:
-        return PrinterState::Printing;
+        return ui::PrinterState::Printing;
     case QPrinter::Aborted:
     case QPrinter::Error:
-        return PrinterState::Stopped;
+        return ui::PrinterState::Stopped;
     }
-    return PrinterState::Unknown;
+    return ui::PrinterState::Unknown;
 }
 
 } // namespace
@@ -136,7 +138,7 @@ QString SystemPrinters::defaultName() const
     return QPrinterInfo::defaultPrinterName();
 }
 
-std::optional<PrinterDescription> SystemPrinters::describe(const QString& name) const
+std::optional<ui::PrinterDescription> SystemPrinters::describe(const QString& name) const
 {
     const QPrinterInfo info = QPrinterInfo::printerInfo(name);
     if (info.isNull())
@@ -145,11 +147,11 @@ std::optional<PrinterDescription> SystemPrinters::describe(const QString& name) 
     setUp(printer, info);
     QPageLayout layout = printer.pageLayout();
     layout.setUnits(QPageLayout::Millimeter);
-    return PrinterDescription {info.printerName(), layout.pageSize().name(),
+    return ui::PrinterDescription {info.printerName(), layout.pageSize().name(),
         layout.pageSize().size(QPageSize::Millimeter), layout.margins(), stateOf(info.state())};
 }
 
-std::unique_ptr<PrintSurface> SystemPrinters::cards(const QString& name, const Drawing& underlay)
+std::unique_ptr<ui::PrintSurface> SystemPrinters::cards(const QString& name, const ui::Drawing& underlay)
 {
     return std::make_unique<PainterSurface>(std::make_unique<PrinterSheets>(name), underlay);
 }
@@ -162,12 +164,12 @@ PrinterSheets::~PrinterSheets() = default;
 
 std::optional<QString> PrinterSheets::begin(QPainter& painter)
 {
-    const QPrinterInfo info
-        = m_name.isEmpty() ? QPrinterInfo::defaultPrinter() : QPrinterInfo::printerInfo(m_name);
-    if (info.isNull()) {
-        return m_name.isEmpty() ? noDefaultPrinterReason()
-                                : QStringLiteral("プリンタ「%1」が見つかりません。").arg(m_name);
-    }
+    const QString printer = SystemPrinters().named(m_name);
+    if (printer.isEmpty())
+        return noDefaultPrinterReason();
+    const QPrinterInfo info = QPrinterInfo::printerInfo(printer);
+    if (info.isNull())
+        return printerNotFoundReason(printer);
     const QString cannotBegin
         = QStringLiteral("プリンタ「%1」で印刷を始められませんでした。").arg(info.printerName());
     m_printer = std::make_unique<QPrinter>(info, QPrinter::HighResolution);

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "cards/painter_surface.h"
-#include "cards/printers.h"
+#include "ui/printers.h"
 
 #include <QtPrintSupport/qtprintsupportglobal.h>
 
@@ -11,12 +11,12 @@ class QTemporaryDir;
 
 namespace cards {
 
-class SystemPrinters final : public Printers {
+class SystemPrinters final : public ui::Printers {
 public:
     QStringList names() const override;
     QString defaultName() const override;
-    std::optional<PrinterDescription> describe(const QString& name) const override;
-    std::unique_ptr<PrintSurface> cards(const QString& name, const Drawing& underlay) override;
+    std::optional<ui::PrinterDescription> describe(const QString& name) const override;
+    std::unique_ptr<ui::PrintSurface> cards(const QString& name, const ui::Drawing& underlay) override;
 };
 
 // The sheets of a printer, empty for the system's default, which is looked up afresh for every card;

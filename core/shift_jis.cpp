@@ -1,5 +1,7 @@
 #include "core/shift_jis.h"
 
+#include <algorithm>
+
 #ifdef Q_OS_WIN
 #include <windows.h>
 #endif
@@ -44,7 +46,7 @@ QChar doubleByte(QByteArrayView pair)
 
 } // namespace
 
-QString ShiftJisDecoder::operator()(QByteArrayView bytes)
+QString ShiftJisDecoder::decoded(QByteArrayView bytes)
 {
     QString text;
     text.reserve(bytes.size());
@@ -66,7 +68,7 @@ QString ShiftJisDecoder::operator()(QByteArrayView bytes)
 
 #else
 
-QString ShiftJisDecoder::operator()(QByteArrayView bytes)
+QString ShiftJisDecoder::decoded(QByteArrayView bytes)
 {
     if (!m_decoder.isValid())
         return QString::fromLatin1(bytes);
@@ -74,5 +76,16 @@ QString ShiftJisDecoder::operator()(QByteArrayView bytes)
 }
 
 #endif
+
+bool isAscii(QByteArrayView bytes)
+{
+    return std::all_of(
+        bytes.begin(), bytes.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
+
+QString ShiftJisDecoder::operator()(QByteArrayView bytes)
+{
+    return isAscii(bytes) ? QString::fromLatin1(bytes) : decoded(bytes);
+}
 
 } // namespace core

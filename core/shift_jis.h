@@ -10,15 +10,20 @@
 
 namespace core {
 
-// Decodes one line at a time, the same on every system. Half a character at the end is dropped, so a
-// line ending in one cannot swallow the next line's first byte. A byte that begins no character reads
-// as U+001A and the byte after it starts afresh; a well-formed pair that stands for no character reads
-// as U+FFFD.
+// True when every byte is ASCII, which reads the same in Shift_JIS and is all the program itself writes.
+bool isAscii(QByteArrayView bytes);
+
+// Decodes one line at a time, the same on every system; ASCII is taken as it stands. Half a character at the
+// end is dropped, so a line ending in one cannot swallow the next line's first byte. A byte that begins no
+// character reads as U+001A and the byte after it starts afresh; a well-formed pair that stands for no
+// character reads as U+FFFD.
 class ShiftJisDecoder {
 public:
     QString operator()(QByteArrayView bytes);
 
 private:
+    QString decoded(QByteArrayView bytes);
+
 #ifndef Q_OS_WIN
     // Qt's converter; stateless, for the half character at a line's end.
     QStringDecoder m_decoder {"Shift_JIS", QStringConverter::Flag::Stateless};

@@ -2,7 +2,7 @@
 // is refused, or every corner of every box is a finite number within the 32 bits the printer takes. And
 // the card's rules run backwards: the calibration fitted to its reference marks places them within
 // reach again, whenever it can be printed with.
-#include "cards/card_layout.h"
+#include "calibration/fitting.h"
 #include "core/line_file.h"
 #include "fuzz/fuzz_target.h"
 #include "tickets/entry.h"
@@ -29,7 +29,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     if (size == 0)
         return 0;
-    const auto lottery = static_cast<tickets::Lottery>(data[0] % 4);
+    const auto lottery = static_cast<lotteries::Lottery>(data[0] % 4);
     const core::Lines lines = core::splitLines(
         QByteArray(reinterpret_cast<const char*>(data + 1), static_cast<qsizetype>(size - 1)));
 
@@ -46,17 +46,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     const cards::ReferenceMarks marks = placement->referenceMarks();
     const auto refitted = cards::Placement::of(
-        lottery, cards::fittedCalibration(lottery, marks, settings::kDefaultCalibration));
+        lottery, calibration::fittedCalibration(lottery, marks, settings::kDefaultCalibration));
     if (const auto* again = std::get_if<cards::Placement>(&refitted)) {
         const cards::ReferenceMarks placed = again->referenceMarks();
-        fuzz::require(std::abs(placed.first.x - marks.first.x) <= cards::kFirstMarkReach
-                && std::abs(placed.first.y - marks.first.y) <= cards::kFirstMarkReach,
+        fuzz::require(std::abs(placed.first.x - marks.first.x) <= calibration::kFirstMarkReach
+                && std::abs(placed.first.y - marks.first.y) <= calibration::kFirstMarkReach,
             "first reference mark within reach");
-        fuzz::require(std::abs(placed.second.x - marks.second.x) <= cards::kSecondMarkReachAcross
-                && std::abs(placed.second.y - marks.second.y) <= cards::kSecondMarkReachDown,
+        fuzz::require(std::abs(placed.second.x - marks.second.x) <= calibration::kSecondMarkReachAcross
+                && std::abs(placed.second.y - marks.second.y) <= calibration::kSecondMarkReachDown,
             "second reference mark within reach");
     }
-    tickets::LineDecoder decode;
+    core::ShiftJisDecoder decode;
     int slot = 0;
     for (qsizetype line = kSettingsLines; line < lines.size(); ++line) {
         slot = slot % cards::kSlotsPerCard + 1;

@@ -4,8 +4,8 @@
 // every other line that is not empty as it was, ending with CR LF.
 #include "core/line_file.h"
 #include "fuzz/fuzz_target.h"
+#include "lotteries/print_file.h"
 #include "tickets/entry.h"
-#include "tickets/print_file.h"
 #include "tickets/ticket_list_model.h"
 
 #include <QTemporaryDir>
@@ -27,11 +27,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     if (size == 0)
         return 0;
-    const tickets::LotteryRules& rules = tickets::rulesOf(static_cast<tickets::Lottery>(data[0] % 4));
+    const lotteries::LotteryRules& rules = lotteries::rulesOf(static_cast<lotteries::Lottery>(data[0] % 4));
     const QByteArray bytes(reinterpret_cast<const char*>(data + 1), static_cast<qsizetype>(size - 1));
 
     if (const std::optional<QByteArray> line = tickets::acceptEntry(rules, QString::fromUtf8(bytes))) {
-        fuzz::require(line->size() == tickets::entryLength(rules), "an accepted line has the entry length");
+        fuzz::require(line->size() == lotteries::entryLength(rules), "an accepted line has the entry length");
         fuzz::require(tickets::acceptEntry(rules, QString::fromLatin1(*line)) == line, "accepted again");
         const QString listed = tickets::listLine(rules, 1, QString::fromLatin1(*line));
         fuzz::require(listed.startsWith(u"  1  "), "listed with its sequence number");
@@ -39,7 +39,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
 
     static const QTemporaryDir folder;
-    const tickets::PrintFile printFile(rules, QDir(folder.path()));
+    const lotteries::PrintFile printFile(rules, QDir(folder.path()));
     fuzz::require(!core::saveFile(printFile.path(), bytes), "the print file is written");
 
     const core::Lines lines = core::splitLines(bytes);
@@ -48,7 +48,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     fuzz::require(list.rowCount() == lines.size(), "one row for each print-file line");
     for (int row = 0; row < list.rowCount(); ++row) {
         // Each line decoded on its own: what one line holds never changes how the next one reads.
-        const QString alone = tickets::LineDecoder()(lines.at(row));
+        const QString alone = core::ShiftJisDecoder()(lines.at(row));
         fuzz::require(
             list.index(row).data().toString() == tickets::listLine(rules, row + 1, alone), "rows apart");
     }

@@ -2,8 +2,8 @@
 // gives a whole number at most half away, and a value written as decimal text reads back as the same text.
 // The same text typed into the calibration boxes: "＋" and "-" keep the vertical step whole and within 32
 // bits, and whatever a save writes reads back as a finite number.
+#include "calibration/calibration_boxes.h"
 #include "fuzz/fuzz_target.h"
-#include "settings/calibration_boxes.h"
 #include "settings/numeric_text.h"
 
 #include <QString>
@@ -28,16 +28,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     const QString typed = QString::fromLatin1(bytes);
     for (const int step : {-1, +1}) {
-        const double nudged
-            = settings::numericValue(settings::nudged(settings::CalibrationValue::VerticalStep, typed, step));
+        const double nudged = settings::numericValue(
+            calibration::nudged(settings::CalibrationValue::VerticalStep, typed, step));
         fuzz::require(nudged == std::trunc(nudged) && nudged >= std::numeric_limits<qint32>::min()
                 && nudged <= std::numeric_limits<qint32>::max(),
             "the nudged vertical step is whole and within 32 bits");
         for (const auto start :
             {settings::CalibrationValue::HorizontalStart, settings::CalibrationValue::VerticalStart})
-            static_cast<void>(settings::nudged(start, typed, step));
+            static_cast<void>(calibration::nudged(start, typed, step));
     }
-    const auto saved = settings::savedLines({typed, typed, typed, typed});
+    const auto saved = calibration::savedLines({typed, typed, typed, typed});
     if (const auto* lines = std::get_if<settings::ValueLines>(&saved)) {
         for (const QByteArray& line : *lines)
             fuzz::require(

@@ -2,9 +2,9 @@
 // into their print files.
 #pragma once
 
+#include "lotteries/lottery.h"
 #include "quick/base_tables.h"
-#include "quick/seams.h"
-#include "tickets/lottery.h"
+#include "ui/seams.h"
 
 #include <array>
 #include <optional>
@@ -23,8 +23,8 @@ struct RunSettings {
 };
 
 // The order in which the print files are written.
-inline constexpr std::array kWriteOrder {tickets::Lottery::Numbers3, tickets::Lottery::Numbers4,
-    tickets::Lottery::MiniLoto, tickets::Lottery::Loto6};
+inline constexpr std::array kWriteOrder {lotteries::Lottery::Numbers3, lotteries::Lottery::Numbers4,
+    lotteries::Lottery::MiniLoto, lotteries::Lottery::Loto6};
 
 // A print file could not be written: the files before it in the order keep their new sets, it and
 // the files after it are as they were.
@@ -39,6 +39,6 @@ struct WriteFault {
 using RunFailure = std::variant<core::FileFailure, DataFault, WriteFault>;
 
 std::optional<RunFailure> runQuickPrediction(
-    const QDir& dataDir, const RunSettings& settings, RandomSource& random, const Clock& clock);
+    const QDir& dataDir, const RunSettings& settings, ui::RandomSource& random, const ui::Clock& clock);
 
 } // namespace quick

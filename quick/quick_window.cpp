@@ -1,7 +1,7 @@
 #include "quick/quick_window.h"
 
+#include "core/shift_jis.h"
 #include "quick/quick_run.h"
-#include "tickets/entry.h"
 #include "ui/prompter.h"
 #include "ui/window_layout.h"
 
@@ -29,7 +29,7 @@ ui::Prompt dataFaultPrompt(const quick::DataFault& fault)
                       .arg(fault.line)
                       .arg(quick::kNumbers3Entries + quick::kNumbers4Entries);
     } else {
-        QString content = tickets::LineDecoder()(fault.content);
+        QString content = core::ShiftJisDecoder()(fault.content);
         if (content.size() > kShownCharacters)
             content = content.left(kShownCharacters) + QStringLiteral("…");
         // In one pass, so that a line holding "%3" is shown as it is.
@@ -57,7 +57,7 @@ ui::Prompt writeFaultPrompt(const quick::WriteFault& fault)
     QStringList untouched;
     for (std::size_t i = 0; i < quick::kWriteOrder.size(); ++i)
         (static_cast<int>(i) < fault.written ? written : untouched)
-            .append(tickets::lotteryName(quick::kWriteOrder.at(i)));
+            .append(lotteries::lotteryName(quick::kWriteOrder.at(i)));
     QString text = QStringLiteral("印刷ファイルに書き込めませんでした。\n\n%1\n\n理由: %2\n\n")
                        .arg(fault.failure.path, fault.failure.reason);
     if (!written.isEmpty())

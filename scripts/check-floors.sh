@@ -1,26 +1,39 @@
 #!/usr/bin/env bash
-# The floors of the house: nothing includes a header from a floor above its own. app/ is the top floor;
-# settings/, tickets/, cards/ and quick/ stand on ui/ and core/; ui/ stands on core/; core/ on nothing
-# of the program's. Every include that breaks this is printed with the rule it breaks.
+# The floors of the house, top to bottom: app/ is the top floor; the feature folders stand below it in a
+# ladder, each on the ones listed after it; ui/ and core/ are the ground floor, ui/ on core/, core/ on
+# nothing of the program's. A folder may include from its own floor and the ones below it, never from
+# above; nor may it name a folder above it in a namespace of its own, as a forward declaration does,
+# which an include check alone cannot see. Every line that breaks this is printed with the rule.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+
+floors=(app calibration tickets quick cards settings lotteries ui core)
 status=0
 
-# refuse FOLDER INCLUDED-FOLDERS RULE
-refuse() {
-    local hits
-    hits=$(grep -rnE "^#\s*include\s+\"($2)/" "$1" --include='*.h' --include='*.cpp' || true)
-    if [ -n "$hits" ]; then
-        printf '%s\n' "$hits" | sed "s|\$|    <- $3|"
+# report HITS RULE
+report() {
+    if [ -n "$1" ]; then
+        printf '%s\n' "$1" | while IFS= read -r line; do printf '%s    <- %s\n' "$line" "$2"; done
         status=1
     fi
 }
 
-for folder in core ui settings tickets cards quick; do
-    refuse "$folder" app "nothing below app/ includes app/"
+for ((i = 1; i < ${#floors[@]}; i++)); do
+    folder=${floors[i]}
+    above=$(IFS='|'; echo "${floors[*]:0:i}")
+    report "$(grep -rnE "^#\s*include\s+\"($above)/" "$folder" --include='*.h' --include='*.cpp' || true)" \
+        "$folder/ includes nothing from a floor above it ($above)"
+    report "$(grep -rnE "^\s*namespace\s+($above)\s*\{" "$folder" --include='*.h' --include='*.cpp' || true)" \
+        "$folder/ declares nothing in the names of a floor above it ($above)"
 done
-refuse ui 'settings|tickets|cards|quick' "ui/ stands on core/ alone"
-refuse core 'ui|settings|tickets|cards|quick' "core/ includes nothing of the program's"
 
-[ "$status" -eq 0 ] && echo "floors: every include goes down or stays on its floor"
+# Every folder of the program's code has its floor, so that a new one cannot slip past the check.
+for folder in $(git ls-files '*.cpp' '*.h' | grep / | cut -d/ -f1 | sort -u); do
+    case " ${floors[*]} tests bench fuzz packaging " in
+        *" $folder "*) ;;
+        *) report "$folder/" "a folder of the program's without a floor: add it to floors in $0" ;;
+    esac
+done
+
+[ "$status" -eq 0 ] && echo "floors: every include and declaration goes down or stays on its floor ($(IFS='>'; echo "${floors[*]}"))"
 exit "$status"

@@ -1,6 +1,7 @@
 #include "settings/numeric_text.h"
 
 #include <QByteArray>
+#include <QString>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -159,6 +160,19 @@ QByteArray decimalText(double value)
         text.remove(0, 1);
     else if (text.startsWith("-0."))
         text.remove(1, 1);
+    return text;
+}
+
+QString valueText(double value)
+{
+    if (!std::isfinite(value))
+        return value > 0 ? QStringLiteral("∞") : QStringLiteral("-∞");
+    // The file leaves out the zero before the point; a person reads a box better with it.
+    QString text = QString::fromLatin1(decimalText(value));
+    if (text.startsWith(u'.'))
+        text.prepend(u'0');
+    else if (text.startsWith(u"-."))
+        text.insert(1, u'0');
     return text;
 }
 

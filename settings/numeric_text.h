@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QByteArrayView>
+#include <QString>
 #include <QStringView>
 
 namespace settings {
@@ -21,5 +22,9 @@ double roundHalfEven(double value);
 // whole numbers, no zero before the point (".5", "-.5"), "0" for zero, and E notation where a plain
 // decimal would need more than 15 digits.
 QByteArray decimalText(double value);
+
+// A value as the program shows it: its decimal text with a zero before the point ("0.5", "-0.5"), or
+// ∞ for a number too large to be written.
+QString valueText(double value);
 
 } // namespace settings

@@ -95,4 +95,19 @@ std::optional<core::FileFailure> SettingsFile::writeValues(const ValueLines& val
     });
 }
 
+QString valueName(CalibrationValue value)
+{
+    switch (value) {
+    case CalibrationValue::HorizontalStart:
+        return QStringLiteral("横開始位置");
+    case CalibrationValue::HorizontalStep:
+        return QStringLiteral("横ステップ");
+    case CalibrationValue::VerticalStart:
+        return QStringLiteral("縦開始位置");
+    case CalibrationValue::VerticalStep:
+        return QStringLiteral("縦ステップ");
+    }
+    return {};
+}
+
 } // namespace settings

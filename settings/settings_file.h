@@ -26,6 +26,10 @@ enum class CalibrationValue { HorizontalStart, HorizontalStep, VerticalStart, Ve
 inline constexpr std::array kCalibrationValues {CalibrationValue::HorizontalStart,
     CalibrationValue::HorizontalStep, CalibrationValue::VerticalStart, CalibrationValue::VerticalStep};
 
+// A value's name as the calibration window labels it; messages about a value use the same name, so that the
+// user finds the box to correct.
+QString valueName(CalibrationValue value);
+
 // The texts of lines 3 to 6, in that order.
 using ValueLines = std::array<QByteArray, 4>;
 

@@ -3,10 +3,10 @@
 
 #include "app/launcher.h"
 #include "app/system_info.h"
-#include "cards/print_surface.h"
-#include "cards/printers.h"
-#include "quick/seams.h"
+#include "ui/print_surface.h"
+#include "ui/printers.h"
 #include "ui/prompter.h"
+#include "ui/seams.h"
 
 #include <QList>
 #include <QMap>
@@ -69,7 +69,7 @@ struct ScriptedPrompter final : ui::Prompter {
 };
 
 // Keeps every box and every end of card, in order; fails from a chosen card on when told to.
-struct RecordingSurface final : cards::PrintSurface {
+struct RecordingSurface final : ui::PrintSurface {
     struct Box {
         float x1, y1, x2, y2;
         bool operator==(const Box&) const = default;
@@ -104,7 +104,7 @@ struct RecordingSurface final : cards::PrintSurface {
 
 // The system's printers as a list; every print run's cards go to the one recording surface, and the
 // printer each run was for is kept ("" for the system's default).
-struct ListedPrinters final : cards::Printers {
+struct ListedPrinters final : ui::Printers {
     explicit ListedPrinters(RecordingSurface& surface)
         : surface(surface)
     { }
@@ -112,27 +112,27 @@ struct ListedPrinters final : cards::Printers {
     QStringList names() const override
     {
         QStringList names;
-        for (const cards::PrinterDescription& printer : printers)
+        for (const ui::PrinterDescription& printer : printers)
             names.append(printer.name);
         return names;
     }
     QString defaultName() const override { return defaultPrinter; }
-    std::optional<cards::PrinterDescription> describe(const QString& name) const override
+    std::optional<ui::PrinterDescription> describe(const QString& name) const override
     {
-        for (const cards::PrinterDescription& printer : printers) {
+        for (const ui::PrinterDescription& printer : printers) {
             if (printer.name == name)
                 return printer;
         }
         return std::nullopt;
     }
-    std::unique_ptr<cards::PrintSurface> cards(const QString& name, const cards::Drawing& underlay) override
+    std::unique_ptr<ui::PrintSurface> cards(const QString& name, const ui::Drawing& underlay) override
     {
         runs.append(name);
         underlays.append(underlay);
         return std::make_unique<Forwarding>(surface);
     }
 
-    struct Forwarding final : cards::PrintSurface {
+    struct Forwarding final : ui::PrintSurface {
         explicit Forwarding(RecordingSurface& to)
             : to(to)
         { }
@@ -145,14 +145,14 @@ struct ListedPrinters final : cards::Printers {
     };
 
     RecordingSurface& surface;
-    QList<cards::PrinterDescription> printers;
+    QList<ui::PrinterDescription> printers;
     QString defaultPrinter;
     QStringList runs;
-    QList<cards::Drawing> underlays;
+    QList<ui::Drawing> underlays;
 };
 
 // Hands out the scripted values in turn, then an endless fixed sequence; reseeding changes nothing.
-struct ScriptedRandom final : quick::RandomSource {
+struct ScriptedRandom final : ui::RandomSource {
     void reseed() override { ++reseeds; }
     float next() override
     {
@@ -174,7 +174,7 @@ struct ScriptedRandom final : quick::RandomSource {
     int reseeds = 0;
 };
 
-struct FixedClock final : quick::Clock {
+struct FixedClock final : ui::Clock {
     QDate today() const override { return date; }
     QDate date {2026, 12, 6};
 };

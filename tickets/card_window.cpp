@@ -20,7 +20,7 @@ namespace tickets {
 using ui::TwipRect;
 
 struct CardWindowDesign {
-    Lottery lottery;
+    lotteries::Lottery lottery;
     const char* formName;
     const char16_t* caption;
     const char16_t* listCaption;
@@ -54,7 +54,7 @@ constexpr auto kCloseCaption = u"閉じる";
 constexpr auto kPreviewCaption = u"プレビュー";
 
 constexpr CardWindowDesign kLoto6 {
-    Lottery::Loto6,
+    lotteries::Lottery::Loto6,
     "Form7",
     u"ＬＯＴＯ６カード印刷",
     u"印　刷　選　択　番　号",
@@ -77,7 +77,7 @@ constexpr CardWindowDesign kLoto6 {
 };
 
 constexpr CardWindowDesign kMiniLoto {
-    Lottery::MiniLoto,
+    lotteries::Lottery::MiniLoto,
     "Form2",
     u"ＭＩＮＩＬＯＴＯカード印刷",
     u"印　刷　選　択　番　号",
@@ -100,7 +100,7 @@ constexpr CardWindowDesign kMiniLoto {
 };
 
 constexpr CardWindowDesign kNumbers4 {
-    Lottery::Numbers4,
+    lotteries::Lottery::Numbers4,
     "Form3",
     u"Ｎｕｍｂｅｒｓ４カード印刷",
     u"印刷選択番号",
@@ -123,7 +123,7 @@ constexpr CardWindowDesign kNumbers4 {
 };
 
 constexpr CardWindowDesign kNumbers3 {
-    Lottery::Numbers3,
+    lotteries::Lottery::Numbers3,
     "Form4",
     u"Ｎｕｍｂｅｒｓ３カード印刷",
     u"印刷選択番号",
@@ -175,7 +175,7 @@ QString text(const char16_t* utf16)
 
 CardWindow::CardWindow(const CardWindowDesign& design, ui::Navigation& navigation)
     : ui::OtherWindow(navigation)
-    , m_rules(rulesOf(design.lottery))
+    , m_rules(lotteries::rulesOf(design.lottery))
     , m_printFile(m_rules, navigation.services().dataDir)
 {
     buildUi(design);
@@ -358,16 +358,16 @@ void CardWindow::showFailure(const core::FileFailure& failure)
     services().prompter.ask(this, ui::fileFailurePrompt(failure));
 }
 
-CardWindow* createCardWindow(Lottery lottery, ui::Navigation& navigation)
+CardWindow* createCardWindow(lotteries::Lottery lottery, ui::Navigation& navigation)
 {
     switch (lottery) {
-    case Lottery::Loto6:
+    case lotteries::Lottery::Loto6:
         return new ::Form7(navigation);
-    case Lottery::MiniLoto:
+    case lotteries::Lottery::MiniLoto:
         return new ::Form2(navigation);
-    case Lottery::Numbers4:
+    case lotteries::Lottery::Numbers4:
         return new ::Form3(navigation);
-    case Lottery::Numbers3:
+    case lotteries::Lottery::Numbers3:
         return new ::Form4(navigation);
     }
     return nullptr;

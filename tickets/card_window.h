@@ -3,7 +3,7 @@
 #pragma once
 
 #include "cards/print_run.h"
-#include "tickets/print_file.h"
+#include "lotteries/print_file.h"
 #include "ui/other_window.h"
 
 class QLineEdit;
@@ -38,8 +38,8 @@ private:
     void showListIfChanged();
     void showFailure(const core::FileFailure& failure);
 
-    const LotteryRules& m_rules;
-    PrintFile m_printFile;
+    const lotteries::LotteryRules& m_rules;
+    lotteries::PrintFile m_printFile;
     QLineEdit* m_text1 = nullptr;
     QListView* m_list1 = nullptr;
     // The print file's lines, each made into its list line only when the list draws it.
@@ -48,7 +48,7 @@ private:
     core::FileStamp m_listed;
 };
 
-CardWindow* createCardWindow(Lottery lottery, ui::Navigation& navigation);
+CardWindow* createCardWindow(lotteries::Lottery lottery, ui::Navigation& navigation);
 
 } // namespace tickets
 

@@ -24,7 +24,7 @@ bool isNumberField(QStringView field, int highest)
     return number >= 1 && number <= highest;
 }
 
-std::optional<QByteArray> acceptNumberFields(const LotteryRules& rules, const QString& entry)
+std::optional<QByteArray> acceptNumberFields(const lotteries::LotteryRules& rules, const QString& entry)
 {
     for (qsizetype pos = 0; pos < entry.size(); pos += 2) {
         if (!isNumberField(QStringView(entry).sliced(pos, 2), rules.highest))
@@ -33,7 +33,7 @@ std::optional<QByteArray> acceptNumberFields(const LotteryRules& rules, const QS
     return entry.toLatin1();
 }
 
-std::optional<QByteArray> acceptDigitsAndPlayType(const LotteryRules& rules, const QString& entry)
+std::optional<QByteArray> acceptDigitsAndPlayType(const lotteries::LotteryRules& rules, const QString& entry)
 {
     for (int i = 0; i < rules.count; ++i) {
         if (!isAsciiDigit(entry[i]))
@@ -43,12 +43,6 @@ std::optional<QByteArray> acceptDigitsAndPlayType(const LotteryRules& rules, con
     if (!kPlayTypes.contains(playType))
         return std::nullopt;
     return (entry.first(rules.count) + playType).toLatin1();
-}
-
-bool isAscii(QByteArrayView bytes)
-{
-    return std::all_of(
-        bytes.begin(), bytes.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
 }
 
 // A list line is put together here and becomes a string with one allocation: the list makes one for
@@ -85,12 +79,12 @@ private:
 };
 
 // Lines the program wrote are ASCII and are cut as bytes; any other line is cut after decoding.
-template <typename View> QString listLineOf(const LotteryRules& rules, int sequence, View line)
+template <typename View> QString listLineOf(const lotteries::LotteryRules& rules, int sequence, View line)
 {
     ListText text;
     text.putSequence(sequence);
     text.put(QLatin1StringView("  "));
-    if (rules.form == EntryForm::NumberFields) {
+    if (rules.form == lotteries::EntryForm::NumberFields) {
         text.put(line.left(2));
         for (int field = 2; field < rules.count; ++field) {
             text.put(u'-');
@@ -112,28 +106,24 @@ template <typename View> QString listLineOf(const LotteryRules& rules, int seque
 
 } // namespace
 
-std::optional<QByteArray> acceptEntry(const LotteryRules& rules, const QString& entry)
+std::optional<QByteArray> acceptEntry(const lotteries::LotteryRules& rules, const QString& entry)
 {
-    if (entry.size() != entryLength(rules))
+    if (entry.size() != lotteries::entryLength(rules))
         return std::nullopt;
-    return rules.form == EntryForm::NumberFields ? acceptNumberFields(rules, entry)
-                                                 : acceptDigitsAndPlayType(rules, entry);
+    return rules.form == lotteries::EntryForm::NumberFields ? acceptNumberFields(rules, entry)
+                                                            : acceptDigitsAndPlayType(rules, entry);
 }
 
-QString listLine(const LotteryRules& rules, int sequence, const QString& line)
+QString listLine(const lotteries::LotteryRules& rules, int sequence, const QString& line)
 {
     return listLineOf(rules, sequence, QStringView(line));
 }
 
-QString LineDecoder::operator()(QByteArrayView line)
+QString listLine(
+    const lotteries::LotteryRules& rules, int sequence, QByteArrayView line, core::ShiftJisDecoder& decode)
 {
-    return isAscii(line) ? QString::fromLatin1(line) : m_decode(line);
-}
-
-QString listLine(const LotteryRules& rules, int sequence, QByteArrayView line, LineDecoder& decode)
-{
-    return isAscii(line) ? listLineOf(rules, sequence, QLatin1StringView(line))
-                         : listLine(rules, sequence, decode(line));
+    return core::isAscii(line) ? listLineOf(rules, sequence, QLatin1StringView(line))
+                               : listLine(rules, sequence, decode(line));
 }
 
 } // namespace tickets

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "core/shift_jis.h"
-#include "tickets/lottery.h"
+#include "lotteries/lottery.h"
 
 #include <QByteArray>
 #include <QByteArrayView>
@@ -13,24 +13,15 @@ namespace tickets {
 
 // The print-file line for an already trimmed entry, or nothing when the entry must be refused.
 // Numbers play types are stored upper case.
-std::optional<QByteArray> acceptEntry(const LotteryRules& rules, const QString& entry);
+std::optional<QByteArray> acceptEntry(const lotteries::LotteryRules& rules, const QString& entry);
 
 // The ticket list's text for one print-file line, taken by character position so that lines the
 // program did not write are shown as they stand. The sequence number keeps its last three digits.
-QString listLine(const LotteryRules& rules, int sequence, const QString& line);
-
-// A print-file line as text. Print files come from the Shift_JIS code page; ASCII, which is all the
-// program itself writes, reads the same in it and is taken as it stands.
-class LineDecoder {
-public:
-    QString operator()(QByteArrayView line);
-
-private:
-    core::ShiftJisDecoder m_decode;
-};
+QString listLine(const lotteries::LotteryRules& rules, int sequence, const QString& line);
 
 // The list line of a print-file line as its bytes stand: decoded before it is cut by position, unless
 // it is ASCII and so can be cut as bytes.
-QString listLine(const LotteryRules& rules, int sequence, QByteArrayView line, LineDecoder& decode);
+QString listLine(
+    const lotteries::LotteryRules& rules, int sequence, QByteArrayView line, core::ShiftJisDecoder& decode);
 
 } // namespace tickets

@@ -2,7 +2,7 @@
 
 namespace tickets {
 
-TicketListModel::TicketListModel(const LotteryRules& rules, QObject* parent)
+TicketListModel::TicketListModel(const lotteries::LotteryRules& rules, QObject* parent)
     : QAbstractListModel(parent)
     , m_rules(rules)
 { }

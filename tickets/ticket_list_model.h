@@ -14,7 +14,7 @@ class TicketListModel final : public QAbstractListModel {
     Q_OBJECT
 
 public:
-    TicketListModel(const LotteryRules& rules, QObject* parent);
+    TicketListModel(const lotteries::LotteryRules& rules, QObject* parent);
 
     // Lists the print file at path as it stands, in place of the lines before; after a failure the list
     // is empty. Either way a reset: views forget their selection and current line and keep where they
@@ -30,10 +30,10 @@ public:
     QVariant data(const QModelIndex& index, int role) const override;
 
 private:
-    const LotteryRules& m_rules;
+    const lotteries::LotteryRules& m_rules;
     core::IndexedLines m_lines;
     // Only lines that are not ASCII are decoded; data() is const to the views, the decoder holds no state.
-    mutable LineDecoder m_decode;
+    mutable core::ShiftJisDecoder m_decode;
 };
 
 } // namespace tickets

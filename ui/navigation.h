@@ -1,30 +1,9 @@
-// What a window sees of the program around it: the outside world behind its seams, and the one rule
-// of navigation, one window at a time, through the main window.
+// The one rule of navigation, as a window sees it: one window at a time, through the main window.
 #pragma once
-
-#include <QDir>
-
-namespace cards {
-class Printers;
-}
-
-namespace quick {
-class Clock;
-class RandomSource;
-} // namespace quick
 
 namespace ui {
 
-class Prompter;
-
-// What the windows use of the outside world; the program passes the real ones, tests their fakes.
-struct Services {
-    Prompter& prompter;
-    cards::Printers& printers;
-    quick::RandomSource& random;
-    const quick::Clock& clock;
-    QDir dataDir;
-};
+struct Services;
 
 class Navigation {
 public:

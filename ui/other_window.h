@@ -3,6 +3,7 @@
 #pragma once
 
 #include "ui/navigation.h"
+#include "ui/services.h"
 
 #include <QWidget>
 

@@ -1,15 +1,13 @@
 // Window geometry is laid out in twips, 1440 to the inch, and shown in the screen's pixels.
 #pragma once
 
-#include <QtGlobal>
+#include "core/units.h"
 
 namespace ui {
 
-constexpr double kTwipsPerInch = 1440.0;
-
 constexpr int twipsToPixels(int twips, double dotsPerInch)
 {
-    const double pixels = twips * dotsPerInch / kTwipsPerInch;
+    const double pixels = twips * dotsPerInch / core::kTwipsPerInch;
     return static_cast<int>(pixels < 0 ? pixels - 0.5 : pixels + 0.5);
 }
 

@@ -17,8 +17,8 @@ using cards::CalibrationFault;
 using cards::CalibrationValue;
 using cards::MarkPoint;
 using cards::Placement;
+using lotteries::Lottery;
 using settings::Calibration;
-using tickets::Lottery;
 
 constexpr Calibration kDefaults {};
 constexpr double kInfinity = std::numeric_limits<double>::infinity();

@@ -10,7 +10,7 @@
 namespace {
 
 using Box = fakes::RecordingSurface::Box;
-using tickets::Lottery;
+using lotteries::Lottery;
 
 class PrintRunTest : public testing::Test, protected DataFolder {
 protected:

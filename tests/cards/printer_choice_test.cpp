@@ -56,20 +56,17 @@ INSTANTIATE_TEST_SUITE_P(LotocardIni, Choice,
             "[other]\r\nname=x\r\n[printer]\r\nname=pdf\r\n"}),
     [](const auto& info) { return std::string(info.param.name); });
 
-struct FakePrinters final : cards::Printers {
+struct FakePrinters final : ui::Printers {
     QStringList names() const override { return {"office", "office/cards"}; }
     QString defaultName() const override { return defaultPrinter; }
-    std::optional<cards::PrinterDescription> describe(const QString& name) const override
+    std::optional<ui::PrinterDescription> describe(const QString& name) const override
     {
         if (!names().contains(name))
             return std::nullopt;
-        return cards::PrinterDescription {name, "A4", {210, 297}, {6.36, 12.7, 3.0, 0.04},
-            name == u"office" ? cards::PrinterState::Stopped : cards::PrinterState::Unknown};
+        return ui::PrinterDescription {name, "A4", {210, 297}, {6.36, 12.7, 3.0, 0.04},
+            name == u"office" ? ui::PrinterState::Stopped : ui::PrinterState::Unknown};
     }
-    std::unique_ptr<cards::PrintSurface> cards(const QString&, const cards::Drawing&) override
-    {
-        return nullptr;
-    }
+    std::unique_ptr<ui::PrintSurface> cards(const QString&, const ui::Drawing&) override { return nullptr; }
 
     QString defaultPrinter = "office/cards";
 };

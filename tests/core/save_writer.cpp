@@ -5,7 +5,7 @@
 //        save_writer --leave-lock FILE: takes FILE's save lock and ends without letting it go, as a
 //        copy of the program that was killed in the middle of a save.
 #include "core/line_file.h"
-#include "tickets/print_file.h"
+#include "lotteries/print_file.h"
 
 #include <QDir>
 #include <QLockFile>
@@ -41,8 +41,8 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "usage: save_writer FOLDER FIRST COUNT\n");
         return 2;
     }
-    const tickets::PrintFile file(
-        tickets::rulesOf(tickets::Lottery::Numbers4), QDir(QString::fromLocal8Bit(argv[1])));
+    const lotteries::PrintFile file(
+        lotteries::rulesOf(lotteries::Lottery::Numbers4), QDir(QString::fromLocal8Bit(argv[1])));
     const int first = std::atoi(argv[2]);
     const int count = std::atoi(argv[3]);
     for (int i = 0; i < count; ++i) {

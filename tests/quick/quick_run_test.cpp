@@ -122,11 +122,11 @@ TEST_P(WriteModes, ReplaceOrAddTheCountOfSetsInEveryFile)
         const QList<QByteArray> fresh = after.mid(kept.size()).split('\n');
         EXPECT_EQ(fresh.size(), c.count + 1) << kFiles[i];
         EXPECT_TRUE(after.endsWith("\r\n"));
-        const tickets::LotteryRules& rules = tickets::rulesOf(quick::kWriteOrder.at(i));
+        const lotteries::LotteryRules& rules = lotteries::rulesOf(quick::kWriteOrder.at(i));
         for (qsizetype line = 0; line < c.count; ++line) {
             const QByteArray set = fresh.at(line).chopped(1);
             EXPECT_TRUE(tickets::acceptEntry(rules, QString::fromLatin1(set))) << set.toStdString();
-            if (rules.form == tickets::EntryForm::DigitsAndPlayType) {
+            if (rules.form == lotteries::EntryForm::DigitsAndPlayType) {
                 EXPECT_TRUE(set.endsWith('B'));
             }
         }
@@ -167,21 +167,21 @@ class RealGenerator : public testing::Test, protected DataFolder { };
 TEST_F(RealGenerator, EverySetIsValidForItsLottery)
 {
     write("quick.dat", stagedQuickData());
-    quick::ClockSeededRandom random;
+    ui::ClockSeededRandom random;
     fakes::FixedClock clock;
     for (int day = 1; day <= 20; ++day) {
         clock.date = QDate(2026, 12, day);
         ASSERT_EQ(quick::runQuickPrediction(QDir(m_dir.path()), {10, WriteMode::Add, 'A'}, random, clock),
             std::nullopt);
     }
-    for (const tickets::Lottery lottery : quick::kWriteOrder) {
-        const tickets::LotteryRules& rules = tickets::rulesOf(lottery);
+    for (const lotteries::Lottery lottery : quick::kWriteOrder) {
+        const lotteries::LotteryRules& rules = lotteries::rulesOf(lottery);
         const QList<QByteArray> lines = content(rules.printFile).split('\n');
         ASSERT_EQ(lines.size(), 201);
         for (qsizetype i = 0; i < 200; ++i) {
             const QByteArray set = lines.at(i).chopped(1);
             ASSERT_TRUE(tickets::acceptEntry(rules, QString::fromLatin1(set))) << set.toStdString();
-            if (rules.form != tickets::EntryForm::NumberFields)
+            if (rules.form != lotteries::EntryForm::NumberFields)
                 continue;
             int sum = 0;
             for (qsizetype field = 0; field < rules.count; ++field) {
@@ -190,7 +190,7 @@ TEST_F(RealGenerator, EverySetIsValidForItsLottery)
                 sum += number;
             }
             // The LOTO6 sum is of the first five drawn, which the sorted line no longer tells.
-            if (lottery == tickets::Lottery::MiniLoto) {
+            if (lottery == lotteries::Lottery::MiniLoto) {
                 EXPECT_TRUE(sum >= 60 && sum <= 100) << set.toStdString();
             }
         }

@@ -17,8 +17,8 @@ namespace {
 
 // Hands every box and end of card to the printer and keeps a copy of what was asked for; runs the
 // command, if any, once the first card has been sent.
-struct CopyingSurface final : cards::PrintSurface {
-    CopyingSurface(std::unique_ptr<cards::PrintSurface> printer, fakes::RecordingSurface& copy,
+struct CopyingSurface final : ui::PrintSurface {
+    CopyingSurface(std::unique_ptr<ui::PrintSurface> printer, fakes::RecordingSurface& copy,
         const QStringList& afterFirstCard)
         : printer(std::move(printer))
         , copy(copy)
@@ -39,20 +39,20 @@ struct CopyingSurface final : cards::PrintSurface {
         return reason;
     }
 
-    std::unique_ptr<cards::PrintSurface> printer;
+    std::unique_ptr<ui::PrintSurface> printer;
     fakes::RecordingSurface& copy;
     const QStringList& afterFirstCard;
 };
 
 // The system's printers, with a copy of every box a print run sends them.
-struct CopyingPrinters final : cards::Printers {
+struct CopyingPrinters final : ui::Printers {
     QStringList names() const override { return system.names(); }
     QString defaultName() const override { return system.defaultName(); }
-    std::optional<cards::PrinterDescription> describe(const QString& name) const override
+    std::optional<ui::PrinterDescription> describe(const QString& name) const override
     {
         return system.describe(name);
     }
-    std::unique_ptr<cards::PrintSurface> cards(const QString& name, const cards::Drawing& underlay) override
+    std::unique_ptr<ui::PrintSurface> cards(const QString& name, const ui::Drawing& underlay) override
     {
         return std::make_unique<CopyingSurface>(system.cards(name, underlay), copy, afterFirstCard);
     }
@@ -62,11 +62,11 @@ struct CopyingPrinters final : cards::Printers {
     QStringList afterFirstCard;
 };
 
-std::optional<tickets::Lottery> lotteryOf(const QString& printFile)
+std::optional<lotteries::Lottery> lotteryOf(const QString& printFile)
 {
-    for (const auto lottery : {tickets::Lottery::Loto6, tickets::Lottery::MiniLoto,
-             tickets::Lottery::Numbers4, tickets::Lottery::Numbers3}) {
-        if (printFile == QLatin1String(tickets::rulesOf(lottery).printFile))
+    for (const auto lottery : {lotteries::Lottery::Loto6, lotteries::Lottery::MiniLoto,
+             lotteries::Lottery::Numbers4, lotteries::Lottery::Numbers3}) {
+        if (printFile == QLatin1String(lotteries::rulesOf(lottery).printFile))
             return lottery;
     }
     return std::nullopt;
@@ -79,7 +79,7 @@ int main(int argc, char* argv[])
     QApplication application(argc, argv);
     QTextStream err(stderr);
     const QStringList arguments = QApplication::arguments();
-    const std::optional<tickets::Lottery> lottery
+    const std::optional<lotteries::Lottery> lottery
         = arguments.size() >= 3 ? lotteryOf(arguments.at(1)) : std::nullopt;
     if (!lottery) {
         err << "usage: spooler_print loto6.txt|miniloto.txt|numbers4.txt|numbers3.txt DATA_FOLDER"

@@ -5,7 +5,7 @@
 
 namespace {
 
-using tickets::Lottery;
+using lotteries::Lottery;
 
 struct EntryCase {
     const char* name;
@@ -19,7 +19,7 @@ class AcceptEntry : public testing::TestWithParam<EntryCase> { };
 TEST_P(AcceptEntry, GivesTheLineToStoreOrRefuses)
 {
     const EntryCase& c = GetParam();
-    EXPECT_EQ(tickets::acceptEntry(tickets::rulesOf(c.lottery), c.entry), c.line);
+    EXPECT_EQ(tickets::acceptEntry(lotteries::rulesOf(c.lottery), c.entry), c.line);
 }
 
 INSTANTIATE_TEST_SUITE_P(Loto, AcceptEntry,
@@ -77,7 +77,7 @@ class ListLine : public testing::TestWithParam<ListCase> { };
 TEST_P(ListLine, CutsTheLineByPosition)
 {
     const ListCase& c = GetParam();
-    EXPECT_EQ(tickets::listLine(tickets::rulesOf(c.lottery), c.sequence, c.line), c.listLine);
+    EXPECT_EQ(tickets::listLine(lotteries::rulesOf(c.lottery), c.sequence, c.line), c.listLine);
 }
 
 INSTANTIATE_TEST_SUITE_P(Lotteries, ListLine,

@@ -6,7 +6,7 @@
 
 namespace {
 
-using tickets::Lottery;
+using lotteries::Lottery;
 
 struct RowCase {
     const char* name;
@@ -23,7 +23,7 @@ TEST_P(TicketRows, ListTheLinesOfThePrintFile)
 {
     const RowCase& c = GetParam();
     write("print.txt", c.file);
-    tickets::TicketListModel list(tickets::rulesOf(c.lottery), nullptr);
+    tickets::TicketListModel list(lotteries::rulesOf(c.lottery), nullptr);
     EXPECT_FALSE(list.read(filePath("print.txt")));
     EXPECT_EQ(list.rowCount(), c.rows);
     EXPECT_EQ(list.index(c.row).data().toString(), c.listed);

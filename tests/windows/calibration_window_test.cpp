@@ -102,10 +102,10 @@ TEST_F(CalibrationWindowTest, SaveWritesTheBoxesKeepsEveryOtherLineAndThePrintRu
     EXPECT_TRUE(m_prompter.asked.isEmpty());
     EXPECT_EQ(settingsFile(), kOwnLines + "1975\r\n238\r\n0\r\n360.7\r\nline 7\r\n");
 
-    ASSERT_FALSE(cards::printCards(tickets::Lottery::Loto6, QDir(m_dir.path()), m_printer));
+    ASSERT_FALSE(cards::printCards(lotteries::Lottery::Loto6, QDir(m_dir.path()), m_printer));
     writeSettings("1975\r\n238\r\n0\r\n361\r\n");
     fakes::RecordingSurface with361;
-    ASSERT_FALSE(cards::printCards(tickets::Lottery::Loto6, QDir(m_dir.path()), with361));
+    ASSERT_FALSE(cards::printCards(lotteries::Lottery::Loto6, QDir(m_dir.path()), with361));
     EXPECT_EQ(m_printer.cards, with361.cards);
 
     m_navigator.openCalibration();
@@ -196,7 +196,7 @@ TEST_F(CalibrationWindowTest, AFileThatCannotBeReadIsReportedAndTheMainWindowRet
 TEST_F(CalibrationWindowTest, ATestSheetIsOnePageWithTheValuesInTheBoxesSavedOrNot)
 {
     writeSettings("1975\r\n238\r\n90\r\n360\r\n");
-    m_printers.printers = {{"office", "A4", {210, 297}, {5, 5, 5, 5}, cards::PrinterState::Idle}};
+    m_printers.printers = {{"office", "A4", {210, 297}, {5, 5, 5, 5}, ui::PrinterState::Idle}};
     m_printers.defaultPrinter = "office";
     open();
     auto* lottery = control<QComboBox>(m_window, "Combo1");
@@ -217,7 +217,7 @@ TEST_F(CalibrationWindowTest, ATestSheetIsOnePageWithTheValuesInTheBoxesSavedOrN
 TEST_F(CalibrationWindowTest, ATestSheetThePrinterRefusesIsReportedAndTheWindowStays)
 {
     writeSettings("1975\r\n238\r\n90\r\n360\r\n");
-    m_printers.printers = {{"office", "A4", {210, 297}, {5, 5, 5, 5}, cards::PrinterState::Idle}};
+    m_printers.printers = {{"office", "A4", {210, 297}, {5, 5, 5, 5}, ui::PrinterState::Idle}};
     m_printers.defaultPrinter = "office";
     m_printer.failEndAt = 1;
     open();

@@ -15,7 +15,7 @@ const ui::Prompt kDeleteQuestion {u"データ削除"_qs, u"選択のデータを
 
 class CardWindowTest : public WindowTest {
 protected:
-    QWidget* open(tickets::Lottery lottery)
+    QWidget* open(lotteries::Lottery lottery)
     {
         m_navigator.loadMain();
         m_navigator.openCard(lottery);
@@ -58,7 +58,7 @@ protected:
 
 TEST_F(CardWindowTest, OpeningCreatesAMissingPrintFileAndShowsAnEmptyList)
 {
-    open(tickets::Lottery::MiniLoto);
+    open(lotteries::Lottery::MiniLoto);
     EXPECT_EQ(content("miniloto.txt"), QByteArray());
     EXPECT_TRUE(listed().isEmpty());
     EXPECT_TRUE(entryBox()->text().isEmpty());
@@ -68,13 +68,13 @@ TEST_F(CardWindowTest, OpeningCreatesAMissingPrintFileAndShowsAnEmptyList)
 TEST_F(CardWindowTest, OpeningListsTheFileAsItStands)
 {
     write("numbers3.txt", "123A\r\n705C\r\n");
-    open(tickets::Lottery::Numbers3);
+    open(lotteries::Lottery::Numbers3);
     EXPECT_EQ(listed(), QStringList({"  1  1-2-3.A", "  2  7-0-5.C"}));
 }
 
 struct RegisterCase {
     const char* name;
-    tickets::Lottery lottery;
+    lotteries::Lottery lottery;
     const char* file;
     QString typed;
     QByteArray line;
@@ -98,19 +98,19 @@ TEST_P(Register, AppendsTheTrimmedEntryAndListsIt)
 }
 
 INSTANTIATE_TEST_SUITE_P(Lotteries, Register,
-    testing::Values(RegisterCase {"Loto6", tickets::Lottery::Loto6, "loto6.txt", " 011522304143 ",
+    testing::Values(RegisterCase {"Loto6", lotteries::Lottery::Loto6, "loto6.txt", " 011522304143 ",
                         "011522304143", "  2  01-15-22-30-41-43"},
-        RegisterCase {"MiniLoto", tickets::Lottery::MiniLoto, "miniloto.txt", "0109172531  ", "0109172531",
+        RegisterCase {"MiniLoto", lotteries::Lottery::MiniLoto, "miniloto.txt", "0109172531  ", "0109172531",
             "  2  01-09-17-25-31"},
-        RegisterCase {"Numbers4LowerCase", tickets::Lottery::Numbers4, "numbers4.txt", " 1234a ", "1234A",
+        RegisterCase {"Numbers4LowerCase", lotteries::Lottery::Numbers4, "numbers4.txt", " 1234a ", "1234A",
             "  2  1-2-3-4.A"},
         RegisterCase {
-            "Numbers3", tickets::Lottery::Numbers3, "numbers3.txt", "705C", "705C", "  2  7-0-5.C"}),
+            "Numbers3", lotteries::Lottery::Numbers3, "numbers3.txt", "705C", "705C", "  2  7-0-5.C"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 struct RefusalCase {
     const char* name;
-    tickets::Lottery lottery;
+    lotteries::Lottery lottery;
     const char* file;
     QString typed;
     QString shown; // what the entry box holds after the refusal
@@ -132,20 +132,21 @@ TEST_P(Refusal, ShowsTheOneBoxWritesNothingAndKeepsTheTrimmedText)
 }
 
 INSTANTIATE_TEST_SUITE_P(Entries, Refusal,
-    testing::Values(
-        RefusalCase {"Loto6Field44", tickets::Lottery::Loto6, "loto6.txt", " 011522304144 ", "011522304144"},
-        RefusalCase {"Loto6MiniLotoEntry", tickets::Lottery::Loto6, "loto6.txt", "0102030405", "0102030405"},
-        RefusalCase {"Loto6Empty", tickets::Lottery::Loto6, "loto6.txt", "   ", ""},
+    testing::Values(RefusalCase {"Loto6Field44", lotteries::Lottery::Loto6, "loto6.txt", " 011522304144 ",
+                        "011522304144"},
         RefusalCase {
-            "MiniLotoField32", tickets::Lottery::MiniLoto, "miniloto.txt", "0102030432 ", "0102030432"},
-        RefusalCase {"Numbers4PlayTypeD", tickets::Lottery::Numbers4, "numbers4.txt", " 1234d", "1234d"},
-        RefusalCase {"Numbers4Numbers3Entry", tickets::Lottery::Numbers4, "numbers4.txt", "123A", "123A"},
-        RefusalCase {"Numbers3InnerBlank", tickets::Lottery::Numbers3, "numbers3.txt", "1 3A", "1 3A"}),
+            "Loto6MiniLotoEntry", lotteries::Lottery::Loto6, "loto6.txt", "0102030405", "0102030405"},
+        RefusalCase {"Loto6Empty", lotteries::Lottery::Loto6, "loto6.txt", "   ", ""},
+        RefusalCase {
+            "MiniLotoField32", lotteries::Lottery::MiniLoto, "miniloto.txt", "0102030432 ", "0102030432"},
+        RefusalCase {"Numbers4PlayTypeD", lotteries::Lottery::Numbers4, "numbers4.txt", " 1234d", "1234d"},
+        RefusalCase {"Numbers4Numbers3Entry", lotteries::Lottery::Numbers4, "numbers4.txt", "123A", "123A"},
+        RefusalCase {"Numbers3InnerBlank", lotteries::Lottery::Numbers3, "numbers3.txt", "1 3A", "1 3A"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(CardWindowTest, EnterInTheEntryBoxDoesNotRegister)
 {
-    open(tickets::Lottery::Loto6);
+    open(lotteries::Lottery::Loto6);
     type("011522304143");
     QTest::keyClick(entryBox(), Qt::Key_Return);
     EXPECT_EQ(content("loto6.txt"), QByteArray());
@@ -155,7 +156,7 @@ TEST_F(CardWindowTest, EnterInTheEntryBoxDoesNotRegister)
 TEST_F(CardWindowTest, DeleteAnsweredYesRemovesTheEntryAndRenumbers)
 {
     write("numbers4.txt", "1234A\r\n5678B\r\n9012C\r\n");
-    open(tickets::Lottery::Numbers4);
+    open(lotteries::Lottery::Numbers4);
     doubleClickRow(1);
     EXPECT_EQ(m_prompter.asked, QList<ui::Prompt>({kDeleteQuestion}));
     EXPECT_EQ(content("numbers4.txt"), QByteArray("1234A\r\n9012C\r\n"));
@@ -165,7 +166,7 @@ TEST_F(CardWindowTest, DeleteAnsweredYesRemovesTheEntryAndRenumbers)
 TEST_F(CardWindowTest, DeleteAnsweredNoChangesNothing)
 {
     write("miniloto.txt", "0102030405\r\n\r\n0109172531");
-    open(tickets::Lottery::MiniLoto);
+    open(lotteries::Lottery::MiniLoto);
     m_prompter.answers = {ui::PromptAnswer::No};
     doubleClickRow(0);
     EXPECT_EQ(m_prompter.asked.size(), 1);
@@ -187,7 +188,7 @@ class DeleteFromAChangedFile : public CardWindowTest, public testing::WithParamI
 TEST_P(DeleteFromAChangedFile, RemovesThePickedEntryAsTheFileNowHoldsIt)
 {
     write("numbers3.txt", "123A\r\n456B\r\n789C\r\n");
-    open(tickets::Lottery::Numbers3);
+    open(lotteries::Lottery::Numbers3);
     write("numbers3.txt", GetParam().rewritten);
     const bool gone = GetParam().rewritten == GetParam().after;
     m_prompter.answers = {ui::PromptAnswer::Yes, ui::PromptAnswer::Ok};
@@ -213,7 +214,7 @@ INSTANTIATE_TEST_SUITE_P(Rewritten, DeleteFromAChangedFile,
 TEST_F(CardWindowTest, RegisterAfterAnotherCopyDeletedLinesBringsNothingBack)
 {
     write("numbers4.txt", "1234A\r\n5678B\r\n9012C\r\n");
-    open(tickets::Lottery::Numbers4);
+    open(lotteries::Lottery::Numbers4);
     write("numbers4.txt", "5678B\r\n");
     type("3456C");
     click("Command4");
@@ -224,7 +225,7 @@ TEST_F(CardWindowTest, RegisterAfterAnotherCopyDeletedLinesBringsNothingBack)
 TEST_F(CardWindowTest, ComingBackToTheWindowListsTheFileAsItIsNow)
 {
     write("loto6.txt", "011522304143\r\n");
-    open(tickets::Lottery::Loto6);
+    open(lotteries::Lottery::Loto6);
     list()->setCurrentIndex(list()->model()->index(0, 0));
     QEvent activated(QEvent::ActivationChange);
     // Unchanged, the list stays as it was, its selection too.
@@ -238,7 +239,7 @@ TEST_F(CardWindowTest, ComingBackToTheWindowListsTheFileAsItIsNow)
 TEST_F(CardWindowTest, RegisterAndDeleteLeaveTheListScrolledWhereItWas)
 {
     write("numbers4.txt", QByteArray("1234A\r\n").repeated(200));
-    open(tickets::Lottery::Numbers4);
+    open(lotteries::Lottery::Numbers4);
     QScrollBar* scroll = list()->verticalScrollBar();
     scroll->setValue(120);
     type("5678B");
@@ -254,7 +255,7 @@ TEST_F(CardWindowTest, RegisterAndDeleteLeaveTheListScrolledWhereItWas)
 TEST_F(CardWindowTest, DoubleClickBelowTheEntriesDeletesTheSelectedOneOrNothing)
 {
     write("numbers3.txt", "123A\r\n705C\r\n");
-    open(tickets::Lottery::Numbers3);
+    open(lotteries::Lottery::Numbers3);
     const QPoint belowEntries(5, list()->viewport()->height() - 5);
     QTest::mouseDClick(list()->viewport(), Qt::LeftButton, {}, belowEntries);
     EXPECT_TRUE(m_prompter.asked.isEmpty());
@@ -271,7 +272,7 @@ TEST_F(CardWindowTest, DoubleClickBelowTheEntriesDeletesTheSelectedOneOrNothing)
 TEST_F(CardWindowTest, ClearEmptiesFileAndListWithoutAQuestionAndKeepsTheEntryBox)
 {
     write("loto6.txt", "011522304143\r\n010203040506\r\n");
-    open(tickets::Lottery::Loto6);
+    open(lotteries::Lottery::Loto6);
     type("0115");
     click("Command3");
     EXPECT_EQ(content("loto6.txt"), QByteArray());
@@ -283,7 +284,7 @@ TEST_F(CardWindowTest, ClearEmptiesFileAndListWithoutAQuestionAndKeepsTheEntryBo
 TEST_F(CardWindowTest, APrintFileThatCannotBeOpenedIsNamedInAMessage)
 {
     ASSERT_TRUE(QDir(m_dir.path()).mkdir("numbers4.txt"));
-    open(tickets::Lottery::Numbers4);
+    open(lotteries::Lottery::Numbers4);
     ASSERT_EQ(m_prompter.asked.size(), 1);
     EXPECT_EQ(m_prompter.asked.first().buttons, ui::PromptButtons::Ok);
     EXPECT_TRUE(m_prompter.asked.first().text.contains(QDir::toNativeSeparators(filePath("numbers4.txt"))));
@@ -293,7 +294,7 @@ TEST_F(CardWindowTest, APrintFileThatCannotBeOpenedIsNamedInAMessage)
 TEST_F(CardWindowTest, AFailedRegisterKeepsTheEntryAndTheFile)
 {
     write("loto6.txt", "010203040506\r\n");
-    open(tickets::Lottery::Loto6);
+    open(lotteries::Lottery::Loto6);
     // The print file turns into something that cannot be replaced while the window is open.
     ASSERT_TRUE(QFile::remove(filePath("loto6.txt")));
     ASSERT_TRUE(QDir(m_dir.path()).mkpath("loto6.txt/inside"));
@@ -306,7 +307,7 @@ TEST_F(CardWindowTest, AFailedRegisterKeepsTheEntryAndTheFile)
 }
 
 struct PrintCase {
-    tickets::Lottery lottery;
+    lotteries::Lottery lottery;
     const char* form;
     const char* file;
     QByteArray lines;
@@ -331,18 +332,18 @@ TEST_P(PrintStart, PrintsThePrintFileThenTheMainWindowReturns)
 }
 
 INSTANTIATE_TEST_SUITE_P(Lotteries, PrintStart,
-    testing::Values(PrintCase {tickets::Lottery::Loto6, "Form7", "loto6.txt",
+    testing::Values(PrintCase {lotteries::Lottery::Loto6, "Form7", "loto6.txt",
                         QByteArray("011522304143\r\n").repeated(6), {6735, 3330, 6695, 3530}},
-        PrintCase {tickets::Lottery::MiniLoto, "Form2", "miniloto.txt",
+        PrintCase {lotteries::Lottery::MiniLoto, "Form2", "miniloto.txt",
             QByteArray("0109172531\r\n").repeated(7), {6814, 3321, 6774, 3521}},
-        PrintCase {tickets::Lottery::Numbers4, "Form3", "numbers4.txt", QByteArray("1234A\r\n").repeated(10),
-            {6716, 2970, 6676, 3170}},
-        PrintCase {tickets::Lottery::Numbers3, "Form4", "numbers3.txt", QByteArray("123A\r\n").repeated(9),
+        PrintCase {lotteries::Lottery::Numbers4, "Form3", "numbers4.txt",
+            QByteArray("1234A\r\n").repeated(10), {6716, 2970, 6676, 3170}},
+        PrintCase {lotteries::Lottery::Numbers3, "Form4", "numbers3.txt", QByteArray("123A\r\n").repeated(9),
             {6719, 2970, 6679, 3170}}));
 
 TEST_F(CardWindowTest, PrintingAnEmptyPrintFileJustReturns)
 {
-    open(tickets::Lottery::Numbers3);
+    open(lotteries::Lottery::Numbers3);
     click("Command2");
     EXPECT_EQ(classOf(onlyWindow()), "Form1");
     EXPECT_EQ(m_printer.ends, 0);
@@ -368,7 +369,7 @@ TEST_P(PrintFailure, SaysWhyAndTheWindowStays)
         write("ravelov1.ini", c.settings);
     m_printer.failBeginAt = c.failBeginAt;
     m_printer.failEndAt = c.failEndAt;
-    open(tickets::Lottery::Loto6);
+    open(lotteries::Lottery::Loto6);
     if (c.printFileVanishes) {
         ASSERT_TRUE(QFile::remove(filePath("loto6.txt")));
     }

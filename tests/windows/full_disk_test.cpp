@@ -78,7 +78,7 @@ INSTANTIATE_TEST_SUITE_P(Actions, FullDisk,
     testing::Values(
         FullDiskCase {"Register", false,
             [](FullDiskTest& t) {
-                QWidget* card = t.open([](app::Navigator& n) { n.openCard(tickets::Lottery::Loto6); });
+                QWidget* card = t.open([](app::Navigator& n) { n.openCard(lotteries::Lottery::Loto6); });
                 FullDiskTest::control<QLineEdit>(card, "Text1")->setText("011522304143");
                 FullDiskTest::click(card, "Command4");
                 // Nothing typed is lost.
@@ -88,7 +88,7 @@ INSTANTIATE_TEST_SUITE_P(Actions, FullDisk,
         FullDiskCase {"Delete", false,
             [](FullDiskTest& t) {
                 auto* list = FullDiskTest::control<QListView>(
-                    t.open([](app::Navigator& n) { n.openCard(tickets::Lottery::Loto6); }), "List1");
+                    t.open([](app::Navigator& n) { n.openCard(lotteries::Lottery::Loto6); }), "List1");
                 list->setCurrentIndex(list->model()->index(0, 0));
                 QTest::mouseDClick(
                     list->viewport(), Qt::LeftButton, {}, list->visualRect(list->currentIndex()).center());

@@ -106,7 +106,7 @@ TEST(PainterSurface, ASheetThatCannotBeHadIsReportedAndNothingIsDrawn)
 TEST(PainterSurface, EverySheetShowsTheUnderlayUnderItsMarks)
 {
     auto* paper = new PaperSheets(144, 144);
-    cards::Drawing underlay;
+    ui::Drawing underlay;
     underlay.fills.append(QRectF(2000, 1000, 40, 200));
     cards::PainterSurface surface {std::unique_ptr<cards::SheetSource>(paper), underlay};
     surface.box(40, 0, 0, 200);

@@ -12,11 +12,11 @@ class PreviewTest : public WindowTest {
 protected:
     void SetUp() override
     {
-        m_printers.printers = {{"office", "A4", {210, 297}, {5, 5, 5, 5}, cards::PrinterState::Idle}};
+        m_printers.printers = {{"office", "A4", {210, 297}, {5, 5, 5, 5}, ui::PrinterState::Idle}};
         m_printers.defaultPrinter = "office";
     }
 
-    QWidget* open(tickets::Lottery lottery)
+    QWidget* open(lotteries::Lottery lottery)
     {
         m_navigator.loadMain();
         m_navigator.openCard(lottery);
@@ -35,7 +35,7 @@ protected:
 };
 
 struct ButtonCase {
-    tickets::Lottery lottery;
+    lotteries::Lottery lottery;
     ui::TwipRect command5;
     ui::TwipRect command1; // as it always was
     const char* nextInTabOrder;
@@ -58,16 +58,16 @@ TEST_P(PreviewButton, StandsUnderTheCloseButtonAndFollowsThePrintButton)
 
 INSTANTIATE_TEST_SUITE_P(CardWindows, PreviewButton,
     testing::Values(
-        ButtonCase {tickets::Lottery::Loto6, {240, 6600, 4335, 495}, {240, 5880, 4335, 615}, "Command1"},
-        ButtonCase {tickets::Lottery::MiniLoto, {240, 6600, 3855, 495}, {240, 5880, 3855, 615}, "Command1"},
-        ButtonCase {tickets::Lottery::Numbers4, {2880, 3840, 2415, 495}, {2880, 3000, 2415, 615}, "List1"},
+        ButtonCase {lotteries::Lottery::Loto6, {240, 6600, 4335, 495}, {240, 5880, 4335, 615}, "Command1"},
+        ButtonCase {lotteries::Lottery::MiniLoto, {240, 6600, 3855, 495}, {240, 5880, 3855, 615}, "Command1"},
+        ButtonCase {lotteries::Lottery::Numbers4, {2880, 3840, 2415, 495}, {2880, 3000, 2415, 615}, "List1"},
         ButtonCase {
-            tickets::Lottery::Numbers3, {2520, 3720, 2415, 495}, {2520, 2880, 2415, 615}, "Command3"}));
+            lotteries::Lottery::Numbers3, {2520, 3720, 2415, 495}, {2520, 2880, 2415, 615}, "Command3"}));
 
 TEST_F(PreviewTest, ShowsAPagePerCardAndEscLeavesTheCardWindowAsItWas)
 {
     write("numbers3.txt", QByteArray("123A\r\n").repeated(6));
-    open(tickets::Lottery::Numbers3);
+    open(lotteries::Lottery::Numbers3);
     const QDialog* shown = preview([](QDialog* dialog) {
         EXPECT_EQ(classOf(dialog), "frmPreview");
         EXPECT_EQ(control<cards::PreviewPages>(dialog, "Picture1")->pageCount(), 2);
@@ -92,7 +92,7 @@ TEST_P(PreviewZoom, ManyCardsAreDrawnOnlyWhenTheyComeIntoView)
 {
     const ZoomCase& c = GetParam();
     write("loto6.txt", "011522304143\r\n");
-    open(tickets::Lottery::Loto6);
+    open(lotteries::Lottery::Loto6);
     qsizetype oneCard = 0;
     preview([&](QDialog* dialog) { oneCard = dialog->findChildren<QObject*>().size(); });
     write("loto6.txt", QByteArray("011522304143\r\n").repeated(1500));
@@ -130,7 +130,7 @@ INSTANTIATE_TEST_SUITE_P(Preview, PreviewZoom,
 TEST_F(PreviewTest, PrintingFromThePreviewIsThePrintStartButtonsRun)
 {
     write("loto6.txt", "011522304143\r\n");
-    open(tickets::Lottery::Loto6);
+    open(lotteries::Lottery::Loto6);
     preview(
         [](QDialog* dialog) { QTest::mouseClick(control<QPushButton>(dialog, "cmdPrint"), Qt::LeftButton); });
     EXPECT_EQ(m_printers.runs, QStringList({""}));
@@ -141,7 +141,7 @@ TEST_F(PreviewTest, PrintingFromThePreviewIsThePrintStartButtonsRun)
 TEST_F(PreviewTest, WhatThePrintRunRefusesThePreviewRefusesTheSameWay)
 {
     write("lotocard.ini", "[printer]\r\nname=gone\r\n");
-    open(tickets::Lottery::MiniLoto);
+    open(lotteries::Lottery::MiniLoto);
     EXPECT_EQ(preview([](QDialog*) {}), nullptr);
     QTest::mouseClick(control<QPushButton>(m_window, "Command2"), Qt::LeftButton);
     ASSERT_EQ(m_prompter.asked.size(), 2);

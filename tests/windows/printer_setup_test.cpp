@@ -12,8 +12,8 @@ class PrinterSetupTest : public WindowTest {
 protected:
     void SetUp() override
     {
-        m_printers.printers = {{"office", "A4", {210, 297}, {5, 5, 5, 5}, cards::PrinterState::Idle},
-            {"office/cards", "A5", {148, 210}, {3, 4, 3, 4}, cards::PrinterState::Stopped}};
+        m_printers.printers = {{"office", "A4", {210, 297}, {5, 5, 5, 5}, ui::PrinterState::Idle},
+            {"office/cards", "A5", {148, 210}, {3, 4, 3, 4}, ui::PrinterState::Stopped}};
         m_printers.defaultPrinter = "office";
     }
 
@@ -73,13 +73,13 @@ TEST_F(PrinterSetupTest, ThePrintRunGoesToTheChosenPrinterAndNeverToAnother)
     write("loto6.txt", "011522304143\r\n");
     write("lotocard.ini", "[printer]\r\nname=office/cards\r\n");
     m_navigator.loadMain();
-    m_navigator.openCard(tickets::Lottery::Loto6);
+    m_navigator.openCard(lotteries::Lottery::Loto6);
     QTest::mouseClick(control<QPushButton>(onlyWindow(), "Command2"), Qt::LeftButton);
     EXPECT_EQ(m_printers.runs, QStringList({"office/cards"}));
     EXPECT_EQ(m_printer.ends, 1);
 
     write("lotocard.ini", "[printer]\r\nname=gone\r\n");
-    m_navigator.openCard(tickets::Lottery::Loto6);
+    m_navigator.openCard(lotteries::Lottery::Loto6);
     QTest::mouseClick(control<QPushButton>(onlyWindow(), "Command2"), Qt::LeftButton);
     EXPECT_EQ(classOf(onlyWindow()), "Form7");
     EXPECT_EQ(m_prompter.asked,

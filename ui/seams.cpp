@@ -1,8 +1,8 @@
-#include "quick/seams.h"
+#include "ui/seams.h"
 
 #include <chrono>
 
-namespace quick {
+namespace ui {
 
 void ClockSeededRandom::reseed()
 {
@@ -17,4 +17,4 @@ float ClockSeededRandom::next()
     return static_cast<float>(m_engine() >> 8) * kUnit;
 }
 
-} // namespace quick
+} // namespace ui

@@ -1,11 +1,11 @@
-#include "settings/calibration_boxes.h"
+#include "calibration/calibration_boxes.h"
 
 #include <gtest/gtest.h>
 #include <limits>
 
 namespace {
 
-using settings::BoxTexts;
+using calibration::BoxTexts;
 using settings::CalibrationValue;
 
 constexpr double kInfinity = std::numeric_limits<double>::infinity();
@@ -13,7 +13,7 @@ constexpr double kInfinity = std::numeric_limits<double>::infinity();
 TEST(OpeningTexts, ShowTheValuesInDecimalWithAZeroBeforeThePoint)
 {
     const auto opening = [](settings::Calibration values, const settings::ValueLines& lines = {}) {
-        return settings::openingTexts({values, lines});
+        return calibration::openingTexts({values, lines});
     };
     EXPECT_EQ(opening({1975, 238, 90, 360}), (BoxTexts {"1975", "238", "90", "360"}));
     EXPECT_EQ(opening({19.5, 0.5, -0.5, 361}), (BoxTexts {"19.5", "0.5", "-0.5", "361"}));
@@ -37,7 +37,7 @@ class Nudge : public testing::TestWithParam<NudgeCase> { };
 TEST_P(Nudge, ShowsTheValueOneTwipOn)
 {
     const NudgeCase& c = GetParam();
-    EXPECT_EQ(settings::nudged(c.value, QString::fromUtf16(c.text), c.step), QString::fromUtf16(c.shown));
+    EXPECT_EQ(calibration::nudged(c.value, QString::fromUtf16(c.text), c.step), QString::fromUtf16(c.shown));
 }
 
 INSTANTIATE_TEST_SUITE_P(Boxes, Nudge,
@@ -65,21 +65,21 @@ INSTANTIATE_TEST_SUITE_P(Boxes, Nudge,
 
 TEST(SavedLines, ReadEachBoxAsANumberUnrounded)
 {
-    const auto lines = settings::savedLines({"2000", "238abc", "abc", "360.7"});
+    const auto lines = calibration::savedLines({"2000", "238abc", "abc", "360.7"});
     ASSERT_TRUE(std::holds_alternative<settings::ValueLines>(lines));
     EXPECT_EQ(std::get<settings::ValueLines>(lines), (settings::ValueLines {"2000", "238", "0", "360.7"}));
-    EXPECT_EQ(std::get<settings::ValueLines>(settings::savedLines({" 1 975", "", "-.50", "1e3"})),
+    EXPECT_EQ(std::get<settings::ValueLines>(calibration::savedLines({" 1 975", "", "-.50", "1e3"})),
         (settings::ValueLines {"1975", "0", "-.5", "1000"}));
 }
 
 TEST(SavedLines, RefuseTheFirstBoxTooLargeToWrite)
 {
-    EXPECT_EQ(std::get<CalibrationValue>(settings::savedLines({"1975", "238", "1E999", "-1E999"})),
+    EXPECT_EQ(std::get<CalibrationValue>(calibration::savedLines({"1975", "238", "1E999", "-1E999"})),
         CalibrationValue::VerticalStart);
-    EXPECT_EQ(std::get<CalibrationValue>(settings::savedLines({"1975", "238", "90", "-1E400"})),
+    EXPECT_EQ(std::get<CalibrationValue>(calibration::savedLines({"1975", "238", "90", "-1E400"})),
         CalibrationValue::VerticalStep);
     EXPECT_EQ(
-        std::get<CalibrationValue>(settings::savedLines({"1975", "1.7976931348623157E308", "90", "360"})),
+        std::get<CalibrationValue>(calibration::savedLines({"1975", "1.7976931348623157E308", "90", "360"})),
         CalibrationValue::HorizontalStep);
 }
 

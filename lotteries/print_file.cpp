@@ -1,6 +1,6 @@
-#include "tickets/print_file.h"
+#include "lotteries/print_file.h"
 
-namespace tickets {
+namespace lotteries {
 
 PrintFile::PrintFile(const LotteryRules& rules, const QDir& dataDir)
     : m_path(dataDir.filePath(QString::fromLatin1(rules.printFile)))
@@ -36,4 +36,4 @@ std::optional<core::FileFailure> PrintFile::clear() const
     return replace({});
 }
 
-} // namespace tickets
+} // namespace lotteries

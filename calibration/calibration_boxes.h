@@ -8,15 +8,7 @@
 #include <array>
 #include <variant>
 
-namespace settings {
-
-// As the calibration window labels it; messages about a value use the same name, so that the user
-// finds the box to correct.
-QString valueName(CalibrationValue value);
-
-// A value as the program shows it: its decimal text with a zero before the point ("0.5", "-0.5"), or
-// ∞ for a number too large to be written.
-QString valueText(double value);
+namespace calibration {
 
 // The box texts, in the order of kCalibrationValues.
 using BoxTexts = std::array<QString, 4>;
@@ -25,20 +17,20 @@ using BoxTexts = std::array<QString, 4>;
 // vertical step as the whole number it is printed with, held within 32 bits. A start or horizontal
 // step too large to be written shows its line as the file has it, so that saving refuses it rather
 // than writing something else over it.
-BoxTexts openingTexts(const StoredCalibration& stored);
+BoxTexts openingTexts(const settings::StoredCalibration& stored);
 
 // The text a box shows after "＋" (step +1) or "-" (step -1). The box's text is read as a number the
 // way the settings file is, so an empty box or "abc" counts from 0. The vertical step stays whole and
 // stops at the limits of 32 bits; a start or horizontal step keeps its fraction. A text that reads as
 // infinite is left as it is.
-QString nudged(CalibrationValue value, QStringView text, int step);
+QString nudged(settings::CalibrationValue value, QStringView text, int step);
 
 // The lines a save writes, each box's text read as a number and written unrounded, or the first value
 // whose box reads as a number too large to be written.
-std::variant<ValueLines, CalibrationValue> savedLines(const BoxTexts& texts);
+std::variant<settings::ValueLines, settings::CalibrationValue> savedLines(const BoxTexts& texts);
 
 // The calibration the boxes hold, as a save would keep it and the next print run read it, or the first
 // value whose box reads as a number too large to be written.
-std::variant<Calibration, CalibrationValue> boxCalibration(const BoxTexts& texts);
+std::variant<settings::Calibration, settings::CalibrationValue> boxCalibration(const BoxTexts& texts);
 
-} // namespace settings
+} // namespace calibration

@@ -3,8 +3,8 @@
 // saved here.
 #pragma once
 
+#include "lotteries/lottery.h"
 #include "settings/settings_file.h"
-#include "tickets/lottery.h"
 
 #include <QDialog>
 #include <array>
@@ -22,7 +22,7 @@ class frmAlign final : public QDialog {
 
 public:
     // printed: the calibration the test sheet was printed with, the calibration window's values.
-    frmAlign(tickets::Lottery lottery, const settings::Calibration& printed, ui::Prompter& prompter,
+    frmAlign(lotteries::Lottery lottery, const settings::Calibration& printed, ui::Prompter& prompter,
         QWidget* parent);
 
     // The corrected calibration, once "補正" has closed the dialog.
@@ -32,7 +32,7 @@ private:
     void showChange();
     void correct();
 
-    tickets::Lottery m_lottery;
+    lotteries::Lottery m_lottery;
     settings::Calibration m_printed;
     ui::Prompter& m_prompter;
     std::array<QLineEdit*, 4> m_entries {};

@@ -1,8 +1,8 @@
-#include "tickets/lottery.h"
+#include "lotteries/lottery.h"
 
 #include <array>
 
-namespace tickets {
+namespace lotteries {
 
 namespace {
 
@@ -40,4 +40,4 @@ int entryLength(const LotteryRules& rules)
     return rules.form == EntryForm::NumberFields ? 2 * rules.count : rules.count + 1;
 }
 
-} // namespace tickets
+} // namespace lotteries

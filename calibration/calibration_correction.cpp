@@ -1,6 +1,7 @@
-#include "cards/calibration_correction.h"
+#include "calibration/calibration_correction.h"
 
-#include "settings/calibration_boxes.h"
+#include "calibration/calibration_boxes.h"
+#include "core/units.h"
 #include "settings/numeric_text.h"
 
 #include <QStringList>
@@ -8,7 +9,7 @@
 #include <array>
 #include <cmath>
 
-namespace cards {
+namespace calibration {
 
 namespace {
 
@@ -38,28 +39,30 @@ double change(double from, double to)
 } // namespace
 
 std::variant<settings::Calibration, CorrectionRefusal> correctedCalibration(
-    tickets::Lottery lottery, const settings::Calibration& printed, const MeasuredOffsets& offsets)
+    lotteries::Lottery lottery, const settings::Calibration& printed, const MeasuredOffsets& offsets)
 {
     using Reason = CorrectionRefusal::Reason;
-    const std::variant<Placement, CalibrationFault> sheet = Placement::of(lottery, printed);
-    if (const auto* fault = std::get_if<CalibrationFault>(&sheet))
+    const std::variant<cards::Placement, cards::CalibrationFault> sheet
+        = cards::Placement::of(lottery, printed);
+    if (const auto* fault = std::get_if<cards::CalibrationFault>(&sheet))
         return CorrectionRefusal {fault->value, Reason::NotPrintable};
-    const ReferenceMarks outlines = std::get<Placement>(sheet).referenceMarks();
-    const ReferenceMarks places {
-        {outlines.first.x + offsets.firstRight * kTwipsPerMillimetre,
-            outlines.first.y + offsets.firstDown * kTwipsPerMillimetre},
-        {outlines.second.x + offsets.secondRight * kTwipsPerMillimetre,
-            outlines.second.y + offsets.secondDown * kTwipsPerMillimetre},
+    const cards::ReferenceMarks outlines = std::get<cards::Placement>(sheet).referenceMarks();
+    const cards::ReferenceMarks places {
+        {outlines.first.x + offsets.firstRight * core::kTwipsPerMillimetre,
+            outlines.first.y + offsets.firstDown * core::kTwipsPerMillimetre},
+        {outlines.second.x + offsets.secondRight * core::kTwipsPerMillimetre,
+            outlines.second.y + offsets.secondDown * core::kTwipsPerMillimetre},
     };
 
     const settings::Calibration corrected = fittedCalibration(lottery, places, printed);
-    const std::variant<Placement, CalibrationFault> card = Placement::of(lottery, corrected);
-    if (const auto* fault = std::get_if<CalibrationFault>(&card))
+    const std::variant<cards::Placement, cards::CalibrationFault> card
+        = cards::Placement::of(lottery, corrected);
+    if (const auto* fault = std::get_if<cards::CalibrationFault>(&card))
         return CorrectionRefusal {fault->value, Reason::NotPrintable};
     if (corrected.horizontalStep <= 0)
-        return CorrectionRefusal {CalibrationValue::HorizontalStep, Reason::NotForward};
+        return CorrectionRefusal {settings::CalibrationValue::HorizontalStep, Reason::NotForward};
     if (corrected.verticalStep <= 0)
-        return CorrectionRefusal {CalibrationValue::VerticalStep, Reason::NotForward};
+        return CorrectionRefusal {settings::CalibrationValue::VerticalStep, Reason::NotForward};
     return corrected;
 }
 
@@ -80,4 +83,4 @@ QString correctionSummary(const settings::Calibration& current, const settings::
     return changes.isEmpty() ? QStringLiteral("変更なし") : changes.join(u'、');
 }
 
-} // namespace cards
+} // namespace calibration

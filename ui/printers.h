@@ -3,8 +3,8 @@
 // their own.
 #pragma once
 
-#include "cards/drawing.h"
-#include "cards/print_surface.h"
+#include "ui/drawing.h"
+#include "ui/print_surface.h"
 
 #include <QMarginsF>
 #include <QSizeF>
@@ -13,7 +13,7 @@
 #include <memory>
 #include <optional>
 
-namespace cards {
+namespace ui {
 
 enum class PrinterState {
     Unknown, // the system does not say
@@ -34,12 +34,6 @@ struct PrinterDescription {
     bool operator==(const PrinterDescription&) const = default;
 };
 
-// Why there is nothing to print on when no printer is chosen and the system has no default.
-inline QString noDefaultPrinterReason()
-{
-    return QStringLiteral("通常使うプリンタが設定されていません。");
-}
-
 class Printers {
 public:
     virtual ~Printers() = default;
@@ -53,6 +47,10 @@ public:
     // Cards printed on the named printer, empty for the system's default, one print job per card; the
     // underlay, if any, is printed on every card under its marks.
     virtual std::unique_ptr<PrintSurface> cards(const QString& name, const Drawing& underlay) = 0;
+
+    // The printer a name stands for: an empty name means the system's default, and stays empty when the
+    // system has none.
+    QString named(const QString& name) const { return name.isEmpty() ? defaultName() : name; }
 };
 
-} // namespace cards
+} // namespace ui

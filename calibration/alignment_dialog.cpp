@@ -1,6 +1,6 @@
-#include "cards/alignment_dialog.h"
+#include "calibration/alignment_dialog.h"
 
-#include "cards/alignment.h"
+#include "calibration/alignment.h"
 #include "ui/prompter.h"
 #include "ui/window_layout.h"
 
@@ -35,22 +35,22 @@ QString titleText()
 }
 
 // The offsets the entries hold, or the first entry that holds no number.
-std::variant<cards::MeasuredOffsets, std::size_t> offsetsOf(const std::array<QLineEdit*, 4>& entries)
+std::variant<calibration::MeasuredOffsets, std::size_t> offsetsOf(const std::array<QLineEdit*, 4>& entries)
 {
     std::array<double, 4> lengths {};
     for (std::size_t i = 0; i < entries.size(); ++i) {
-        const std::optional<double> length = cards::typedMillimetres(entries.at(i)->text());
+        const std::optional<double> length = calibration::typedMillimetres(entries.at(i)->text());
         if (!length)
             return i;
         lengths.at(i) = *length;
     }
-    return cards::MeasuredOffsets {lengths[0], lengths[1], lengths[2], lengths[3]};
+    return calibration::MeasuredOffsets {lengths[0], lengths[1], lengths[2], lengths[3]};
 }
 
 } // namespace
 
 frmAlign::frmAlign(
-    tickets::Lottery lottery, const settings::Calibration& printed, ui::Prompter& prompter, QWidget* parent)
+    lotteries::Lottery lottery, const settings::Calibration& printed, ui::Prompter& prompter, QWidget* parent)
     : QDialog(parent)
     , m_lottery(lottery)
     , m_printed(printed)
@@ -73,7 +73,7 @@ frmAlign::frmAlign(
     auto* guide = ui::placeLabel(this, "Label5", {2940, 120, 1740, 1635},
         QStringLiteral("%1のテスト印刷で、R1・R2 の枠からカードのマークまでの長さ。"
                        "＋はマークが枠より右・下にあるとき。空欄は 0。")
-            .arg(tickets::lotteryName(lottery)));
+            .arg(lotteries::lotteryName(lottery)));
     guide->setWordWrap(true);
     m_change = ui::placeLabel(this, "Label6", {120, 1860, 4560, 540}, {});
     m_change->setWordWrap(true);
@@ -98,12 +98,13 @@ void frmAlign::showChange()
         m_change->setText(QStringLiteral("数ではない値があります。"));
         return;
     }
-    const auto corrected
-        = cards::correctedCalibration(m_lottery, m_printed, std::get<cards::MeasuredOffsets>(offsets));
-    if (const auto* refusal = std::get_if<cards::CorrectionRefusal>(&corrected))
-        m_change->setText(cards::refusalText(*refusal));
+    const auto corrected = calibration::correctedCalibration(
+        m_lottery, m_printed, std::get<calibration::MeasuredOffsets>(offsets));
+    if (const auto* refusal = std::get_if<calibration::CorrectionRefusal>(&corrected))
+        m_change->setText(calibration::refusalText(*refusal));
     else
-        m_change->setText(cards::correctionSummary(m_printed, std::get<settings::Calibration>(corrected)));
+        m_change->setText(
+            calibration::correctionSummary(m_printed, std::get<settings::Calibration>(corrected)));
 }
 
 void frmAlign::correct()
@@ -119,11 +120,12 @@ void frmAlign::correct()
         box->setFocus();
         return;
     }
-    const auto corrected
-        = cards::correctedCalibration(m_lottery, m_printed, std::get<cards::MeasuredOffsets>(offsets));
-    if (const auto* refusal = std::get_if<cards::CorrectionRefusal>(&corrected)) {
+    const auto corrected = calibration::correctedCalibration(
+        m_lottery, m_printed, std::get<calibration::MeasuredOffsets>(offsets));
+    if (const auto* refusal = std::get_if<calibration::CorrectionRefusal>(&corrected)) {
         m_prompter.ask(this,
-            {titleText(), cards::refusalText(*refusal), ui::PromptIcon::Exclamation, ui::PromptButtons::Ok});
+            {titleText(), calibration::refusalText(*refusal), ui::PromptIcon::Exclamation,
+                ui::PromptButtons::Ok});
         return;
     }
     m_corrected = std::get<settings::Calibration>(corrected);

@@ -1,5 +1,5 @@
+#include "calibration/test_sheet.h"
 #include "cards/card_preview.h"
-#include "cards/test_sheet.h"
 #include "data_folder.h"
 #include "fakes.h"
 #include "qt_printing.h"
@@ -10,9 +10,9 @@
 namespace {
 
 using Box = fakes::RecordingSurface::Box;
-using tickets::Lottery;
+using lotteries::Lottery;
 
-const cards::PrinterDescription kOffice {"office", "A4", {210, 297}, {5, 5, 5, 5}, cards::PrinterState::Idle};
+const ui::PrinterDescription kOffice {"office", "A4", {210, 297}, {5, 5, 5, 5}, ui::PrinterState::Idle};
 
 class SheetTest : public testing::Test, protected DataFolder {
 protected:
@@ -66,8 +66,8 @@ TEST_P(Grid, OutlinesEveryBoxThePrintRunCanDrawAndNothingElse)
     }
 
     const auto placement = std::get<cards::Placement>(cards::Placement::of(c.lottery, calibration));
-    const cards::TestSheet sheet
-        = cards::testSheet(c.lottery, placement, calibration, kOffice, {2026, 12, 7});
+    const calibration::TestSheet sheet
+        = calibration::testSheet(c.lottery, placement, calibration, kOffice, {2026, 12, 7});
     EXPECT_EQ(sheet.underlay.outlines.size(), 5 * c.positions);
     EXPECT_EQ(keysOf(sheet.underlay.outlines), keysOf(printed));
 }
@@ -96,8 +96,8 @@ class Reference : public SheetTest, public testing::WithParamInterface<Reference
 TEST_P(Reference, MarksAreTheOnlyBoxesOfOnePageOnThePrinterInUse)
 {
     write("lotocard.ini", "[printer]\r\nname=office\r\n");
-    EXPECT_EQ(
-        cards::printTestSheet(GetParam().lottery, {}, folder(), m_printers, {2026, 12, 7}), std::nullopt);
+    EXPECT_EQ(calibration::printTestSheet(GetParam().lottery, {}, folder(), m_printers, {2026, 12, 7}),
+        std::nullopt);
     EXPECT_EQ(m_printers.runs, QStringList({"office"}));
     ASSERT_EQ(m_printer.cards.size(), 1);
     EXPECT_EQ(m_printer.ends, 1);
@@ -113,11 +113,11 @@ INSTANTIATE_TEST_SUITE_P(DefaultCalibration, Reference,
 TEST_F(SheetTest, TheSheetSaysWhatItWasPrintedWith)
 {
     const auto placement = std::get<cards::Placement>(cards::Placement::of(Lottery::MiniLoto, {}));
-    const cards::Drawing sheet
-        = cards::testSheet(Lottery::MiniLoto, placement, {0.5, 238, 90, 360}, kOffice, {2026, 12, 7})
+    const ui::Drawing sheet
+        = calibration::testSheet(Lottery::MiniLoto, placement, {0.5, 238, 90, 360}, kOffice, {2026, 12, 7})
               .underlay;
     QStringList texts;
-    for (const cards::DrawnText& text : sheet.texts)
+    for (const ui::DrawnText& text : sheet.texts)
         texts.append(text.text);
     EXPECT_TRUE(texts.contains(u"テスト印刷　ミニロト"_qs));
     EXPECT_TRUE(texts.contains(u"横開始位置 0.5　横ステップ 238　縦開始位置 90　縦ステップ 360"_qs));
@@ -174,7 +174,7 @@ TEST_P(SheetRefusal, IsThePrintRunsAndNoPrinterIsAsked)
     const auto preview = cards::previewCards(Lottery::Loto6, folder(), m_printers);
     ASSERT_TRUE(std::holds_alternative<cards::PrintFailure>(preview));
     EXPECT_EQ(std::get<cards::PrintFailure>(preview), c.failure);
-    EXPECT_EQ(cards::printTestSheet(Lottery::Loto6,
+    EXPECT_EQ(calibration::printTestSheet(Lottery::Loto6,
                   c.settings.isEmpty() ? settings::Calibration {} : settings::Calibration {0, 0, 0, 1e10},
                   folder(), m_printers, {2026, 12, 7}),
         c.failure);

@@ -4,7 +4,7 @@
 #include <QString>
 #include <optional>
 
-namespace cards {
+namespace ui {
 
 class PrintSurface {
 public:
@@ -20,4 +20,4 @@ public:
     virtual std::optional<QString> endCard() = 0;
 };
 
-} // namespace cards
+} // namespace ui

@@ -4,14 +4,12 @@
 // marks on the card.
 #pragma once
 
-#include "cards/card_layout.h"
+#include "calibration/fitting.h"
 
 #include <QString>
 #include <variant>
 
-namespace cards {
-
-inline constexpr double kTwipsPerMillimetre = 1440 / 25.4;
+namespace calibration {
 
 // How far the card's reference marks lie from their outlines on the test sheet, in millimetres: plus is
 // to the right and downward, as the card's mark lies from the outline.
@@ -36,7 +34,7 @@ struct CorrectionRefusal {
         NotForward,
     };
 
-    CalibrationValue value;
+    settings::CalibrationValue value;
     Reason reason;
 
     bool operator==(const CorrectionRefusal&) const = default;
@@ -47,7 +45,7 @@ struct CorrectionRefusal {
 // calibration the test sheet was printed with; each axis keeps its values when the marks already lie
 // within that reach, and otherwise gets values of whole twips, tenths or hundredths.
 std::variant<settings::Calibration, CorrectionRefusal> correctedCalibration(
-    tickets::Lottery lottery, const settings::Calibration& printed, const MeasuredOffsets& offsets);
+    lotteries::Lottery lottery, const settings::Calibration& printed, const MeasuredOffsets& offsets);
 
 // What a correction changes, on one line for the dialog: each changed value's name and signed change,
 // in the order of the calibration window, "横開始位置 +85、横ステップ -0.6、縦ステップ -1". A change is
@@ -55,4 +53,4 @@ std::variant<settings::Calibration, CorrectionRefusal> correctedCalibration(
 // shows the same is left out, and when none changes the line says "変更なし".
 QString correctionSummary(const settings::Calibration& current, const settings::Calibration& corrected);
 
-} // namespace cards
+} // namespace calibration

@@ -1,11 +1,11 @@
-#include "settings/calibration_window.h"
+#include "calibration/calibration_window.h"
 
-#include "cards/alignment_dialog.h"
+#include "calibration/alignment_dialog.h"
+#include "calibration/calibration_boxes.h"
+#include "calibration/test_sheet.h"
 #include "cards/print_prompts.h"
-#include "cards/test_sheet.h"
-#include "quick/seams.h"
-#include "settings/calibration_boxes.h"
 #include "ui/prompter.h"
+#include "ui/seams.h"
 #include "ui/window_layout.h"
 
 #include <QComboBox>
@@ -50,8 +50,8 @@ constexpr const char* kTabOrder[] = {"Command1", "Text1", "Text2", "Text3", "Tex
     "Combo1", "Command12", "Command13"};
 
 // The lotteries of the test sheet, in the order Combo1 lists them.
-constexpr tickets::Lottery kLotteries[] = {tickets::Lottery::Loto6, tickets::Lottery::MiniLoto,
-    tickets::Lottery::Numbers4, tickets::Lottery::Numbers3};
+constexpr lotteries::Lottery kLotteries[] = {lotteries::Lottery::Loto6, lotteries::Lottery::MiniLoto,
+    lotteries::Lottery::Numbers4, lotteries::Lottery::Numbers3};
 
 QString titleText()
 {
@@ -88,8 +88,8 @@ Form5::Form5(ui::Navigation& navigation)
         = ui::placeButton(this, "Command10", {2760, 2280, 1335, 495}, QStringLiteral("初期値に戻す"));
     auto* command11 = ui::placeButton(this, "Command11", {2760, 120, 1335, 495}, QStringLiteral("設定書込"));
     m_combo1 = ui::placeControl<QComboBox>(this, "Combo1", {120, 2895, 1575, 375});
-    for (const tickets::Lottery lottery : kLotteries)
-        m_combo1->addItem(tickets::lotteryName(lottery));
+    for (const lotteries::Lottery lottery : kLotteries)
+        m_combo1->addItem(lotteries::lotteryName(lottery));
     auto* command12
         = ui::placeButton(this, "Command12", {1800, 2895, 1095, 375}, QStringLiteral("テスト印刷"));
     auto* command13
@@ -117,7 +117,7 @@ void Form5::onLoad()
         close();
         return;
     }
-    const settings::BoxTexts texts = settings::openingTexts(read.value());
+    const calibration::BoxTexts texts = calibration::openingTexts(read.value());
     for (std::size_t i = 0; i < m_boxes.size(); ++i)
         m_boxes.at(i)->setText(texts.at(i));
 }
@@ -125,12 +125,12 @@ void Form5::onLoad()
 void Form5::nudge(std::size_t box, int step)
 {
     QLineEdit* edit = m_boxes.at(box);
-    edit->setText(settings::nudged(settings::kCalibrationValues.at(box), edit->text(), step));
+    edit->setText(calibration::nudged(settings::kCalibrationValues.at(box), edit->text(), step));
 }
 
-settings::BoxTexts Form5::boxTexts() const
+calibration::BoxTexts Form5::boxTexts() const
 {
-    settings::BoxTexts texts;
+    calibration::BoxTexts texts;
     for (std::size_t i = 0; i < m_boxes.size(); ++i)
         texts.at(i) = m_boxes.at(i)->text();
     return texts;
@@ -149,8 +149,8 @@ void Form5::refuseTooLarge(settings::CalibrationValue value, const QString& text
 
 void Form5::save()
 {
-    const settings::BoxTexts texts = boxTexts();
-    const auto lines = settings::savedLines(texts);
+    const calibration::BoxTexts texts = boxTexts();
+    const auto lines = calibration::savedLines(texts);
     if (const auto* tooLarge = std::get_if<settings::CalibrationValue>(&lines)) {
         refuseTooLarge(*tooLarge, texts.at(static_cast<std::size_t>(*tooLarge)));
         return;
@@ -160,8 +160,8 @@ void Form5::save()
 
 std::optional<settings::Calibration> Form5::boxCalibration()
 {
-    const settings::BoxTexts texts = boxTexts();
-    const auto calibration = settings::boxCalibration(texts);
+    const calibration::BoxTexts texts = boxTexts();
+    const auto calibration = calibration::boxCalibration(texts);
     if (const auto* tooLarge = std::get_if<settings::CalibrationValue>(&calibration)) {
         refuseTooLarge(*tooLarge, texts.at(static_cast<std::size_t>(*tooLarge)));
         return std::nullopt;
@@ -177,7 +177,7 @@ void Form5::printTestSheet()
         return;
     const ui::Services& services = this->services();
     const auto lottery = kLotteries[m_combo1->currentIndex()];
-    if (const auto failure = cards::printTestSheet(
+    if (const auto failure = calibration::printTestSheet(
             lottery, *calibration, services.dataDir, services.printers, services.clock.today()))
         services.prompter.ask(this, cards::printFailurePrompt(*failure, windowTitle()));
 }
@@ -191,7 +191,7 @@ void Form5::align()
     frmAlign dialog(kLotteries[m_combo1->currentIndex()], *calibration, services().prompter, this);
     if (dialog.exec() != QDialog::Accepted || !dialog.corrected())
         return;
-    const settings::BoxTexts texts = settings::openingTexts({*dialog.corrected(), {}});
+    const calibration::BoxTexts texts = calibration::openingTexts({*dialog.corrected(), {}});
     for (std::size_t i = 0; i < m_boxes.size(); ++i)
         m_boxes.at(i)->setText(texts.at(i));
 }

@@ -5,24 +5,24 @@
 #pragma once
 
 #include "cards/card_layout.h"
-#include "cards/drawing.h"
 #include "cards/print_run.h"
+#include "ui/drawing.h"
 
 #include <QDate>
 
-namespace cards {
+namespace calibration {
 
 struct TestSheet {
-    Drawing underlay; // everything but the reference marks
-    ReferenceMarks marks; // printed as the print run prints every mark
+    ui::Drawing underlay; // everything but the reference marks
+    cards::ReferenceMarks marks; // printed as the print run prints every mark
 };
 
-TestSheet testSheet(tickets::Lottery lottery, const Placement& placement, const settings::Calibration& values,
-    const PrinterDescription& printer, const QDate& date);
+TestSheet testSheet(lotteries::Lottery lottery, const cards::Placement& placement,
+    const settings::Calibration& values, const ui::PrinterDescription& printer, const QDate& date);
 
 // Prints the test sheet with the values given, saved or not, on the printer in use: one print job of one
 // page. Refused as a print run would be.
-std::optional<PrintFailure> printTestSheet(tickets::Lottery lottery, const settings::Calibration& values,
-    const QDir& dataDir, Printers& printers, const QDate& date);
+std::optional<cards::PrintFailure> printTestSheet(lotteries::Lottery lottery,
+    const settings::Calibration& values, const QDir& dataDir, ui::Printers& printers, const QDate& date);
 
-} // namespace cards
+} // namespace calibration

@@ -4,7 +4,7 @@
 #include <QDate>
 #include <random>
 
-namespace quick {
+namespace ui {
 
 class RandomSource {
 public:
@@ -36,4 +36,4 @@ public:
     QDate today() const override { return QDate::currentDate(); }
 };
 
-} // namespace quick
+} // namespace ui

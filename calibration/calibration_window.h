@@ -2,7 +2,7 @@
 // then saved, reset to the defaults, or left as they were.
 #pragma once
 
-#include "settings/calibration_boxes.h"
+#include "calibration/calibration_boxes.h"
 #include "ui/other_window.h"
 
 #include <array>
@@ -27,7 +27,7 @@ private:
     void writeAndClose(const settings::ValueLines& lines);
     void printTestSheet();
     void align();
-    settings::BoxTexts boxTexts() const;
+    calibration::BoxTexts boxTexts() const;
     // The calibration the boxes hold, or nothing after telling the user which box cannot be written.
     std::optional<settings::Calibration> boxCalibration();
     void refuseTooLarge(settings::CalibrationValue value, const QString& text);

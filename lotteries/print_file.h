@@ -2,11 +2,11 @@
 #pragma once
 
 #include "core/line_file.h"
-#include "tickets/lottery.h"
+#include "lotteries/lottery.h"
 
 #include <QDir>
 
-namespace tickets {
+namespace lotteries {
 
 class PrintFile {
 public:
@@ -31,4 +31,4 @@ private:
     QString m_path;
 };
 
-} // namespace tickets
+} // namespace lotteries

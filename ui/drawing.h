@@ -9,7 +9,7 @@
 #include <QRectF>
 #include <QString>
 
-namespace cards {
+namespace ui {
 
 struct DrawnText {
     QPointF topLeft;
@@ -32,4 +32,4 @@ struct Drawing {
     bool operator==(const Drawing&) const = default;
 };
 
-} // namespace cards
+} // namespace ui

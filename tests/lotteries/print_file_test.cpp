@@ -1,6 +1,6 @@
 #include "data_folder.h"
+#include "lotteries/print_file.h"
 #include "qt_printing.h"
-#include "tickets/print_file.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -8,12 +8,15 @@
 
 namespace {
 
-using tickets::Lottery;
-using tickets::PrintFile;
+using lotteries::Lottery;
+using lotteries::PrintFile;
 
 class PrintFileTest : public testing::Test, protected DataFolder {
 protected:
-    PrintFile file(Lottery lottery) const { return PrintFile(tickets::rulesOf(lottery), QDir(m_dir.path())); }
+    PrintFile file(Lottery lottery) const
+    {
+        return PrintFile(lotteries::rulesOf(lottery), QDir(m_dir.path()));
+    }
 };
 
 struct RemoveCase {

@@ -3,7 +3,7 @@
 
 #include <QString>
 
-namespace tickets {
+namespace lotteries {
 
 enum class Lottery { Loto6, MiniLoto, Numbers4, Numbers3 };
 
@@ -29,4 +29,4 @@ QString lotteryName(Lottery lottery);
 // Characters of an entry line as the program writes it: 2N for LOTO, D + 1 for Numbers.
 int entryLength(const LotteryRules& rules);
 
-} // namespace tickets
+} // namespace lotteries

@@ -1,10 +1,10 @@
-#include "cards/alignment.h"
+#include "calibration/alignment.h"
 
-#include "settings/calibration_boxes.h"
+#include "calibration/calibration_boxes.h"
 
 #include <QRegularExpression>
 
-namespace cards {
+namespace calibration {
 
 std::optional<double> typedMillimetres(QStringView text)
 {
@@ -34,4 +34,4 @@ QString refusalText(const CorrectionRefusal& refusal)
     return {};
 }
 
-} // namespace cards
+} // namespace calibration

@@ -1,6 +1,7 @@
-#include "cards/calibration_correction.h"
+#include "calibration/calibration_boxes.h"
+#include "calibration/calibration_correction.h"
+#include "core/units.h"
 #include "qt_printing.h"
-#include "settings/calibration_boxes.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
@@ -8,13 +9,13 @@
 
 namespace {
 
-using cards::CorrectionRefusal;
-using cards::MeasuredOffsets;
+using calibration::CorrectionRefusal;
+using calibration::MeasuredOffsets;
 using cards::Placement;
 using cards::ReferenceMarks;
+using lotteries::Lottery;
 using settings::Calibration;
 using settings::CalibrationValue;
-using tickets::Lottery;
 using Reason = CorrectionRefusal::Reason;
 
 constexpr Calibration kDefaults {};
@@ -29,19 +30,19 @@ ReferenceMarks referenceMarks(Lottery lottery, const Calibration& calibration)
 
 Calibration corrected(Lottery lottery, const Calibration& printed, const MeasuredOffsets& offsets)
 {
-    const auto correction = cards::correctedCalibration(lottery, printed, offsets);
+    const auto correction = calibration::correctedCalibration(lottery, printed, offsets);
     EXPECT_TRUE(std::holds_alternative<Calibration>(correction));
     return std::holds_alternative<Calibration>(correction) ? std::get<Calibration>(correction) : printed;
 }
 
 double twips(double millimetres)
 {
-    return millimetres * cards::kTwipsPerMillimetre;
+    return millimetres * core::kTwipsPerMillimetre;
 }
 
 double millimetres(double twips)
 {
-    return twips / cards::kTwipsPerMillimetre;
+    return twips / core::kTwipsPerMillimetre;
 }
 
 struct FitCase {
@@ -198,7 +199,7 @@ class CorrectionRefused : public testing::TestWithParam<RefusalCase> { };
 TEST_P(CorrectionRefused, NamesTheValueItWouldSpoil)
 {
     const RefusalCase& c = GetParam();
-    const auto correction = cards::correctedCalibration(c.lottery, c.printed, c.offsets);
+    const auto correction = calibration::correctedCalibration(c.lottery, c.printed, c.offsets);
     ASSERT_TRUE(std::holds_alternative<CorrectionRefusal>(correction));
     EXPECT_EQ(std::get<CorrectionRefusal>(correction), c.refusal);
 }
@@ -233,7 +234,7 @@ class Summary : public testing::TestWithParam<SummaryCase> { };
 TEST_P(Summary, NamesEachChangeWithItsSign)
 {
     const SummaryCase& c = GetParam();
-    EXPECT_EQ(cards::correctionSummary(c.current, c.corrected), QString::fromUtf16(c.summary));
+    EXPECT_EQ(calibration::correctionSummary(c.current, c.corrected), QString::fromUtf16(c.summary));
 }
 
 INSTANTIATE_TEST_SUITE_P(Corrections, Summary,
