@@ -94,7 +94,9 @@ int printChild(int argc, char* argv[])
         return 2;
     cards::PainterSurface surface(std::make_unique<PdfSheets>(QDir(arguments.at(3))));
     const qint64 start = monotonicNanoseconds();
-    const auto failure = cards::printCards(lotteries::Lottery::Loto6, QDir(arguments.at(2)), surface);
+    const auto failure = cards::printCards(
+        lotteries::PrintFile(lotteries::rulesOf(lotteries::Lottery::Loto6), QDir(arguments.at(2))),
+        QDir(arguments.at(2)), surface);
     const qint64 elapsed = monotonicNanoseconds() - start;
     if (failure)
         return 1;

@@ -1,5 +1,6 @@
 #include "cards/card_layout.h"
 
+#include "lotteries/line_fields.h"
 #include "settings/numeric_text.h"
 
 #include <cmath>
@@ -130,7 +131,24 @@ double Placement::slotBase(int slot) const
 QList<MarkPoint> Placement::marks(int slot, const QString& line) const
 {
     const double base = slotBase(slot);
-    return m_layout.grid == Grid::Loto ? numberMarks(base, line) : digitMarks(base, line);
+    const lotteries::LotteryRules& rules = lotteries::rulesOf(m_layout.lottery);
+    QList<MarkPoint> marks;
+    marks.reserve(rules.count + 1);
+    lotteries::forEachField(rules, QStringView(line), [&](int index, QStringView field) {
+        if (m_layout.grid == Grid::Loto) {
+            // Two characters hold at most 99, so the rounded value is always a whole int.
+            const int number = static_cast<int>(settings::roundHalfEven(settings::numericValue(field)));
+            marks.append(markAt(
+                base, numberColumn(m_layout, number, rules.highest), numberRow(number, rules.highest)));
+        } else if (index < rules.count) {
+            marks.append(markAt(base, index, digitRow(field.isEmpty() ? QChar(u' ') : field.front())));
+        } else if (const std::optional<int> row
+            = field.isEmpty() ? std::nullopt : playTypeRow(field.front())) {
+            // Only an exact play type letter is marked; the program never writes a line without one.
+            marks.append(markAt(base, index, *row));
+        }
+    });
+    return marks;
 }
 
 QList<MarkPoint> Placement::markPositions(int slot) const
@@ -165,36 +183,6 @@ MarkPoint Placement::markAt(double base, int column, int row) const
 {
     return {base - m_columnOffsets.at(static_cast<std::size_t>(column)),
         m_verticalStart + m_rowOffsets.at(static_cast<std::size_t>(row))};
-}
-
-QList<MarkPoint> Placement::numberMarks(double base, const QString& line) const
-{
-    const lotteries::LotteryRules& rules = lotteries::rulesOf(m_layout.lottery);
-    QList<MarkPoint> marks;
-    marks.reserve(rules.count);
-    for (int field = 0; field < rules.count; ++field) {
-        // Two characters each by position; the last number is the line's last two characters.
-        const QString text = field + 1 < rules.count ? line.mid(qsizetype {2} * field, 2) : line.right(2);
-        // Two characters hold at most 99, so the rounded value is always a whole int.
-        const int number = static_cast<int>(settings::roundHalfEven(settings::numericValue(text)));
-        const int column = numberColumn(m_layout, number, rules.highest);
-        const int row = numberRow(number, rules.highest);
-        marks.append(markAt(base, column, row));
-    }
-    return marks;
-}
-
-QList<MarkPoint> Placement::digitMarks(double base, const QString& line) const
-{
-    const int digits = lotteries::rulesOf(m_layout.lottery).count;
-    QList<MarkPoint> marks;
-    marks.reserve(digits + 1);
-    for (int digit = 0; digit < digits; ++digit)
-        marks.append(markAt(base, digit, digitRow(digit < line.size() ? line[digit] : QChar(u' '))));
-    // Only an exact play type letter is marked; the program never writes a line without one.
-    if (const std::optional<int> row = line.isEmpty() ? std::nullopt : playTypeRow(line.back()))
-        marks.append(markAt(base, digits, *row));
-    return marks;
 }
 
 } // namespace cards

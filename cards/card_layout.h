@@ -33,6 +33,19 @@ struct MarkPoint {
     bool operator==(const MarkPoint&) const = default;
 };
 
+// The solid box drawn for a mark, in twips: the mark point is its top-right corner.
+struct MarkBox {
+    double left;
+    double top;
+    double right;
+    double bottom;
+};
+
+inline MarkBox boxAt(const MarkPoint& mark)
+{
+    return {mark.x - kBoxWidth, mark.y, mark.x, mark.y + kBoxHeight};
+}
+
 // The two marks a test sheet fills so that a card can be lined up over it, lying as far apart as the card
 // allows so that together they tell the starts from the steps. The first is in slot 1, first column, top
 // row (LOTO: 10; Numbers: the first digit's 9); the second in slot 5, last number or digit column, bottom
@@ -73,8 +86,6 @@ private:
 
     // The mark point of a column and row in the slot whose base is given.
     MarkPoint markAt(double base, int column, int row) const;
-    QList<MarkPoint> numberMarks(double base, const QString& line) const;
-    QList<MarkPoint> digitMarks(double base, const QString& line) const;
 
     const CardLayout& m_layout;
     double m_horizontalStart = 0;

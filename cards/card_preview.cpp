@@ -6,7 +6,8 @@ namespace {
 
 QRectF markBox(const MarkPoint& mark)
 {
-    return QRectF(QPointF(mark.x - kBoxWidth, mark.y), QSizeF(kBoxWidth, kBoxHeight));
+    const MarkBox box = boxAt(mark);
+    return QRectF(QPointF(box.left, box.top), QSizeF(kBoxWidth, kBoxHeight));
 }
 
 // The print run's boxes, each card on a drawing of its own over the grid.
@@ -52,20 +53,23 @@ ui::Drawing cardGrid(const Placement& placement)
 }
 
 std::variant<CardPreview, PrintFailure> previewCards(
-    lotteries::Lottery lottery, const QDir& dataDir, const ui::Printers& printers)
+    const lotteries::PrintFile& printFile, const QDir& dataDir, const ui::Printers& printers)
 {
     const std::variant<PrinterInUse, PrintFailure> printer = describePrinterInUse(dataDir, printers);
     if (const auto* failure = std::get_if<PrintFailure>(&printer))
         return *failure;
 
     // The print run would write a missing settings file with the defaults; the preview only takes them.
-    const std::variant<Placement, PrintFailure> placed
-        = savedPlacement(lottery, dataDir, settings::SettingsFile::WhenMissing::TakeDefaults);
+    const std::variant<Placement, PrintFailure> placed = savedPlacement(
+        printFile.rules().lottery, dataDir, settings::SettingsFile::WhenMissing::TakeDefaults);
     if (const auto* failure = std::get_if<PrintFailure>(&placed))
         return *failure;
     const Placement& placement = std::get<Placement>(placed);
+    const core::FileResult<core::Lines> lines = printFile.lines();
+    if (!lines.ok())
+        return lines.failure();
     DrawingSurface surface(cardGrid(placement));
-    if (const std::optional<PrintFailure> failure = drawCards(placement, lottery, dataDir, surface))
+    if (const std::optional<PrintFailure> failure = drawCards(placement, lines.value(), surface))
         return *failure;
     return CardPreview {std::get<PrinterInUse>(printer).description, surface.cards()};
 }

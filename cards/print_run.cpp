@@ -2,14 +2,14 @@
 
 #include "cards/printer_messages.h"
 #include "core/shift_jis.h"
-#include "lotteries/print_file.h"
 
 namespace cards {
 
 std::optional<QString> drawMark(ui::PrintSurface& surface, const MarkPoint& mark)
 {
-    return surface.box(static_cast<float>(mark.x), static_cast<float>(mark.y),
-        static_cast<float>(mark.x - kBoxWidth), static_cast<float>(mark.y + kBoxHeight));
+    const MarkBox box = boxAt(mark);
+    return surface.box(static_cast<float>(box.right), static_cast<float>(box.top),
+        static_cast<float>(box.left), static_cast<float>(box.bottom));
 }
 
 std::variant<PrinterInUse, PrintFailure> describePrinterInUse(
@@ -42,26 +42,24 @@ std::variant<Placement, PrintFailure> savedPlacement(
 }
 
 std::optional<PrintFailure> printCards(
-    lotteries::Lottery lottery, const QDir& dataDir, ui::PrintSurface& surface)
+    const lotteries::PrintFile& printFile, const QDir& dataDir, ui::PrintSurface& surface)
 {
-    const std::variant<Placement, PrintFailure> placed = savedPlacement(lottery, dataDir);
+    const std::variant<Placement, PrintFailure> placed = savedPlacement(printFile.rules().lottery, dataDir);
     if (const auto* failure = std::get_if<PrintFailure>(&placed))
         return *failure;
-    return drawCards(std::get<Placement>(placed), lottery, dataDir, surface);
+    const core::FileResult<core::Lines> lines = printFile.lines();
+    if (!lines.ok())
+        return lines.failure();
+    return drawCards(std::get<Placement>(placed), lines.value(), surface);
 }
 
 std::optional<PrintFailure> drawCards(
-    const Placement& placement, lotteries::Lottery lottery, const QDir& dataDir, ui::PrintSurface& surface)
+    const Placement& placement, const core::Lines& lines, ui::PrintSurface& surface)
 {
-    const core::FileResult<core::Lines> lines
-        = lotteries::PrintFile(lotteries::rulesOf(lottery), dataDir).lines();
-    if (!lines.ok())
-        return lines.failure();
-
     core::ShiftJisDecoder decode;
     int entries = 0; // on the card being drawn
     int card = 1;
-    for (const QByteArray& line : lines.value()) {
+    for (const QByteArray& line : lines) {
         ++entries;
         for (const MarkPoint& mark : placement.marks(entries, decode(line))) {
             if (auto reason = drawMark(surface, mark))
@@ -82,7 +80,7 @@ std::optional<PrintFailure> drawCards(
 }
 
 std::optional<PrintFailure> printCards(
-    lotteries::Lottery lottery, const QDir& dataDir, ui::Printers& printers)
+    const lotteries::PrintFile& printFile, const QDir& dataDir, ui::Printers& printers)
 {
     const std::variant<QString, core::FileFailure, MissingPrinter> printer = printerInUse(dataDir, printers);
     if (const auto* failure = std::get_if<core::FileFailure>(&printer))
@@ -90,7 +88,7 @@ std::optional<PrintFailure> printCards(
     if (const auto* missing = std::get_if<MissingPrinter>(&printer))
         return *missing;
     const std::unique_ptr<ui::PrintSurface> surface = printers.cards(std::get<QString>(printer), {});
-    return printCards(lottery, dataDir, *surface);
+    return printCards(printFile, dataDir, *surface);
 }
 
 } // namespace cards

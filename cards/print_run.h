@@ -5,6 +5,7 @@
 #include "cards/card_layout.h"
 #include "cards/printer_choice.h"
 #include "core/file_result.h"
+#include "lotteries/print_file.h"
 #include "ui/print_surface.h"
 
 #include <QDir>
@@ -26,9 +27,9 @@ using PrintFailure = std::variant<core::FileFailure, CalibrationFault, SurfaceFa
 std::variant<Placement, PrintFailure> savedPlacement(lotteries::Lottery lottery, const QDir& dataDir,
     settings::SettingsFile::WhenMissing missing = settings::SettingsFile::WhenMissing::Create);
 
-// The print run's cards drawn with the placement given, from the lottery's print file, which is only read.
+// The print run's cards drawn with the placement given, from the print-file lines given, five to a card.
 std::optional<PrintFailure> drawCards(
-    const Placement& placement, lotteries::Lottery lottery, const QDir& dataDir, ui::PrintSurface& surface);
+    const Placement& placement, const core::Lines& lines, ui::PrintSurface& surface);
 
 // Draws the mark box whose top-right corner is the mark point: worked out in double precision, handed
 // over in single precision as the printer takes it.
@@ -45,14 +46,14 @@ struct PrinterInUse {
 std::variant<PrinterInUse, PrintFailure> describePrinterInUse(
     const QDir& dataDir, const ui::Printers& printers);
 
-// Prints the lottery's print file from the data folder onto cards. Everything that can be checked is
-// checked before the first box; after a failure nothing more is drawn. The files are only read.
+// Prints the print file given onto cards, with the calibration of the data folder. Everything that can be
+// checked is checked before the first box; after a failure nothing more is drawn. The files are only read.
 std::optional<PrintFailure> printCards(
-    lotteries::Lottery lottery, const QDir& dataDir, ui::PrintSurface& surface);
+    const lotteries::PrintFile& printFile, const QDir& dataDir, ui::PrintSurface& surface);
 
 // The same on the printer in use: the one chosen in the print setup, else the system's default. A
 // chosen printer that has gone is reported before anything is printed.
 std::optional<PrintFailure> printCards(
-    lotteries::Lottery lottery, const QDir& dataDir, ui::Printers& printers);
+    const lotteries::PrintFile& printFile, const QDir& dataDir, ui::Printers& printers);
 
 } // namespace cards

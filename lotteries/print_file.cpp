@@ -3,7 +3,8 @@
 namespace lotteries {
 
 PrintFile::PrintFile(const LotteryRules& rules, const QDir& dataDir)
-    : m_path(dataDir.filePath(QString::fromLatin1(rules.printFile)))
+    : m_rules(&rules)
+    , m_path(dataDir.filePath(QString::fromLatin1(rules.printFile)))
 { }
 
 std::optional<core::FileFailure> PrintFile::createIfMissing() const

@@ -12,6 +12,7 @@ class PrintFile {
 public:
     PrintFile(const LotteryRules& rules, const QDir& dataDir);
 
+    const LotteryRules& rules() const { return *m_rules; }
     QString path() const { return m_path; }
 
     // Creates the print file, empty, when it is missing.
@@ -28,6 +29,7 @@ public:
     std::optional<core::FileFailure> clear() const;
 
 private:
+    const LotteryRules* m_rules;
     QString m_path;
 };
 

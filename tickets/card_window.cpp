@@ -308,7 +308,7 @@ void CardWindow::printCards()
 {
     const ui::Services& services = this->services();
     const std::optional<cards::PrintFailure> failure
-        = cards::printCards(m_rules.lottery, services.dataDir, services.printers);
+        = cards::printCards(m_printFile, services.dataDir, services.printers);
     if (!failure) {
         // A good run ends as the close button does; the print file stays as it was.
         close();
@@ -322,7 +322,7 @@ void CardWindow::showPreview()
 {
     const ui::Services& services = this->services();
     std::variant<cards::CardPreview, cards::PrintFailure> preview
-        = cards::previewCards(m_rules.lottery, services.dataDir, services.printers);
+        = cards::previewCards(m_printFile, services.dataDir, services.printers);
     if (const auto* failure = std::get_if<cards::PrintFailure>(&preview)) {
         showPrintFailure(*failure);
         return;

@@ -1,5 +1,7 @@
 #include "tickets/entry.h"
 
+#include "lotteries/line_fields.h"
+
 #include <QVarLengthArray>
 #include <algorithm>
 #include <array>
@@ -84,23 +86,13 @@ template <typename View> QString listLineOf(const lotteries::LotteryRules& rules
     ListText text;
     text.putSequence(sequence);
     text.put(QLatin1StringView("  "));
-    if (rules.form == lotteries::EntryForm::NumberFields) {
-        text.put(line.left(2));
-        for (int field = 2; field < rules.count; ++field) {
-            text.put(u'-');
-            text.put(line.mid(2 * field - 2, 2));
-        }
-        text.put(u'-');
-        text.put(line.right(2));
-    } else {
-        for (int digit = 0; digit < rules.count; ++digit) {
-            if (digit > 0)
-                text.put(u'-');
-            text.put(line.mid(digit, 1));
-        }
-        text.put(u'.');
-        text.put(line.right(1));
-    }
+    // Numbers show the play type after a point, every other field after a dash.
+    const bool digits = rules.form == lotteries::EntryForm::DigitsAndPlayType;
+    lotteries::forEachField(rules, line, [&](int index, View field) {
+        if (index > 0)
+            text.put(digits && index == rules.count ? u'.' : u'-');
+        text.put(field);
+    });
     return text.text();
 }
 

@@ -58,7 +58,9 @@ TEST_P(Grid, OutlinesEveryBoxThePrintRunCanDrawAndNothingElse)
         everySlot += (line + "\r\n").repeated(5);
     write(c.printFile, everySlot);
     write("ravelov1.ini", "a\r\nb\r\n1975.5\r\n238.5\r\n-90.25\r\n361\r\n");
-    ASSERT_EQ(cards::printCards(c.lottery, folder(), m_printer), std::nullopt);
+    ASSERT_EQ(
+        cards::printCards(lotteries::PrintFile(lotteries::rulesOf(c.lottery), folder()), folder(), m_printer),
+        std::nullopt);
     QList<QRectF> printed;
     for (const QList<Box>& card : m_printer.cards) {
         for (const Box& box : card)
@@ -133,8 +135,8 @@ TEST_F(SheetTest, APreviewHasAPagePerCardEachOverTheWholeGrid)
 {
     write("loto6.txt", QByteArray("011522304143\r\n").repeated(6));
     m_printers.defaultPrinter = "office";
-    const auto preview
-        = std::get<cards::CardPreview>(cards::previewCards(Lottery::Loto6, folder(), m_printers));
+    const auto preview = std::get<cards::CardPreview>(cards::previewCards(
+        lotteries::PrintFile(lotteries::rulesOf(Lottery::Loto6), folder()), folder(), m_printers));
     EXPECT_EQ(preview.printer, kOffice);
     ASSERT_EQ(preview.cards.size(), 2);
     EXPECT_EQ(preview.cards.at(0).outlines.size(), 5 * 43);
@@ -145,8 +147,8 @@ TEST_F(SheetTest, APreviewHasAPagePerCardEachOverTheWholeGrid)
     EXPECT_EQ(content("ravelov1.ini"), "<missing>");
 
     write("loto6.txt", "");
-    const auto empty
-        = std::get<cards::CardPreview>(cards::previewCards(Lottery::Loto6, folder(), m_printers));
+    const auto empty = std::get<cards::CardPreview>(cards::previewCards(
+        lotteries::PrintFile(lotteries::rulesOf(Lottery::Loto6), folder()), folder(), m_printers));
     ASSERT_EQ(empty.cards.size(), 1);
     EXPECT_TRUE(empty.cards.first().fills.isEmpty());
     EXPECT_EQ(empty.cards.first().outlines.size(), 5 * 43);
@@ -171,7 +173,8 @@ TEST_P(SheetRefusal, IsThePrintRunsAndNoPrinterIsAsked)
     if (!c.chosen.isEmpty())
         write("lotocard.ini", "[printer]\r\nname=" + c.chosen.toUtf8() + "\r\n");
     m_printers.defaultPrinter = c.defaultPrinter;
-    const auto preview = cards::previewCards(Lottery::Loto6, folder(), m_printers);
+    const auto preview = cards::previewCards(
+        lotteries::PrintFile(lotteries::rulesOf(Lottery::Loto6), folder()), folder(), m_printers);
     ASSERT_TRUE(std::holds_alternative<cards::PrintFailure>(preview));
     EXPECT_EQ(std::get<cards::PrintFailure>(preview), c.failure);
     EXPECT_EQ(calibration::printTestSheet(Lottery::Loto6,

@@ -16,7 +16,8 @@ class PrintRunTest : public testing::Test, protected DataFolder {
 protected:
     std::optional<cards::PrintFailure> print(Lottery lottery)
     {
-        return cards::printCards(lottery, QDir(m_dir.path()), m_surface);
+        return cards::printCards(lotteries::PrintFile(lotteries::rulesOf(lottery), QDir(m_dir.path())),
+            QDir(m_dir.path()), m_surface);
     }
 
     fakes::RecordingSurface m_surface;

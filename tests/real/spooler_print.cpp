@@ -89,7 +89,9 @@ int main(int argc, char* argv[])
 
     CopyingPrinters printers;
     printers.afterFirstCard = arguments.mid(3);
-    if (const auto failure = cards::printCards(*lottery, QDir(arguments.at(2)), printers)) {
+    if (const auto failure
+        = cards::printCards(lotteries::PrintFile(lotteries::rulesOf(*lottery), QDir(arguments.at(2))),
+            QDir(arguments.at(2)), printers)) {
         err << "the print run failed:\n"
             << cards::printFailurePrompt(*failure, QStringLiteral("spooler_print")).text << '\n';
         return 1;
