@@ -15,8 +15,8 @@ int main(int argc, char* argv[])
     // with the files it is shipped with, kept in "data" beside it, as the launcher does elsewhere.
     const QDir shipped(QApplication::applicationDirPath() + QStringLiteral("/data"));
     if (shipped.exists()) {
-        if (const auto failure = app::fillWorkingFolder(shipped, QDir::current())) {
-            ui::MessageBoxPrompter().ask(nullptr, ui::fileFailurePrompt(*failure));
+        if (const auto done = app::fillWorkingFolder(shipped, QDir::current()); !done.ok()) {
+            ui::MessageBoxPrompter().ask(nullptr, ui::fileFailurePrompt(done.failure()));
             return 1;
         }
     }

@@ -6,19 +6,19 @@
 
 namespace app {
 
-std::optional<core::FileFailure> fillWorkingFolder(const QDir& shipped, const QDir& work)
+core::Result<void> fillWorkingFolder(const QDir& shipped, const QDir& work)
 {
     for (const char* name : kShippedFiles) {
         const QString file = QString::fromLatin1(name);
         if (QFileInfo::exists(work.filePath(file)))
             continue;
-        core::FileResult<QByteArray> bytes = core::readFile(shipped.filePath(file));
+        core::Result<QByteArray> bytes = core::readFile(shipped.filePath(file));
         if (!bytes.ok())
             return bytes.failure();
-        if (auto failure = core::createFile(work.filePath(file), std::move(bytes).value()))
-            return failure;
+        if (const auto done = core::createFile(work.filePath(file), std::move(bytes).value()); !done.ok())
+            return done;
     }
-    return std::nullopt;
+    return {};
 }
 
 } // namespace app

@@ -2,7 +2,7 @@
 // its own (Windows), the program fills the folder it is started in with the files it is shipped with.
 #pragma once
 
-#include "core/file_result.h"
+#include "core/result.h"
 
 #include <QDir>
 #include <optional>
@@ -15,6 +15,6 @@ inline constexpr const char* kShippedFiles[] = {"quick.dat", "readme.txt", "rave
 
 // Copies each shipped file that the working folder lacks, byte for byte; a file already there is never
 // replaced, since the user may have changed it. Stops at the first file that cannot be copied.
-std::optional<core::FileFailure> fillWorkingFolder(const QDir& shipped, const QDir& work);
+core::Result<void> fillWorkingFolder(const QDir& shipped, const QDir& work);
 
 } // namespace app

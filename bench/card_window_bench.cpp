@@ -93,8 +93,8 @@ QString printFilePath(const QDir& folder)
 // program leaves a print file: otherwise the next timed save's sync would also write out these bytes.
 void restore(const QDir& folder, const QByteArray& bytes)
 {
-    if (const auto failure = core::saveFile(printFilePath(folder), bytes))
-        qFatal("cannot restore %s: %s", qPrintable(failure->path), qPrintable(failure->reason));
+    if (const auto done = core::saveFile(printFilePath(folder), bytes); !done.ok())
+        qFatal("cannot restore %s: %s", qPrintable(done.failure().path), qPrintable(done.failure().reason));
 }
 
 bool listHolds(benchmark::State& state, qsizetype rows)

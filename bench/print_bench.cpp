@@ -94,11 +94,11 @@ int printChild(int argc, char* argv[])
         return 2;
     cards::PainterSurface surface(std::make_unique<PdfSheets>(QDir(arguments.at(3))));
     const qint64 start = monotonicNanoseconds();
-    const auto failure = cards::printCards(
+    const auto printed = cards::printCards(
         lotteries::PrintFile(lotteries::rulesOf(lotteries::Lottery::Loto6), QDir(arguments.at(2))),
         QDir(arguments.at(2)), surface);
     const qint64 elapsed = monotonicNanoseconds() - start;
-    if (failure)
+    if (!printed.ok())
         return 1;
     std::printf("%lld %s\n", static_cast<long long>(elapsed), peakResidentKib().constData());
     return 0;

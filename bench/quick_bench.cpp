@@ -18,7 +18,7 @@ void BM_QuickPrediction(benchmark::State& state)
     ui::ClockSeededRandom random;
     const ui::SystemClock clock;
     while (state.KeepRunning()) {
-        if (quick::runQuickPrediction(folder, {10, quick::WriteMode::Replace, 'A'}, random, clock)) {
+        if (!quick::runQuickPrediction(folder, {10, quick::WriteMode::Replace, 'A'}, random, clock).ok()) {
             state.SkipWithError("the quick prediction failed");
             break;
         }

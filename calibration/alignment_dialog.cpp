@@ -35,7 +35,7 @@ QString titleText()
 }
 
 // The offsets the entries hold, or the first entry that holds no number.
-std::variant<calibration::MeasuredOffsets, std::size_t> offsetsOf(const std::array<QLineEdit*, 4>& entries)
+core::Result<calibration::MeasuredOffsets, std::size_t> offsetsOf(const std::array<QLineEdit*, 4>& entries)
 {
     std::array<double, 4> lengths {};
     for (std::size_t i = 0; i < entries.size(); ++i) {
@@ -94,40 +94,38 @@ frmAlign::frmAlign(
 void frmAlign::showChange()
 {
     const auto offsets = offsetsOf(m_entries);
-    if (std::holds_alternative<std::size_t>(offsets)) {
+    if (!offsets.ok()) {
         m_change->setText(QStringLiteral("数ではない値があります。"));
         return;
     }
-    const auto corrected = calibration::correctedCalibration(
-        m_lottery, m_printed, std::get<calibration::MeasuredOffsets>(offsets));
-    if (const auto* refusal = std::get_if<calibration::CorrectionRefusal>(&corrected))
-        m_change->setText(calibration::refusalText(*refusal));
+    const auto corrected = calibration::correctedCalibration(m_lottery, m_printed, offsets.value());
+    if (!corrected.ok())
+        m_change->setText(calibration::refusalText(corrected.failure()));
     else
-        m_change->setText(
-            calibration::correctionSummary(m_printed, std::get<settings::Calibration>(corrected)));
+        m_change->setText(calibration::correctionSummary(m_printed, corrected.value()));
 }
 
 void frmAlign::correct()
 {
     const auto offsets = offsetsOf(m_entries);
-    if (const auto* entry = std::get_if<std::size_t>(&offsets)) {
-        QLineEdit* box = m_entries.at(*entry);
+    if (!offsets.ok()) {
+        const std::size_t entry = offsets.failure();
+        QLineEdit* box = m_entries.at(entry);
         m_prompter.ask(this,
             {titleText(),
                 QStringLiteral("「%1」の値「%2」は数ではありません。")
-                    .arg(QString::fromUtf16(kEntries[*entry].caption).section(u' ', 0, 1), box->text()),
+                    .arg(QString::fromUtf16(kEntries[entry].caption).section(u' ', 0, 1), box->text()),
                 ui::PromptIcon::Exclamation, ui::PromptButtons::Ok});
         box->setFocus();
         return;
     }
-    const auto corrected = calibration::correctedCalibration(
-        m_lottery, m_printed, std::get<calibration::MeasuredOffsets>(offsets));
-    if (const auto* refusal = std::get_if<calibration::CorrectionRefusal>(&corrected)) {
+    const auto corrected = calibration::correctedCalibration(m_lottery, m_printed, offsets.value());
+    if (!corrected.ok()) {
         m_prompter.ask(this,
-            {titleText(), calibration::refusalText(*refusal), ui::PromptIcon::Exclamation,
+            {titleText(), calibration::refusalText(corrected.failure()), ui::PromptIcon::Exclamation,
                 ui::PromptButtons::Ok});
         return;
     }
-    m_corrected = std::get<settings::Calibration>(corrected);
+    m_corrected = corrected.value();
     accept();
 }

@@ -51,7 +51,7 @@ QString nudged(settings::CalibrationValue value, QStringView text, int step)
     return settings::valueText(number + step);
 }
 
-std::variant<settings::ValueLines, settings::CalibrationValue> savedLines(const BoxTexts& texts)
+core::Result<settings::ValueLines, settings::CalibrationValue> savedLines(const BoxTexts& texts)
 {
     settings::ValueLines lines;
     for (std::size_t i = 0; i < texts.size(); ++i) {
@@ -64,12 +64,12 @@ std::variant<settings::ValueLines, settings::CalibrationValue> savedLines(const 
     return lines;
 }
 
-std::variant<settings::Calibration, settings::CalibrationValue> boxCalibration(const BoxTexts& texts)
+core::Result<settings::Calibration, settings::CalibrationValue> boxCalibration(const BoxTexts& texts)
 {
-    const std::variant<settings::ValueLines, settings::CalibrationValue> lines = savedLines(texts);
-    if (const auto* tooLarge = std::get_if<settings::CalibrationValue>(&lines))
-        return *tooLarge;
-    const settings::ValueLines& saved = std::get<settings::ValueLines>(lines);
+    const core::Result<settings::ValueLines, settings::CalibrationValue> lines = savedLines(texts);
+    if (!lines.ok())
+        return lines.failure();
+    const settings::ValueLines& saved = lines.value();
     return settings::Calibration {settings::numericValue(saved.at(0)), settings::numericValue(saved.at(1)),
         settings::numericValue(saved.at(2)), settings::roundHalfEven(settings::numericValue(saved.at(3)))};
 }

@@ -2,11 +2,11 @@
 // make of them, and the lines a save writes. The window only moves these texts in and out.
 #pragma once
 
+#include "core/result.h"
 #include "settings/settings_file.h"
 
 #include <QString>
 #include <array>
-#include <variant>
 
 namespace calibration {
 
@@ -27,10 +27,10 @@ QString nudged(settings::CalibrationValue value, QStringView text, int step);
 
 // The lines a save writes, each box's text read as a number and written unrounded, or the first value
 // whose box reads as a number too large to be written.
-std::variant<settings::ValueLines, settings::CalibrationValue> savedLines(const BoxTexts& texts);
+core::Result<settings::ValueLines, settings::CalibrationValue> savedLines(const BoxTexts& texts);
 
 // The calibration the boxes hold, as a save would keep it and the next print run read it, or the first
 // value whose box reads as a number too large to be written.
-std::variant<settings::Calibration, settings::CalibrationValue> boxCalibration(const BoxTexts& texts);
+core::Result<settings::Calibration, settings::CalibrationValue> boxCalibration(const BoxTexts& texts);
 
 } // namespace calibration

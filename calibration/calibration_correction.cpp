@@ -38,15 +38,15 @@ double change(double from, double to)
 
 } // namespace
 
-std::variant<settings::Calibration, CorrectionRefusal> correctedCalibration(
+core::Result<settings::Calibration, CorrectionRefusal> correctedCalibration(
     lotteries::Lottery lottery, const settings::Calibration& printed, const MeasuredOffsets& offsets)
 {
     using Reason = CorrectionRefusal::Reason;
-    const std::variant<cards::Placement, cards::CalibrationFault> sheet
+    const core::Result<cards::Placement, cards::CalibrationFault> sheet
         = cards::Placement::of(lottery, printed);
-    if (const auto* fault = std::get_if<cards::CalibrationFault>(&sheet))
-        return CorrectionRefusal {fault->value, Reason::NotPrintable};
-    const cards::ReferenceMarks outlines = std::get<cards::Placement>(sheet).referenceMarks();
+    if (!sheet.ok())
+        return CorrectionRefusal {sheet.failure().value, Reason::NotPrintable};
+    const cards::ReferenceMarks outlines = sheet.value().referenceMarks();
     const cards::ReferenceMarks places {
         {outlines.first.x + offsets.firstRight * core::kTwipsPerMillimetre,
             outlines.first.y + offsets.firstDown * core::kTwipsPerMillimetre},
@@ -55,10 +55,10 @@ std::variant<settings::Calibration, CorrectionRefusal> correctedCalibration(
     };
 
     const settings::Calibration corrected = fittedCalibration(lottery, places, printed);
-    const std::variant<cards::Placement, cards::CalibrationFault> card
+    const core::Result<cards::Placement, cards::CalibrationFault> card
         = cards::Placement::of(lottery, corrected);
-    if (const auto* fault = std::get_if<cards::CalibrationFault>(&card))
-        return CorrectionRefusal {fault->value, Reason::NotPrintable};
+    if (!card.ok())
+        return CorrectionRefusal {card.failure().value, Reason::NotPrintable};
     if (corrected.horizontalStep <= 0)
         return CorrectionRefusal {settings::CalibrationValue::HorizontalStep, Reason::NotForward};
     if (corrected.verticalStep <= 0)

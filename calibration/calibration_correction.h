@@ -7,7 +7,6 @@
 #include "calibration/fitting.h"
 
 #include <QString>
-#include <variant>
 
 namespace calibration {
 
@@ -44,7 +43,7 @@ struct CorrectionRefusal {
 // the first mark within 1 twip both ways, the second within 1 twip across and 5 down. `printed` is the
 // calibration the test sheet was printed with; each axis keeps its values when the marks already lie
 // within that reach, and otherwise gets values of whole twips, tenths or hundredths.
-std::variant<settings::Calibration, CorrectionRefusal> correctedCalibration(
+core::Result<settings::Calibration, CorrectionRefusal> correctedCalibration(
     lotteries::Lottery lottery, const settings::Calibration& printed, const MeasuredOffsets& offsets);
 
 // What a correction changes, on one line for the dialog: each changed value's name and signed change,

@@ -109,7 +109,7 @@ void Form5::onLoad()
 {
     m_command1->setFocus();
     const ui::Services& services = this->services();
-    const core::FileResult<settings::StoredCalibration> read
+    const core::Result<settings::StoredCalibration> read
         = settings::SettingsFile(services.dataDir).readStored();
     if (!read.ok()) {
         // Without the file there is nothing to adjust; the main window comes back.
@@ -151,44 +151,45 @@ void Form5::save()
 {
     const calibration::BoxTexts texts = boxTexts();
     const auto lines = calibration::savedLines(texts);
-    if (const auto* tooLarge = std::get_if<settings::CalibrationValue>(&lines)) {
-        refuseTooLarge(*tooLarge, texts.at(static_cast<std::size_t>(*tooLarge)));
+    if (!lines.ok()) {
+        refuseTooLarge(lines.failure(), texts.at(static_cast<std::size_t>(lines.failure())));
         return;
     }
-    writeAndClose(std::get<settings::ValueLines>(lines));
+    writeAndClose(lines.value());
 }
 
-std::optional<settings::Calibration> Form5::boxCalibration()
+std::optional<settings::Calibration> Form5::calibrationInBoxes()
 {
     const calibration::BoxTexts texts = boxTexts();
-    const auto calibration = calibration::boxCalibration(texts);
-    if (const auto* tooLarge = std::get_if<settings::CalibrationValue>(&calibration)) {
-        refuseTooLarge(*tooLarge, texts.at(static_cast<std::size_t>(*tooLarge)));
+    const auto inBoxes = calibration::boxCalibration(texts);
+    if (!inBoxes.ok()) {
+        refuseTooLarge(inBoxes.failure(), texts.at(static_cast<std::size_t>(inBoxes.failure())));
         return std::nullopt;
     }
-    return std::get<settings::Calibration>(calibration);
+    return inBoxes.value();
 }
 
 // A plain sheet with the values in the boxes now, saved or not; the window stays for the next try.
 void Form5::printTestSheet()
 {
-    const std::optional<settings::Calibration> calibration = boxCalibration();
-    if (!calibration)
+    const std::optional<settings::Calibration> inBoxes = calibrationInBoxes();
+    if (!inBoxes)
         return;
     const ui::Services& services = this->services();
     const auto lottery = kLotteries[m_combo1->currentIndex()];
-    if (const auto failure = calibration::printTestSheet(
-            lottery, *calibration, services.dataDir, services.printers, services.clock.today()))
-        services.prompter.ask(this, cards::printFailurePrompt(*failure, windowTitle()));
+    if (const auto done = calibration::printTestSheet(
+            lottery, *inBoxes, services.dataDir, services.printers, services.clock.today());
+        !done.ok())
+        services.prompter.ask(this, cards::printFailurePrompt(done.failure(), windowTitle()));
 }
 
 // The corrected values go into the boxes; "設定書込" saves them, "閉じる" drops them.
 void Form5::align()
 {
-    const std::optional<settings::Calibration> calibration = boxCalibration();
-    if (!calibration)
+    const std::optional<settings::Calibration> inBoxes = calibrationInBoxes();
+    if (!inBoxes)
         return;
-    frmAlign dialog(kLotteries[m_combo1->currentIndex()], *calibration, services().prompter, this);
+    frmAlign dialog(kLotteries[m_combo1->currentIndex()], *inBoxes, services().prompter, this);
     if (dialog.exec() != QDialog::Accepted || !dialog.corrected())
         return;
     const calibration::BoxTexts texts = calibration::openingTexts({*dialog.corrected(), {}});
@@ -204,9 +205,9 @@ void Form5::restoreDefaults()
 void Form5::writeAndClose(const settings::ValueLines& lines)
 {
     const ui::Services& services = this->services();
-    if (const auto failure = settings::SettingsFile(services.dataDir).writeValues(lines)) {
+    if (const auto done = settings::SettingsFile(services.dataDir).writeValues(lines); !done.ok()) {
         // The window stays with the edits in the boxes, so that nothing typed is lost.
-        services.prompter.ask(this, ui::fileFailurePrompt(*failure));
+        services.prompter.ask(this, ui::fileFailurePrompt(done.failure()));
         return;
     }
     close();

@@ -29,7 +29,7 @@ private:
     void align();
     calibration::BoxTexts boxTexts() const;
     // The calibration the boxes hold, or nothing after telling the user which box cannot be written.
-    std::optional<settings::Calibration> boxCalibration();
+    std::optional<settings::Calibration> calibrationInBoxes();
     void refuseTooLarge(settings::CalibrationValue value, const QString& text);
 
     // Text1 to Text4: horizontal start, horizontal step, vertical start, vertical step.

@@ -109,21 +109,20 @@ TestSheet testSheet(lotteries::Lottery lottery, const cards::Placement& placemen
     return sheet;
 }
 
-std::optional<cards::PrintFailure> printTestSheet(lotteries::Lottery lottery,
+core::Result<void, cards::PrintFailure> printTestSheet(lotteries::Lottery lottery,
     const settings::Calibration& values, const QDir& dataDir, ui::Printers& printers, const QDate& date)
 {
-    const std::variant<cards::PrinterInUse, cards::PrintFailure> described
+    const core::Result<cards::PrinterInUse, cards::PrintFailure> described
         = cards::describePrinterInUse(dataDir, printers);
-    if (const auto* failure = std::get_if<cards::PrintFailure>(&described))
-        return *failure;
-    const cards::PrinterInUse& printer = std::get<cards::PrinterInUse>(described);
-    const std::variant<cards::Placement, cards::CalibrationFault> placed
+    if (!described.ok())
+        return described.failure();
+    const cards::PrinterInUse& printer = described.value();
+    const core::Result<cards::Placement, cards::CalibrationFault> placed
         = cards::Placement::of(lottery, values);
-    if (const auto* fault = std::get_if<cards::CalibrationFault>(&placed))
-        return *fault;
+    if (!placed.ok())
+        return placed.failure();
 
-    const TestSheet sheet
-        = testSheet(lottery, std::get<cards::Placement>(placed), values, printer.description, date);
+    const TestSheet sheet = testSheet(lottery, placed.value(), values, printer.description, date);
     const std::unique_ptr<ui::PrintSurface> surface = printers.cards(printer.name, sheet.underlay);
     for (const cards::MarkPoint& mark : {sheet.marks.first, sheet.marks.second}) {
         if (auto reason = cards::drawMark(*surface, mark))
@@ -131,7 +130,7 @@ std::optional<cards::PrintFailure> printTestSheet(lotteries::Lottery lottery,
     }
     if (auto reason = surface->endCard())
         return cards::SurfaceFault {*reason, 1};
-    return std::nullopt;
+    return {};
 }
 
 } // namespace calibration

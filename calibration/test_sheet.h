@@ -22,7 +22,7 @@ TestSheet testSheet(lotteries::Lottery lottery, const cards::Placement& placemen
 
 // Prints the test sheet with the values given, saved or not, on the printer in use: one print job of one
 // page. Refused as a print run would be.
-std::optional<cards::PrintFailure> printTestSheet(lotteries::Lottery lottery,
+core::Result<void, cards::PrintFailure> printTestSheet(lotteries::Lottery lottery,
     const settings::Calibration& values, const QDir& dataDir, ui::Printers& printers, const QDate& date);
 
 } // namespace calibration

@@ -66,7 +66,7 @@ std::optional<int> playTypeRow(QChar c)
 
 } // namespace
 
-std::variant<Placement, CalibrationFault> Placement::of(
+core::Result<Placement, CalibrationFault> Placement::of(
     lotteries::Lottery lottery, const settings::Calibration& calibration)
 {
     const CardLayout& layout = layoutOf(lottery);

@@ -3,12 +3,12 @@
 #pragma once
 
 #include "cards/card_grid.h"
+#include "core/result.h"
 #include "settings/settings_file.h"
 
 #include <QList>
 #include <QString>
 #include <array>
-#include <variant>
 
 namespace cards {
 
@@ -62,7 +62,7 @@ struct ReferenceMarks {
 class Placement {
 public:
     // The placement, or the value that makes every mark on the card impossible to place.
-    static std::variant<Placement, CalibrationFault> of(
+    static core::Result<Placement, CalibrationFault> of(
         lotteries::Lottery lottery, const settings::Calibration& calibration);
 
     // The mark points of one print-file line in card slot 1 to 5, in the order they are drawn.

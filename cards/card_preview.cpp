@@ -52,26 +52,27 @@ ui::Drawing cardGrid(const Placement& placement)
     return grid;
 }
 
-std::variant<CardPreview, PrintFailure> previewCards(
+core::Result<CardPreview, PrintFailure> previewCards(
     const lotteries::PrintFile& printFile, const QDir& dataDir, const ui::Printers& printers)
 {
-    const std::variant<PrinterInUse, PrintFailure> printer = describePrinterInUse(dataDir, printers);
-    if (const auto* failure = std::get_if<PrintFailure>(&printer))
-        return *failure;
+    const core::Result<PrinterInUse, PrintFailure> printer = describePrinterInUse(dataDir, printers);
+    if (!printer.ok())
+        return printer.failure();
 
     // The print run would write a missing settings file with the defaults; the preview only takes them.
-    const std::variant<Placement, PrintFailure> placed = savedPlacement(
+    const core::Result<Placement, PrintFailure> placed = savedPlacement(
         printFile.rules().lottery, dataDir, settings::SettingsFile::WhenMissing::TakeDefaults);
-    if (const auto* failure = std::get_if<PrintFailure>(&placed))
-        return *failure;
-    const Placement& placement = std::get<Placement>(placed);
-    const core::FileResult<core::Lines> lines = printFile.lines();
+    if (!placed.ok())
+        return placed.failure();
+    const Placement& placement = placed.value();
+    const core::Result<core::Lines> lines = printFile.lines();
     if (!lines.ok())
         return lines.failure();
     DrawingSurface surface(cardGrid(placement));
-    if (const std::optional<PrintFailure> failure = drawCards(placement, lines.value(), surface))
-        return *failure;
-    return CardPreview {std::get<PrinterInUse>(printer).description, surface.cards()};
+    if (const core::Result<void, PrintFailure> drawn = drawCards(placement, lines.value(), surface);
+        !drawn.ok())
+        return drawn.failure();
+    return CardPreview {printer.value().description, surface.cards()};
 }
 
 } // namespace cards

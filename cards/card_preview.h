@@ -5,8 +5,6 @@
 #include "cards/print_run.h"
 #include "ui/drawing.h"
 
-#include <variant>
-
 namespace cards {
 
 struct CardPreview {
@@ -16,7 +14,7 @@ struct CardPreview {
 
 // Refuses what the print run refuses, with the same failure, and a printer in use whose paper is not
 // known (there is no default printer) as the print run's first card would be refused.
-std::variant<CardPreview, PrintFailure> previewCards(
+core::Result<CardPreview, PrintFailure> previewCards(
     const lotteries::PrintFile& printFile, const QDir& dataDir, const ui::Printers& printers);
 
 // Every mark position of all five slots outlined, each as the box the print run would fill there.

@@ -1,6 +1,5 @@
 #include "cards/print_run.h"
 
-#include "cards/printer_messages.h"
 #include "core/shift_jis.h"
 
 namespace cards {
@@ -12,48 +11,31 @@ std::optional<QString> drawMark(ui::PrintSurface& surface, const MarkPoint& mark
         static_cast<float>(box.left), static_cast<float>(box.bottom));
 }
 
-std::variant<PrinterInUse, PrintFailure> describePrinterInUse(
-    const QDir& dataDir, const ui::Printers& printers)
-{
-    const std::variant<QString, core::FileFailure, MissingPrinter> inUse = printerInUse(dataDir, printers);
-    if (const auto* failure = std::get_if<core::FileFailure>(&inUse))
-        return *failure;
-    if (const auto* missing = std::get_if<MissingPrinter>(&inUse))
-        return *missing;
-    const QString chosen = std::get<QString>(inUse);
-    const QString name = printers.named(chosen);
-    const std::optional<ui::PrinterDescription> described
-        = name.isEmpty() ? std::nullopt : printers.describe(name);
-    if (!described)
-        return SurfaceFault {noDefaultPrinterReason(), 1};
-    return PrinterInUse {chosen, *described};
-}
-
-std::variant<Placement, PrintFailure> savedPlacement(
+core::Result<Placement, PrintFailure> savedPlacement(
     lotteries::Lottery lottery, const QDir& dataDir, settings::SettingsFile::WhenMissing missing)
 {
-    const core::FileResult<settings::Calibration> calibration = settings::SettingsFile(dataDir).read(missing);
+    const core::Result<settings::Calibration> calibration = settings::SettingsFile(dataDir).read(missing);
     if (!calibration.ok())
         return calibration.failure();
-    std::variant<Placement, CalibrationFault> placed = Placement::of(lottery, calibration.value());
-    if (const auto* fault = std::get_if<CalibrationFault>(&placed))
-        return *fault;
-    return std::get<Placement>(std::move(placed));
+    core::Result<Placement, CalibrationFault> placed = Placement::of(lottery, calibration.value());
+    if (!placed.ok())
+        return placed.failure();
+    return std::move(placed).value();
 }
 
-std::optional<PrintFailure> printCards(
+core::Result<void, PrintFailure> printCards(
     const lotteries::PrintFile& printFile, const QDir& dataDir, ui::PrintSurface& surface)
 {
-    const std::variant<Placement, PrintFailure> placed = savedPlacement(printFile.rules().lottery, dataDir);
-    if (const auto* failure = std::get_if<PrintFailure>(&placed))
-        return *failure;
-    const core::FileResult<core::Lines> lines = printFile.lines();
+    const core::Result<Placement, PrintFailure> placed = savedPlacement(printFile.rules().lottery, dataDir);
+    if (!placed.ok())
+        return placed.failure();
+    const core::Result<core::Lines> lines = printFile.lines();
     if (!lines.ok())
         return lines.failure();
-    return drawCards(std::get<Placement>(placed), lines.value(), surface);
+    return drawCards(placed.value(), lines.value(), surface);
 }
 
-std::optional<PrintFailure> drawCards(
+core::Result<void, PrintFailure> drawCards(
     const Placement& placement, const core::Lines& lines, ui::PrintSurface& surface)
 {
     core::ShiftJisDecoder decode;
@@ -76,18 +58,16 @@ std::optional<PrintFailure> drawCards(
         if (auto reason = surface.endCard())
             return SurfaceFault {*reason, card};
     }
-    return std::nullopt;
+    return {};
 }
 
-std::optional<PrintFailure> printCards(
+core::Result<void, PrintFailure> printCards(
     const lotteries::PrintFile& printFile, const QDir& dataDir, ui::Printers& printers)
 {
-    const std::variant<QString, core::FileFailure, MissingPrinter> printer = printerInUse(dataDir, printers);
-    if (const auto* failure = std::get_if<core::FileFailure>(&printer))
-        return *failure;
-    if (const auto* missing = std::get_if<MissingPrinter>(&printer))
-        return *missing;
-    const std::unique_ptr<ui::PrintSurface> surface = printers.cards(std::get<QString>(printer), {});
+    const core::Result<QString, PrintFailure> printer = printerInUse(dataDir, printers);
+    if (!printer.ok())
+        return printer.failure();
+    const std::unique_ptr<ui::PrintSurface> surface = printers.cards(printer.value(), {});
     return printCards(printFile, dataDir, *surface);
 }
 

@@ -1,6 +1,6 @@
 #include "cards/printer_dialog.h"
 
-#include "cards/printer_choice.h"
+#include "settings/program_settings.h"
 #include "ui/prompter.h"
 #include "ui/services.h"
 #include "ui/window_layout.h"
@@ -71,8 +71,8 @@ void frmPrinter::keepChoice()
     const int row = m_list1->currentRow();
     const QString name = row < 0 ? m_chosen : m_entries.at(row).name;
     // A choice that cannot be kept leaves the old one; the dialog stays so that the user can cancel.
-    if (const auto failure = cards::saveChosenPrinter(m_services.dataDir, name)) {
-        m_services.prompter.ask(this, ui::fileFailurePrompt(*failure));
+    if (const auto done = settings::saveChosenPrinter(m_services.dataDir, name); !done.ok()) {
+        m_services.prompter.ask(this, ui::fileFailurePrompt(done.failure()));
         return;
     }
     accept();
@@ -82,7 +82,7 @@ namespace cards {
 
 void setUpPrinter(const ui::Services& services, QWidget* parent)
 {
-    const core::FileResult<QString> chosen = readChosenPrinter(services.dataDir);
+    const core::Result<QString> chosen = settings::readChosenPrinter(services.dataDir);
     if (!chosen.ok()) {
         services.prompter.ask(parent, ui::fileFailurePrompt(chosen.failure()));
         return;

@@ -133,7 +133,7 @@ private:
 
 // Reads the whole file into bytes, in place of what they held and into their buffer when it is large
 // enough.
-std::optional<FileFailure> readInto(const QString& path, QByteArray& bytes)
+Result<void> readInto(const QString& path, QByteArray& bytes)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
@@ -151,7 +151,7 @@ std::optional<FileFailure> readInto(const QString& path, QByteArray& bytes)
     }
     if (file.error() != QFileDevice::NoError)
         return failureOf(path, file.errorString());
-    return std::nullopt;
+    return {};
 }
 
 // The file's lock, held while the object lives; see kLockSuffix. Only saves take it: a reader sees the old
@@ -169,23 +169,23 @@ public:
         const int error = errno;
         switch (m_lock.error()) {
         case QLockFile::LockFailedError:
-            m_failure = failureOf(path,
+            m_taken = failureOf(path,
                 QStringLiteral(
                     "ほかの保存が %1 秒たっても終わりませんでした。しばらくしてからもう一度お試しください。")
                     .arg(std::chrono::duration_cast<std::chrono::seconds>(kLockWait).count()));
             break;
         case QLockFile::PermissionError:
-            m_failure = failureOf(path, qt_error_string(error != 0 ? error : EACCES));
+            m_taken = failureOf(path, qt_error_string(error != 0 ? error : EACCES));
             break;
         case QLockFile::NoError:
         case QLockFile::UnknownError:
-            m_failure = failureOf(path, error != 0 ? qt_error_string(error) : qt_error_string(EIO));
+            m_taken = failureOf(path, error != 0 ? qt_error_string(error) : qt_error_string(EIO));
             break;
         }
     }
 
-    // Why the lock could not be had, within the wait.
-    const std::optional<FileFailure>& failure() const { return m_failure; }
+    // Taken, or why the lock could not be had within the wait.
+    const Result<void>& taken() const { return m_taken; }
 
 private:
     // QLockFile's own wait looks again only after ever longer sleeps, up to seconds: beside a copy of the
@@ -204,12 +204,12 @@ private:
     }
 
     QLockFile m_lock;
-    std::optional<FileFailure> m_failure;
+    Result<void> m_taken;
 };
 
 // Saves the pieces one after the other as the file's new content, as saveFile saves its bytes; a file is
 // put together this way without a copy of what it already held.
-std::optional<FileFailure> savePieces(const QString& path, std::initializer_list<QByteArrayView> pieces)
+Result<void> savePieces(const QString& path, std::initializer_list<QByteArrayView> pieces)
 {
     // QSaveFile writes into a temporary file beside the real one (beside a link's target, so a link
     // stays a link), gives it the old file's permissions and renames it over the old file. Its own
@@ -249,7 +249,7 @@ std::optional<FileFailure> savePieces(const QString& path, std::initializer_list
 #endif
     if (!file.commit())
         return failureOf(path, file.errorString());
-    return std::nullopt;
+    return {};
 }
 
 } // namespace
@@ -282,35 +282,35 @@ FileStamp stampOf(const QString& path)
         info.metadataChangeTime().toMSecsSinceEpoch()};
 }
 
-FileResult<QByteArray> readFile(const QString& path)
+Result<QByteArray> readFile(const QString& path)
 {
     QByteArray bytes;
-    if (auto failure = readInto(path, bytes))
-        return *failure;
+    if (const Result<void> read = readInto(path, bytes); !read.ok())
+        return read.failure();
     return bytes;
 }
 
-FileResult<Lines> readLines(const QString& path)
+Result<Lines> readLines(const QString& path)
 {
-    const FileResult<QByteArray> bytes = readFile(path);
+    const Result<QByteArray> bytes = readFile(path);
     if (!bytes.ok())
         return bytes.failure();
     return splitLines(bytes.value());
 }
 
-std::optional<FileFailure> IndexedLines::read(const QString& path)
+Result<void> IndexedLines::read(const QString& path)
 {
     m_starts.clear();
-    std::optional<FileFailure> failure = readInto(path, m_bytes);
-    if (!failure && m_bytes.size() > kLargestIndexed)
-        failure = failureOf(path, qt_error_string(EFBIG));
-    if (failure) {
+    Result<void> read = readInto(path, m_bytes);
+    if (read.ok() && m_bytes.size() > kLargestIndexed)
+        read = failureOf(path, qt_error_string(EFBIG));
+    if (!read.ok()) {
         m_bytes.clear();
-        return failure;
+        return read;
     }
     forEachLine(
         m_bytes, [this](qsizetype start, qsizetype) { m_starts.append(static_cast<quint32>(start)); });
-    return std::nullopt;
+    return {};
 }
 
 QByteArrayView IndexedLines::at(qsizetype index) const
@@ -319,45 +319,45 @@ QByteArrayView IndexedLines::at(qsizetype index) const
     return {start, std::find_if(start, m_bytes.constData() + m_bytes.size(), isLineEnd)};
 }
 
-std::optional<FileFailure> saveFile(const QString& path, const QByteArray& bytes)
+Result<void> saveFile(const QString& path, const QByteArray& bytes)
 {
     const SaveLock lock(path);
-    if (lock.failure())
-        return lock.failure();
+    if (!lock.taken().ok())
+        return lock.taken();
     return savePieces(path, {bytes});
 }
 
-std::optional<FileFailure> saveLines(const QString& path, const Lines& lines)
+Result<void> saveLines(const QString& path, const Lines& lines)
 {
     return saveFile(path, joinLines(lines));
 }
 
-std::optional<FileFailure> editLines(
+Result<void> editLines(
     const QString& path, const std::function<std::optional<Lines>(const std::optional<Lines>& now)>& edit)
 {
     const SaveLock lock(path);
-    if (lock.failure())
-        return lock.failure();
+    if (!lock.taken().ok())
+        return lock.taken();
     std::optional<Lines> now;
     if (QFileInfo::exists(path)) {
-        const FileResult<Lines> read = readLines(path);
+        const Result<Lines> read = readLines(path);
         if (!read.ok())
             return read.failure();
         now = read.value();
     }
     const std::optional<Lines> edited = edit(now);
     if (!edited)
-        return std::nullopt;
+        return {};
     return savePieces(path, {joinLines(*edited)});
 }
 
-FileResult<bool> removeLine(
+Result<bool> removeLine(
     const QString& path, QByteArrayView line, const std::function<bool(QByteArrayView line)>& alsoDrop)
 {
     const SaveLock lock(path);
-    if (lock.failure())
-        return *lock.failure();
-    FileResult<QByteArray> read = readFile(path);
+    if (!lock.taken().ok())
+        return lock.taken().failure();
+    Result<QByteArray> read = readFile(path);
     if (!read.ok())
         return read.failure();
     KeptLines kept(std::move(read).value());
@@ -375,19 +375,19 @@ FileResult<bool> removeLine(
         if (index++ != found && !alsoDrop(kept.read().sliced(start, size)))
             kept.add(start, size);
     });
-    if (auto failure = savePieces(path, {kept.finish()}))
-        return *failure;
+    if (const Result<void> saved = savePieces(path, {kept.finish()}); !saved.ok())
+        return saved.failure();
     return true;
 }
 
-std::optional<FileFailure> appendLines(const QString& path, const Lines& lines)
+Result<void> appendLines(const QString& path, const Lines& lines)
 {
     const SaveLock lock(path);
-    if (lock.failure())
-        return lock.failure();
+    if (!lock.taken().ok())
+        return lock.taken();
     QByteArray old;
     if (QFileInfo::exists(path)) {
-        FileResult<QByteArray> read = readFile(path);
+        Result<QByteArray> read = readFile(path);
         if (!read.ok())
             return read.failure();
         old = std::move(read).value();
@@ -399,21 +399,21 @@ std::optional<FileFailure> appendLines(const QString& path, const Lines& lines)
     return savePieces(path, {old, added});
 }
 
-std::optional<FileFailure> ensureFileExists(const QString& path)
+Result<void> ensureFileExists(const QString& path)
 {
     return createFile(path, {});
 }
 
-std::optional<FileFailure> createFile(const QString& path, const QByteArray& bytes)
+Result<void> createFile(const QString& path, const QByteArray& bytes)
 {
     if (QFileInfo::exists(path))
-        return std::nullopt;
+        return {};
     const SaveLock lock(path);
-    if (lock.failure())
-        return lock.failure();
+    if (!lock.taken().ok())
+        return lock.taken();
     // Another save may have made it while this one waited for the lock.
     if (QFileInfo::exists(path))
-        return std::nullopt;
+        return {};
     return savePieces(path, {bytes});
 }
 

@@ -2,7 +2,7 @@
 // written with CR LF, and never left half written.
 #pragma once
 
-#include "core/file_result.h"
+#include "core/result.h"
 
 #include <QByteArray>
 #include <QByteArrayView>
@@ -33,7 +33,7 @@ public:
     // reach, so that a file read again after every change needs no new memory: new memory costs more
     // than the reading itself. A file larger than kLargestIndexed fails with the system's words for a
     // file too large; after a failure no lines are held.
-    std::optional<FileFailure> read(const QString& path);
+    Result<void> read(const QString& path);
 
     qsizetype size() const { return m_starts.size(); }
     // The line without its line end.
@@ -57,8 +57,8 @@ struct FileStamp {
 };
 FileStamp stampOf(const QString& path);
 
-FileResult<QByteArray> readFile(const QString& path);
-FileResult<Lines> readLines(const QString& path);
+Result<QByteArray> readFile(const QString& path);
+Result<Lines> readLines(const QString& path);
 
 // Every save below holds the file's lock from its reading of the file to the rename, so that two saves of
 // one file, in this copy of the program or another, never lose each other's lines: the lock is a file
@@ -69,24 +69,24 @@ inline constexpr char kLockSuffix[] = ".lock";
 inline constexpr std::chrono::milliseconds kLockWait {5000};
 
 // Writes through a temporary file and an atomic rename: on failure the old file stays as it was.
-std::optional<FileFailure> saveFile(const QString& path, const QByteArray& bytes);
-std::optional<FileFailure> saveLines(const QString& path, const Lines& lines);
+Result<void> saveFile(const QString& path, const QByteArray& bytes);
+Result<void> saveLines(const QString& path, const Lines& lines);
 // Saves the lines edit makes of the file's lines as they are now (nothing for a missing file); when edit
 // gives nothing back, the file is left as it is.
-std::optional<FileFailure> editLines(
+Result<void> editLines(
     const QString& path, const std::function<std::optional<Lines>(const std::optional<Lines>& now)>& edit);
 // Removes the first line that is exactly line, and every line for which alsoDrop holds; the others stay
 // byte for byte, each then ending with CR LF, as one atomic save. When no line is line, nothing is saved
 // and false comes back.
-FileResult<bool> removeLine(
+Result<bool> removeLine(
     const QString& path, QByteArrayView line, const std::function<bool(QByteArrayView line)>& alsoDrop);
 // Adds lines after the old content, as one atomic save. A last old line without a line end gets one
 // first, so the new line never runs into it. A missing file is created.
-std::optional<FileFailure> appendLines(const QString& path, const Lines& lines);
+Result<void> appendLines(const QString& path, const Lines& lines);
 // Creates an empty file where nothing of that name exists; whatever exists is not touched, and a
 // folder of that name fails when it is read.
-std::optional<FileFailure> ensureFileExists(const QString& path);
+Result<void> ensureFileExists(const QString& path);
 // Creates the file with these bytes where nothing of that name exists, as ensureFileExists does.
-std::optional<FileFailure> createFile(const QString& path, const QByteArray& bytes);
+Result<void> createFile(const QString& path, const QByteArray& bytes);
 
 } // namespace core

@@ -24,19 +24,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     static const QTemporaryDir folder;
     const QDir dataDir(folder.path());
     const QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
-    fuzz::require(!core::saveFile(dataDir.filePath(QString::fromLatin1(quick::kDataFileName)), bytes),
+    fuzz::require(core::saveFile(dataDir.filePath(QString::fromLatin1(quick::kDataFileName)), bytes).ok(),
         "quick.dat is written");
 
     const auto read = quick::readBaseTables(dataDir);
-    fuzz::require(!std::holds_alternative<core::FileFailure>(read), "quick.dat reads");
-    if (const auto* fault = std::get_if<quick::DataFault>(&read)) {
+    fuzz::require(read.ok() || !std::holds_alternative<core::FileFailure>(read.failure()), "quick.dat reads");
+    if (const auto* fault = read.ok() ? nullptr : std::get_if<quick::DataFault>(&read.failure())) {
         fuzz::require(fault->line >= 1 && fault->line <= quick::kNumbers3Entries + quick::kNumbers4Entries,
             "the fault names a line of the tables");
         fuzz::require(fault->digits == (fault->line <= quick::kNumbers3Entries ? 3 : 4), "its digit count");
         fuzz::require(fault->missing == (fault->line > core::splitLines(bytes).size()), "missing or not");
         return 0;
     }
-    const auto& tables = std::get<quick::BaseTables>(read);
+    const auto& tables = read.value();
     fuzz::require(allDigits(tables.numbers3, quick::kNumbers3Entries, 3), "Numbers3 table");
     fuzz::require(allDigits(tables.numbers4, quick::kNumbers4Entries, 4), "Numbers4 table");
     return 0;

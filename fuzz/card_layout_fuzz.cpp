@@ -35,19 +35,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     static const QTemporaryDir folder;
     const settings::SettingsFile settingsFile {QDir(folder.path())};
-    fuzz::require(!core::saveLines(settingsFile.path(), lines.first(std::min(lines.size(), kSettingsLines))),
+    fuzz::require(
+        core::saveLines(settingsFile.path(), lines.first(std::min(lines.size(), kSettingsLines))).ok(),
         "the settings file is written");
-    const core::FileResult<settings::Calibration> calibration = settingsFile.read();
+    const core::Result<settings::Calibration> calibration = settingsFile.read();
     fuzz::require(calibration.ok(), "the settings file reads");
 
     const auto placed = cards::Placement::of(lottery, calibration.value());
-    const auto* placement = std::get_if<cards::Placement>(&placed);
+    const auto* placement = (placed.ok() ? &placed.value() : nullptr);
     if (placement == nullptr)
         return 0;
     const cards::ReferenceMarks marks = placement->referenceMarks();
     const auto refitted = cards::Placement::of(
         lottery, calibration::fittedCalibration(lottery, marks, settings::kDefaultCalibration));
-    if (const auto* again = std::get_if<cards::Placement>(&refitted)) {
+    if (const auto* again = (refitted.ok() ? &refitted.value() : nullptr)) {
         const cards::ReferenceMarks placed = again->referenceMarks();
         fuzz::require(std::abs(placed.first.x - marks.first.x) <= calibration::kFirstMarkReach
                 && std::abs(placed.first.y - marks.first.y) <= calibration::kFirstMarkReach,

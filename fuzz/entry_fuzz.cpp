@@ -40,11 +40,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     static const QTemporaryDir folder;
     const lotteries::PrintFile printFile(rules, QDir(folder.path()));
-    fuzz::require(!core::saveFile(printFile.path(), bytes), "the print file is written");
+    fuzz::require(core::saveFile(printFile.path(), bytes).ok(), "the print file is written");
 
     const core::Lines lines = core::splitLines(bytes);
     tickets::TicketListModel list(rules, nullptr);
-    fuzz::require(!list.read(printFile.path()), "the print file is listed");
+    fuzz::require(list.read(printFile.path()).ok(), "the print file is listed");
     fuzz::require(list.rowCount() == lines.size(), "one row for each print-file line");
     for (int row = 0; row < list.rowCount(); ++row) {
         // Each line decoded on its own: what one line holds never changes how the next one reads.
@@ -55,10 +55,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     // The entry picked is known by its text: its first line goes, or nothing when no line has it.
     const QByteArray picked = data[0] / 4 < lines.size() ? lines.at(data[0] / 4) : QByteArray("x");
-    const core::FileResult<bool> removed = printFile.remove(picked);
+    const core::Result<bool> removed = printFile.remove(picked);
     const qsizetype first = lines.indexOf(picked);
     fuzz::require(removed.ok() && removed.value() == (first >= 0), "the entry is deleted when it is there");
-    core::FileResult<QByteArray> after = core::readFile(printFile.path());
+    core::Result<QByteArray> after = core::readFile(printFile.path());
     if (first < 0) {
         fuzz::require(after.ok() && after.value() == bytes, "nothing changes without the entry");
         return 0;

@@ -38,7 +38,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             static_cast<void>(calibration::nudged(start, typed, step));
     }
     const auto saved = calibration::savedLines({typed, typed, typed, typed});
-    if (const auto* lines = std::get_if<settings::ValueLines>(&saved)) {
+    if (const auto* lines = (saved.ok() ? &saved.value() : nullptr)) {
         for (const QByteArray& line : *lines)
             fuzz::require(
                 std::isfinite(settings::numericValue(line)), "a saved value reads back as a number");

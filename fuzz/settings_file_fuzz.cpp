@@ -29,9 +29,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     static const QTemporaryDir folder;
     const settings::SettingsFile file {QDir(folder.path())};
     const QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
-    fuzz::require(!core::saveFile(file.path(), bytes), "the settings file is written");
+    fuzz::require(core::saveFile(file.path(), bytes).ok(), "the settings file is written");
 
-    const core::FileResult<settings::Calibration> read = file.read();
+    const core::Result<settings::Calibration> read = file.read();
     fuzz::require(read.ok() && hasValues(read.value()), "any content reads as values");
 
     // The values written are those of the input's first lines, as the settings file keeps them.
@@ -42,16 +42,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (std::isfinite(value))
             values.at(static_cast<std::size_t>(index)) = settings::decimalText(value);
     }
-    fuzz::require(!file.writeValues(values), "the values are written");
+    fuzz::require(file.writeValues(values).ok(), "the values are written");
 
-    const core::FileResult<settings::Calibration> reread = file.read();
+    const core::Result<settings::Calibration> reread = file.read();
     fuzz::require(reread.ok(), "the written file reads");
     const settings::Calibration expected {settings::numericValue(values[0]),
         settings::numericValue(values[1]), settings::numericValue(values[2]),
         settings::roundHalfEven(settings::numericValue(values[3]))};
     fuzz::require(reread.value() == expected, "the written values read back");
 
-    const core::FileResult<core::Lines> after = core::readLines(file.path());
+    const core::Result<core::Lines> after = core::readLines(file.path());
     fuzz::require(after.ok() && after.value().size() == std::max<qsizetype>(before.size(), 6), "line count");
     for (qsizetype line = 0; line < before.size(); ++line) {
         if (line < 2 || line >= 6)

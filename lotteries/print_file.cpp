@@ -7,32 +7,32 @@ PrintFile::PrintFile(const LotteryRules& rules, const QDir& dataDir)
     , m_path(dataDir.filePath(QString::fromLatin1(rules.printFile)))
 { }
 
-std::optional<core::FileFailure> PrintFile::createIfMissing() const
+core::Result<void> PrintFile::createIfMissing() const
 {
     return core::ensureFileExists(m_path);
 }
 
-core::FileResult<core::Lines> PrintFile::lines() const
+core::Result<core::Lines> PrintFile::lines() const
 {
     return core::readLines(m_path);
 }
 
-std::optional<core::FileFailure> PrintFile::append(const core::Lines& lines) const
+core::Result<void> PrintFile::append(const core::Lines& lines) const
 {
     return core::appendLines(m_path, lines);
 }
 
-std::optional<core::FileFailure> PrintFile::replace(const core::Lines& lines) const
+core::Result<void> PrintFile::replace(const core::Lines& lines) const
 {
     return core::saveLines(m_path, lines);
 }
 
-core::FileResult<bool> PrintFile::remove(QByteArrayView line) const
+core::Result<bool> PrintFile::remove(QByteArrayView line) const
 {
     return core::removeLine(m_path, line, [](QByteArrayView other) { return other.isEmpty(); });
 }
 
-std::optional<core::FileFailure> PrintFile::clear() const
+core::Result<void> PrintFile::clear() const
 {
     return replace({});
 }

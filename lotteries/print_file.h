@@ -16,17 +16,17 @@ public:
     QString path() const { return m_path; }
 
     // Creates the print file, empty, when it is missing.
-    std::optional<core::FileFailure> createIfMissing() const;
+    core::Result<void> createIfMissing() const;
     // The lines as they stand, each without its line end.
-    core::FileResult<core::Lines> lines() const;
+    core::Result<core::Lines> lines() const;
     // Adds the lines after those already there; a missing file is created.
-    std::optional<core::FileFailure> append(const core::Lines& lines) const;
+    core::Result<void> append(const core::Lines& lines) const;
     // The file holds only these lines afterwards; a missing file is created.
-    std::optional<core::FileFailure> replace(const core::Lines& lines) const;
+    core::Result<void> replace(const core::Lines& lines) const;
     // Removes the first line that is exactly line, wherever it stands in the file as it is now, and every
     // empty line; the others stay byte for byte. False, the file untouched, when no line is line.
-    core::FileResult<bool> remove(QByteArrayView line) const;
-    std::optional<core::FileFailure> clear() const;
+    core::Result<bool> remove(QByteArrayView line) const;
+    core::Result<void> clear() const;
 
 private:
     const LotteryRules* m_rules;

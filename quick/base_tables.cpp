@@ -16,10 +16,10 @@ bool isDigits(const QByteArray& entry, int digits)
 
 } // namespace
 
-std::variant<BaseTables, core::FileFailure, DataFault> readBaseTables(const QDir& dataDir)
+core::Result<BaseTables, TablesFailure> readBaseTables(const QDir& dataDir)
 {
     const QString path = dataDir.absoluteFilePath(QString::fromLatin1(kDataFileName));
-    const core::FileResult<core::Lines> read = core::readLines(path);
+    const core::Result<core::Lines> read = core::readLines(path);
     if (!read.ok())
         return read.failure();
     const core::Lines& lines = read.value();

@@ -1,7 +1,7 @@
 // quick.dat: the candidate numbers that Numbers3 and Numbers4 predictions are picked from.
 #pragma once
 
-#include "core/file_result.h"
+#include "core/result.h"
 
 #include <QByteArray>
 #include <QDir>
@@ -30,7 +30,10 @@ struct DataFault {
     bool operator==(const DataFault&) const = default;
 };
 
+// quick.dat unreadable, or a line of it unusable.
+using TablesFailure = std::variant<core::FileFailure, DataFault>;
+
 // Reads both tables whole; lines after the two tables are not looked at.
-std::variant<BaseTables, core::FileFailure, DataFault> readBaseTables(const QDir& dataDir);
+core::Result<BaseTables, TablesFailure> readBaseTables(const QDir& dataDir);
 
 } // namespace quick

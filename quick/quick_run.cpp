@@ -33,28 +33,26 @@ core::Lines linesFor(lotteries::Lottery lottery, const BaseTables& tables, const
 
 } // namespace
 
-std::optional<RunFailure> runQuickPrediction(
+core::Result<void, RunFailure> runQuickPrediction(
     const QDir& dataDir, const RunSettings& settings, ui::RandomSource& random, const ui::Clock& clock)
 {
-    const std::variant<BaseTables, core::FileFailure, DataFault> read = readBaseTables(dataDir);
-    if (const auto* failure = std::get_if<core::FileFailure>(&read))
-        return *failure;
-    if (const auto* fault = std::get_if<DataFault>(&read))
-        return *fault;
-    const BaseTables& tables = std::get<BaseTables>(read);
+    const core::Result<BaseTables, TablesFailure> read = readBaseTables(dataDir);
+    if (!read.ok())
+        return std::visit([](const auto& failure) { return RunFailure(failure); }, read.failure());
+    const BaseTables& tables = read.value();
 
     random.reseed();
     int written = 0;
     for (const lotteries::Lottery lottery : kWriteOrder) {
         const lotteries::PrintFile printFile(lotteries::rulesOf(lottery), dataDir);
         const core::Lines lines = linesFor(lottery, tables, settings, random, clock);
-        const std::optional<core::FileFailure> failure
+        const core::Result<void> saved
             = settings.mode == WriteMode::Add ? printFile.append(lines) : printFile.replace(lines);
-        if (failure)
-            return WriteFault {*failure, written};
+        if (!saved.ok())
+            return WriteFault {saved.failure(), written};
         ++written;
     }
-    return std::nullopt;
+    return {};
 }
 
 } // namespace quick

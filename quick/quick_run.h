@@ -38,7 +38,7 @@ struct WriteFault {
 // quick.dat unreadable or unusable (then no print file is touched), or a print file not written.
 using RunFailure = std::variant<core::FileFailure, DataFault, WriteFault>;
 
-std::optional<RunFailure> runQuickPrediction(
+core::Result<void, RunFailure> runQuickPrediction(
     const QDir& dataDir, const RunSettings& settings, ui::RandomSource& random, const ui::Clock& clock);
 
 } // namespace quick

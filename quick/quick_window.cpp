@@ -106,17 +106,18 @@ void Form6::writePredictions()
     const quick::RunSettings settings {m_check1->isChecked() ? 5 : 10,
         m_check2->isChecked() ? quick::WriteMode::Add : quick::WriteMode::Replace, playType};
     const ui::Services& services = this->services();
-    const std::optional<quick::RunFailure> failure
+    const core::Result<void, quick::RunFailure> run
         = quick::runQuickPrediction(services.dataDir, settings, services.random, services.clock);
-    if (!failure) {
+    if (run.ok()) {
         close();
         return;
     }
     // The window stays, so that the user can put the file right and write again.
-    if (const auto* unreadable = std::get_if<core::FileFailure>(&*failure))
+    const quick::RunFailure& failure = run.failure();
+    if (const auto* unreadable = std::get_if<core::FileFailure>(&failure))
         services.prompter.ask(this, unreadableDataPrompt(*unreadable));
-    else if (const auto* fault = std::get_if<quick::DataFault>(&*failure))
+    else if (const auto* fault = std::get_if<quick::DataFault>(&failure))
         services.prompter.ask(this, dataFaultPrompt(*fault));
     else
-        services.prompter.ask(this, writeFaultPrompt(std::get<quick::WriteFault>(*failure)));
+        services.prompter.ask(this, writeFaultPrompt(std::get<quick::WriteFault>(failure)));
 }

@@ -42,15 +42,15 @@ SettingsFile::SettingsFile(const QDir& dataDir)
     : m_path(dataDir.filePath(QString::fromLatin1(kFileName)))
 { }
 
-core::FileResult<Calibration> SettingsFile::read(WhenMissing missing) const
+core::Result<Calibration> SettingsFile::read(WhenMissing missing) const
 {
-    const core::FileResult<StoredCalibration> stored = readStored(missing);
+    const core::Result<StoredCalibration> stored = readStored(missing);
     if (!stored.ok())
         return stored.failure();
     return stored.value().values;
 }
 
-core::FileResult<StoredCalibration> SettingsFile::readStored(WhenMissing missing) const
+core::Result<StoredCalibration> SettingsFile::readStored(WhenMissing missing) const
 {
     // A file that is there but empty or unreadable is the user's and is not replaced.
     if (!QFileInfo::exists(m_path)) {
@@ -63,10 +63,10 @@ core::FileResult<StoredCalibration> SettingsFile::readStored(WhenMissing missing
                 return std::nullopt;
             return withValues({}, defaultValueLines());
         };
-        if (auto failure = core::editLines(m_path, createWithDefaults))
-            return *failure;
+        if (const auto done = core::editLines(m_path, createWithDefaults); !done.ok())
+            return done.failure();
     }
-    const core::FileResult<core::Lines> read = core::readLines(m_path);
+    const core::Result<core::Lines> read = core::readLines(m_path);
     if (!read.ok())
         return read.failure();
     const core::Lines& lines = read.value();
@@ -88,7 +88,7 @@ core::FileResult<StoredCalibration> SettingsFile::readStored(WhenMissing missing
     return stored;
 }
 
-std::optional<core::FileFailure> SettingsFile::writeValues(const ValueLines& values) const
+core::Result<void> SettingsFile::writeValues(const ValueLines& values) const
 {
     return core::editLines(m_path, [&values](const std::optional<core::Lines>& now) {
         return std::optional(withValues(now.value_or(core::Lines()), values));

@@ -57,13 +57,13 @@ public:
 
     // The calibration values, read afresh. A value line that the file lacks means its default, a line
     // that holds no number 0.
-    core::FileResult<Calibration> read(WhenMissing missing = WhenMissing::Create) const;
+    core::Result<Calibration> read(WhenMissing missing = WhenMissing::Create) const;
     // The same, with the value lines' own text.
-    core::FileResult<StoredCalibration> readStored(WhenMissing missing = WhenMissing::Create) const;
+    core::Result<StoredCalibration> readStored(WhenMissing missing = WhenMissing::Create) const;
 
     // Replaces lines 3 to 6 in one atomic rewrite. A file shorter than six lines is extended to six,
     // missing header lines getting the program's own, so that no value is dropped.
-    std::optional<core::FileFailure> writeValues(const ValueLines& values) const;
+    core::Result<void> writeValues(const ValueLines& values) const;
 
 private:
     QString m_path;

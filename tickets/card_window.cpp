@@ -226,9 +226,9 @@ void CardWindow::onLoad()
 {
     m_text1->clear();
     m_text1->setFocus();
-    if (const auto failure = m_printFile.createIfMissing()) {
+    if (const auto done = m_printFile.createIfMissing(); !done.ok()) {
         m_lines->clear();
-        showFailure(*failure);
+        showFailure(done.failure());
         return;
     }
     showList();
@@ -245,8 +245,8 @@ void CardWindow::registerEntry()
     }
     m_text1->setText(QString::fromLatin1(*line));
     // After a failure the entry stays in the box so that nothing typed is lost.
-    if (const auto failure = m_printFile.append({*line}))
-        showFailure(*failure);
+    if (const auto done = m_printFile.append({*line}); !done.ok())
+        showFailure(done.failure());
     else
         m_text1->clear();
     showList();
@@ -281,7 +281,7 @@ void CardWindow::deleteSelected()
     const QByteArray line = m_lines->line(selected.first().row());
     if (services().prompter.ask(this, deletePrompt()) != ui::PromptAnswer::Yes)
         return;
-    const core::FileResult<bool> removed = m_printFile.remove(line);
+    const core::Result<bool> removed = m_printFile.remove(line);
     if (!removed.ok())
         showFailure(removed.failure());
     else if (!removed.value())
@@ -299,35 +299,35 @@ void CardWindow::changeEvent(QEvent* event)
 void CardWindow::clearPrintFile()
 {
     m_lines->clear();
-    if (const auto failure = m_printFile.clear())
-        showFailure(*failure);
+    if (const auto done = m_printFile.clear(); !done.ok())
+        showFailure(done.failure());
     showList();
 }
 
 void CardWindow::printCards()
 {
     const ui::Services& services = this->services();
-    const std::optional<cards::PrintFailure> failure
+    const core::Result<void, cards::PrintFailure> printed
         = cards::printCards(m_printFile, services.dataDir, services.printers);
-    if (!failure) {
+    if (printed.ok()) {
         // A good run ends as the close button does; the print file stays as it was.
         close();
         return;
     }
     // After a failure the window stays, so that the user can put things right and print again.
-    showPrintFailure(*failure);
+    showPrintFailure(printed.failure());
 }
 
 void CardWindow::showPreview()
 {
     const ui::Services& services = this->services();
-    std::variant<cards::CardPreview, cards::PrintFailure> preview
+    core::Result<cards::CardPreview, cards::PrintFailure> preview
         = cards::previewCards(m_printFile, services.dataDir, services.printers);
-    if (const auto* failure = std::get_if<cards::PrintFailure>(&preview)) {
-        showPrintFailure(*failure);
+    if (!preview.ok()) {
+        showPrintFailure(preview.failure());
         return;
     }
-    frmPreview dialog(std::get<cards::CardPreview>(std::move(preview)), windowTitle(), this);
+    frmPreview dialog(std::move(preview).value(), windowTitle(), this);
     // Printing from the preview is the print-start button's own print run, nothing else.
     if (dialog.exec() == frmPreview::kPrint)
         printCards();
@@ -341,8 +341,8 @@ void CardWindow::showPrintFailure(const cards::PrintFailure& failure)
 void CardWindow::showList()
 {
     m_listed = core::stampOf(m_printFile.path());
-    if (const auto failure = m_lines->read(m_printFile.path()))
-        showFailure(*failure);
+    if (const auto done = m_lines->read(m_printFile.path()); !done.ok())
+        showFailure(done.failure());
 }
 
 void CardWindow::showListIfChanged()

@@ -7,11 +7,11 @@ TicketListModel::TicketListModel(const lotteries::LotteryRules& rules, QObject* 
     , m_rules(rules)
 { }
 
-std::optional<core::FileFailure> TicketListModel::read(const QString& path)
+core::Result<void> TicketListModel::read(const QString& path)
 {
     // The lines change under the views only between these two calls, where no view looks at them.
     beginResetModel();
-    std::optional<core::FileFailure> failure = m_lines.read(path);
+    core::Result<void> failure = m_lines.read(path);
     endResetModel();
     return failure;
 }

@@ -19,7 +19,7 @@ public:
     // Lists the print file at path as it stands, in place of the lines before; after a failure the list
     // is empty. Either way a reset: views forget their selection and current line and keep where they
     // are scrolled to, as far as the new lines reach.
-    std::optional<core::FileFailure> read(const QString& path);
+    core::Result<void> read(const QString& path);
     // Lists nothing, and lets go of the memory the lines took.
     void clear();
     // The print file's line the row lists, as it was read, without its line end.

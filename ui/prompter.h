@@ -1,7 +1,7 @@
 // Modal message boxes, behind a seam so that tests can answer them and check what was asked.
 #pragma once
 
-#include "core/file_result.h"
+#include "core/result.h"
 
 #include <QString>
 

@@ -15,7 +15,7 @@ protected:
 TEST_F(WorkingFolder, TheFirstStartCopiesWhatIsMissingAndKeepsWhatTheUserChanged)
 {
     write("ravelov1.ini", "changed\r\n");
-    EXPECT_FALSE(app::fillWorkingFolder(m_shipped, QDir(m_dir.path())));
+    EXPECT_TRUE(app::fillWorkingFolder(m_shipped, QDir(m_dir.path())).ok());
     EXPECT_EQ(content("ravelov1.ini"), QByteArray("changed\r\n"));
     for (const char* name : {"quick.dat", "readme.txt"})
         EXPECT_EQ(content(name), contentOf(m_shipped.filePath(QString::fromLatin1(name)))) << name;
@@ -24,9 +24,9 @@ TEST_F(WorkingFolder, TheFirstStartCopiesWhatIsMissingAndKeepsWhatTheUserChanged
 TEST_F(WorkingFolder, AShippedFileThatCannotBeReadIsNamed)
 {
     const QTemporaryDir broken;
-    const auto failure = app::fillWorkingFolder(QDir(broken.path()), QDir(m_dir.path()));
-    ASSERT_TRUE(failure);
-    EXPECT_EQ(failure->path, QDir::toNativeSeparators(QDir(broken.path()).filePath("quick.dat")));
+    const auto saved = app::fillWorkingFolder(QDir(broken.path()), QDir(m_dir.path()));
+    ASSERT_FALSE(saved.ok());
+    EXPECT_EQ(saved.failure().path, QDir::toNativeSeparators(QDir(broken.path()).filePath("quick.dat")));
     EXPECT_FALSE(QFile::exists(filePath("quick.dat")));
 }
 

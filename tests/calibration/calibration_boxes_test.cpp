@@ -66,20 +66,19 @@ INSTANTIATE_TEST_SUITE_P(Boxes, Nudge,
 TEST(SavedLines, ReadEachBoxAsANumberUnrounded)
 {
     const auto lines = calibration::savedLines({"2000", "238abc", "abc", "360.7"});
-    ASSERT_TRUE(std::holds_alternative<settings::ValueLines>(lines));
-    EXPECT_EQ(std::get<settings::ValueLines>(lines), (settings::ValueLines {"2000", "238", "0", "360.7"}));
-    EXPECT_EQ(std::get<settings::ValueLines>(calibration::savedLines({" 1 975", "", "-.50", "1e3"})),
+    ASSERT_TRUE(lines.ok());
+    EXPECT_EQ(lines.value(), (settings::ValueLines {"2000", "238", "0", "360.7"}));
+    EXPECT_EQ(calibration::savedLines({" 1 975", "", "-.50", "1e3"}).value(),
         (settings::ValueLines {"1975", "0", "-.5", "1000"}));
 }
 
 TEST(SavedLines, RefuseTheFirstBoxTooLargeToWrite)
 {
-    EXPECT_EQ(std::get<CalibrationValue>(calibration::savedLines({"1975", "238", "1E999", "-1E999"})),
+    EXPECT_EQ(calibration::savedLines({"1975", "238", "1E999", "-1E999"}).failure(),
         CalibrationValue::VerticalStart);
-    EXPECT_EQ(std::get<CalibrationValue>(calibration::savedLines({"1975", "238", "90", "-1E400"})),
-        CalibrationValue::VerticalStep);
     EXPECT_EQ(
-        std::get<CalibrationValue>(calibration::savedLines({"1975", "1.7976931348623157E308", "90", "360"})),
+        calibration::savedLines({"1975", "238", "90", "-1E400"}).failure(), CalibrationValue::VerticalStep);
+    EXPECT_EQ(calibration::savedLines({"1975", "1.7976931348623157E308", "90", "360"}).failure(),
         CalibrationValue::HorizontalStep);
 }
 

@@ -24,15 +24,15 @@ constexpr double kInfinity = std::numeric_limits<double>::infinity();
 ReferenceMarks referenceMarks(Lottery lottery, const Calibration& calibration)
 {
     const auto placement = Placement::of(lottery, calibration);
-    EXPECT_TRUE(std::holds_alternative<Placement>(placement));
-    return std::get<Placement>(placement).referenceMarks();
+    EXPECT_TRUE(placement.ok());
+    return placement.value().referenceMarks();
 }
 
 Calibration corrected(Lottery lottery, const Calibration& printed, const MeasuredOffsets& offsets)
 {
     const auto correction = calibration::correctedCalibration(lottery, printed, offsets);
-    EXPECT_TRUE(std::holds_alternative<Calibration>(correction));
-    return std::holds_alternative<Calibration>(correction) ? std::get<Calibration>(correction) : printed;
+    EXPECT_TRUE(correction.ok());
+    return correction.ok() ? correction.value() : printed;
 }
 
 double twips(double millimetres)
@@ -200,8 +200,8 @@ TEST_P(CorrectionRefused, NamesTheValueItWouldSpoil)
 {
     const RefusalCase& c = GetParam();
     const auto correction = calibration::correctedCalibration(c.lottery, c.printed, c.offsets);
-    ASSERT_TRUE(std::holds_alternative<CorrectionRefusal>(correction));
-    EXPECT_EQ(std::get<CorrectionRefusal>(correction), c.refusal);
+    ASSERT_TRUE(!correction.ok());
+    EXPECT_EQ(correction.failure(), c.refusal);
 }
 
 INSTANTIATE_TEST_SUITE_P(Cards, CorrectionRefused,

@@ -1,6 +1,7 @@
 #include "calibration/test_sheet.h"
 #include "cards/card_preview.h"
 #include "data_folder.h"
+#include "failure_of.h"
 #include "fakes.h"
 #include "qt_printing.h"
 
@@ -58,16 +59,16 @@ TEST_P(Grid, OutlinesEveryBoxThePrintRunCanDrawAndNothingElse)
         everySlot += (line + "\r\n").repeated(5);
     write(c.printFile, everySlot);
     write("ravelov1.ini", "a\r\nb\r\n1975.5\r\n238.5\r\n-90.25\r\n361\r\n");
-    ASSERT_EQ(
-        cards::printCards(lotteries::PrintFile(lotteries::rulesOf(c.lottery), folder()), folder(), m_printer),
-        std::nullopt);
+    ASSERT_TRUE(
+        cards::printCards(lotteries::PrintFile(lotteries::rulesOf(c.lottery), folder()), folder(), m_printer)
+            .ok());
     QList<QRectF> printed;
     for (const QList<Box>& card : m_printer.cards) {
         for (const Box& box : card)
             printed.append(QRectF(QPointF(box.x1, box.y1), QPointF(box.x2, box.y2)).normalized());
     }
 
-    const auto placement = std::get<cards::Placement>(cards::Placement::of(c.lottery, calibration));
+    const auto placement = cards::Placement::of(c.lottery, calibration).value();
     const calibration::TestSheet sheet
         = calibration::testSheet(c.lottery, placement, calibration, kOffice, {2026, 12, 7});
     EXPECT_EQ(sheet.underlay.outlines.size(), 5 * c.positions);
@@ -98,8 +99,8 @@ class Reference : public SheetTest, public testing::WithParamInterface<Reference
 TEST_P(Reference, MarksAreTheOnlyBoxesOfOnePageOnThePrinterInUse)
 {
     write("lotocard.ini", "[printer]\r\nname=office\r\n");
-    EXPECT_EQ(calibration::printTestSheet(GetParam().lottery, {}, folder(), m_printers, {2026, 12, 7}),
-        std::nullopt);
+    EXPECT_TRUE(
+        calibration::printTestSheet(GetParam().lottery, {}, folder(), m_printers, {2026, 12, 7}).ok());
     EXPECT_EQ(m_printers.runs, QStringList({"office"}));
     ASSERT_EQ(m_printer.cards.size(), 1);
     EXPECT_EQ(m_printer.ends, 1);
@@ -114,7 +115,7 @@ INSTANTIATE_TEST_SUITE_P(DefaultCalibration, Reference,
 
 TEST_F(SheetTest, TheSheetSaysWhatItWasPrintedWith)
 {
-    const auto placement = std::get<cards::Placement>(cards::Placement::of(Lottery::MiniLoto, {}));
+    const auto placement = cards::Placement::of(Lottery::MiniLoto, {}).value();
     const ui::Drawing sheet
         = calibration::testSheet(Lottery::MiniLoto, placement, {0.5, 238, 90, 360}, kOffice, {2026, 12, 7})
               .underlay;
@@ -135,8 +136,9 @@ TEST_F(SheetTest, APreviewHasAPagePerCardEachOverTheWholeGrid)
 {
     write("loto6.txt", QByteArray("011522304143\r\n").repeated(6));
     m_printers.defaultPrinter = "office";
-    const auto preview = std::get<cards::CardPreview>(cards::previewCards(
-        lotteries::PrintFile(lotteries::rulesOf(Lottery::Loto6), folder()), folder(), m_printers));
+    const auto preview = cards::previewCards(
+        lotteries::PrintFile(lotteries::rulesOf(Lottery::Loto6), folder()), folder(), m_printers)
+                             .value();
     EXPECT_EQ(preview.printer, kOffice);
     ASSERT_EQ(preview.cards.size(), 2);
     EXPECT_EQ(preview.cards.at(0).outlines.size(), 5 * 43);
@@ -147,8 +149,9 @@ TEST_F(SheetTest, APreviewHasAPagePerCardEachOverTheWholeGrid)
     EXPECT_EQ(content("ravelov1.ini"), "<missing>");
 
     write("loto6.txt", "");
-    const auto empty = std::get<cards::CardPreview>(cards::previewCards(
-        lotteries::PrintFile(lotteries::rulesOf(Lottery::Loto6), folder()), folder(), m_printers));
+    const auto empty = cards::previewCards(
+        lotteries::PrintFile(lotteries::rulesOf(Lottery::Loto6), folder()), folder(), m_printers)
+                           .value();
     ASSERT_EQ(empty.cards.size(), 1);
     EXPECT_TRUE(empty.cards.first().fills.isEmpty());
     EXPECT_EQ(empty.cards.first().outlines.size(), 5 * 43);
@@ -175,11 +178,11 @@ TEST_P(SheetRefusal, IsThePrintRunsAndNoPrinterIsAsked)
     m_printers.defaultPrinter = c.defaultPrinter;
     const auto preview = cards::previewCards(
         lotteries::PrintFile(lotteries::rulesOf(Lottery::Loto6), folder()), folder(), m_printers);
-    ASSERT_TRUE(std::holds_alternative<cards::PrintFailure>(preview));
-    EXPECT_EQ(std::get<cards::PrintFailure>(preview), c.failure);
-    EXPECT_EQ(calibration::printTestSheet(Lottery::Loto6,
+    ASSERT_TRUE(!preview.ok());
+    EXPECT_EQ(preview.failure(), c.failure);
+    EXPECT_EQ(failureOf(calibration::printTestSheet(Lottery::Loto6,
                   c.settings.isEmpty() ? settings::Calibration {} : settings::Calibration {0, 0, 0, 1e10},
-                  folder(), m_printers, {2026, 12, 7}),
+                  folder(), m_printers, {2026, 12, 7})),
         c.failure);
     EXPECT_TRUE(m_printers.runs.isEmpty());
 }

@@ -26,8 +26,8 @@ constexpr double kInfinity = std::numeric_limits<double>::infinity();
 Placement placed(Lottery lottery, const Calibration& calibration = kDefaults)
 {
     const auto placement = Placement::of(lottery, calibration);
-    EXPECT_TRUE(std::holds_alternative<Placement>(placement));
-    return std::get<Placement>(placement);
+    EXPECT_TRUE(placement.ok());
+    return placement.value();
 }
 
 struct SlotCase {
@@ -134,7 +134,7 @@ TEST_P(Refusal, NamesTheValueThatCannotBePrintedWith)
 {
     const FaultCase& c = GetParam();
     const auto placement = Placement::of(c.lottery, c.calibration);
-    const auto* fault = std::get_if<CalibrationFault>(&placement);
+    const auto* fault = (placement.ok() ? nullptr : &placement.failure());
     EXPECT_EQ(fault ? std::optional(*fault) : std::nullopt, c.fault);
 }
 

@@ -1,5 +1,6 @@
 #include "cards/print_run.h"
 #include "data_folder.h"
+#include "failure_of.h"
 #include "fakes.h"
 #include "qt_printing.h"
 
@@ -16,8 +17,9 @@ class PrintRunTest : public testing::Test, protected DataFolder {
 protected:
     std::optional<cards::PrintFailure> print(Lottery lottery)
     {
-        return cards::printCards(lotteries::PrintFile(lotteries::rulesOf(lottery), QDir(m_dir.path())),
-            QDir(m_dir.path()), m_surface);
+        return failureOf(
+            cards::printCards(lotteries::PrintFile(lotteries::rulesOf(lottery), QDir(m_dir.path())),
+                QDir(m_dir.path()), m_surface));
     }
 
     fakes::RecordingSurface m_surface;

@@ -19,7 +19,7 @@ struct FullDiskCase {
     const char* name;
     std::optional<QByteArray> before; // nothing: the file does not exist
     rlim_t room; // bytes a file may hold
-    std::function<std::optional<core::FileFailure>(const QString&)> save;
+    std::function<core::Result<void>(const QString&)> save;
 };
 
 void PrintTo(const FullDiskCase& row, std::ostream* out)
@@ -36,14 +36,14 @@ TEST_P(FullDisk, TheSaveFailsWithTheSystemsReasonAndTheFileStaysAsItWas)
     if (GetParam().before)
         writeRaw(path, *GetParam().before);
 
-    std::optional<core::FileFailure> failure;
+    core::Result<void> saved;
     {
         const FileSizeLimit full(GetParam().room);
-        failure = GetParam().save(path);
+        saved = GetParam().save(path);
     }
-    ASSERT_TRUE(failure);
-    EXPECT_EQ(failure->path, QDir::toNativeSeparators(path));
-    EXPECT_EQ(failure->reason, qt_error_string(EFBIG));
+    ASSERT_FALSE(saved.ok());
+    EXPECT_EQ(saved.failure().path, QDir::toNativeSeparators(path));
+    EXPECT_EQ(saved.failure().reason, qt_error_string(EFBIG));
     if (GetParam().before)
         EXPECT_EQ(contentOf(path), *GetParam().before);
     else
@@ -75,7 +75,7 @@ TEST(SaveFile, ALinkStaysALinkAndItsTargetGetsTheLines)
     writeRaw(target, "0102030405\r\n");
     ASSERT_TRUE(QFile::link(target, link));
 
-    EXPECT_FALSE(core::appendLines(link, {"011522304143"}));
+    EXPECT_TRUE(core::appendLines(link, {"011522304143"}).ok());
     EXPECT_TRUE(QFileInfo(link).isSymLink());
     EXPECT_EQ(contentOf(target), QByteArray("0102030405\r\n011522304143\r\n"));
 }
@@ -88,7 +88,7 @@ TEST(SaveFile, ARewriteKeepsTheFilesPermissions)
     const auto ownerOnly = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser;
     ASSERT_TRUE(QFile::setPermissions(path, ownerOnly));
 
-    EXPECT_FALSE(core::saveLines(path, {"new"}));
+    EXPECT_TRUE(core::saveLines(path, {"new"}).ok());
     EXPECT_EQ(QFile::permissions(path), ownerOnly);
 }
 

@@ -54,7 +54,7 @@ TEST_P(AppendLines, AddsTheLineOnALineOfItsOwn)
     const QString path = dir.filePath("loto6.txt");
     if (GetParam().before)
         writeRaw(path, *GetParam().before);
-    EXPECT_FALSE(core::appendLines(path, {"011522304143"}));
+    EXPECT_TRUE(core::appendLines(path, {"011522304143"}).ok());
     EXPECT_EQ(contentOf(path), GetParam().after);
 }
 
@@ -78,8 +78,8 @@ TEST(FileFailures, AFolderWhereTheFileShouldBeIsReportedAndLeftAlone)
     ASSERT_FALSE(read.ok());
     EXPECT_EQ(read.failure().path, QDir::toNativeSeparators(path));
     EXPECT_FALSE(read.failure().reason.isEmpty());
-    EXPECT_TRUE(core::saveFile(path, "x\r\n"));
-    EXPECT_TRUE(core::appendLines(path, {"x"}));
+    EXPECT_FALSE(core::saveFile(path, "x\r\n").ok());
+    EXPECT_FALSE(core::appendLines(path, {"x"}).ok());
     EXPECT_TRUE(QFileInfo(path).isDir());
     EXPECT_TRUE(QFileInfo::exists(path + "/inside"));
 }
@@ -91,10 +91,10 @@ TEST(FileFailures, AFolderThatIsAFileCannotHoldANewFile)
     writeRaw(notAFolder, "keep\r\n");
     const QString path = notAFolder + "/loto6.txt";
 
-    const auto failure = core::ensureFileExists(path);
-    ASSERT_TRUE(failure);
-    EXPECT_EQ(failure->path, QDir::toNativeSeparators(path));
-    EXPECT_TRUE(core::appendLines(path, {"x"}));
+    const auto saved = core::ensureFileExists(path);
+    ASSERT_FALSE(saved.ok());
+    EXPECT_EQ(saved.failure().path, QDir::toNativeSeparators(path));
+    EXPECT_FALSE(core::appendLines(path, {"x"}).ok());
     EXPECT_FALSE(core::readLines(path).ok());
     EXPECT_EQ(contentOf(notAFolder), QByteArray("keep\r\n"));
 }

@@ -1,8 +1,8 @@
 // Writing into a folder the user may not write to. Root ignores folder permissions, so ctest runs
 // these cases once more as an unprivileged user (tests/run_unprivileged.sh).
-#include "cards/printer_choice.h"
 #include "core/line_file.h"
 #include "qt_printing.h"
+#include "settings/program_settings.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -44,27 +44,27 @@ protected:
 
 TEST_F(ReadOnlyFolder, AppendFailsAndLeavesTheFileAsItWas)
 {
-    const auto failure = core::appendLines(path(), {"010203040506"});
-    ASSERT_TRUE(failure);
-    EXPECT_FALSE(failure->reason.isEmpty());
+    const auto saved = core::appendLines(path(), {"010203040506"});
+    ASSERT_FALSE(saved.ok());
+    EXPECT_FALSE(saved.failure().reason.isEmpty());
     EXPECT_EQ(content(), QByteArray(kOld));
 }
 
 TEST_F(ReadOnlyFolder, RewriteFailsAndLeavesTheFileAsItWas)
 {
-    EXPECT_TRUE(core::saveLines(path(), {"011522304143"}));
+    EXPECT_FALSE(core::saveLines(path(), {"011522304143"}).ok());
     EXPECT_EQ(content(), QByteArray(kOld));
 }
 
 TEST_F(ReadOnlyFolder, TruncationFailsAndLeavesTheFileAsItWas)
 {
-    EXPECT_TRUE(core::saveFile(path(), {}));
+    EXPECT_FALSE(core::saveFile(path(), {}).ok());
     EXPECT_EQ(content(), QByteArray(kOld));
 }
 
 TEST_F(ReadOnlyFolder, AMissingFileCannotBeCreated)
 {
-    EXPECT_TRUE(core::ensureFileExists(m_dir.filePath("miniloto.txt")));
+    EXPECT_FALSE(core::ensureFileExists(m_dir.filePath("miniloto.txt")).ok());
     EXPECT_FALSE(QFile::exists(m_dir.filePath("miniloto.txt")));
 }
 
@@ -78,9 +78,9 @@ TEST_F(ReadOnlyFolder, APrinterChoiceThatCannotBeKeptLeavesTheOldOne)
     file.close();
     ASSERT_TRUE(QFile::setPermissions(m_dir.path(), QFile::ReadOwner | QFile::ExeOwner));
 
-    const auto failure = cards::saveChosenPrinter(QDir(m_dir.path()), "office/cards");
-    ASSERT_TRUE(failure);
-    EXPECT_EQ(failure->path, QDir::toNativeSeparators(ini));
+    const auto saved = settings::saveChosenPrinter(QDir(m_dir.path()), "office/cards");
+    ASSERT_FALSE(saved.ok());
+    EXPECT_EQ(saved.failure().path, QDir::toNativeSeparators(ini));
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll(), QByteArray("[printer]\nname=office\n"));
 }

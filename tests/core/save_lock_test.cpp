@@ -52,10 +52,10 @@ TEST_F(SaveLock, ASaveThatCannotHaveTheFileInTimeFailsAndChangesNothing)
     QLockFile other(lockPath());
     ASSERT_TRUE(other.tryLock(0));
 
-    const auto failure = core::appendLines(filePath("loto6.txt"), {"010203040506"});
-    ASSERT_TRUE(failure);
-    EXPECT_EQ(failure->path, QDir::toNativeSeparators(filePath("loto6.txt")));
-    EXPECT_EQ(failure->reason,
+    const auto saved = core::appendLines(filePath("loto6.txt"), {"010203040506"});
+    ASSERT_FALSE(saved.ok());
+    EXPECT_EQ(saved.failure().path, QDir::toNativeSeparators(filePath("loto6.txt")));
+    EXPECT_EQ(saved.failure().reason,
         u"ほかの保存が 5 秒たっても終わりませんでした。しばらくしてからもう一度お試しください。"_qs);
     EXPECT_EQ(content("loto6.txt"), QByteArray("011522304143\r\n"));
 }
@@ -70,7 +70,7 @@ TEST_F(SaveLock, ALockLeftByAnEndedProcessIsTakenOver)
     ASSERT_TRUE(QFile::exists(lockPath()));
     write("loto6.txt", "011522304143\r\n");
 
-    EXPECT_FALSE(core::appendLines(filePath("loto6.txt"), {"010203040506"}));
+    EXPECT_TRUE(core::appendLines(filePath("loto6.txt"), {"010203040506"}).ok());
     EXPECT_EQ(content("loto6.txt"), QByteArray("011522304143\r\n010203040506\r\n"));
     EXPECT_FALSE(QFile::exists(lockPath()));
 }

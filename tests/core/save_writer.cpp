@@ -46,12 +46,12 @@ int main(int argc, char** argv)
     const int first = std::atoi(argv[2]);
     const int count = std::atoi(argv[3]);
     for (int i = 0; i < count; ++i) {
-        if (auto failure = file.append({entry(first + i)}))
-            return fail("append", *failure);
+        if (const auto done = file.append({entry(first + i)}); !done.ok())
+            return fail("append", done.failure());
         // After every fifth entry, the third of those five goes again.
         if (i % 5 != 4)
             continue;
-        const core::FileResult<bool> removed = file.remove(entry(first + i - 2));
+        const core::Result<bool> removed = file.remove(entry(first + i - 2));
         if (!removed.ok())
             return fail("delete", removed.failure());
         if (!removed.value()) {

@@ -32,7 +32,7 @@ class RemoveLine : public PrintFileTest, public testing::WithParamInterface<Remo
 TEST_P(RemoveLine, DropsTheFirstLineWithTheTextAndBlankLinesKeepingTheRestByteForByte)
 {
     write("numbers3.txt", GetParam().before);
-    const core::FileResult<bool> removed = file(Lottery::Numbers3).remove(GetParam().line);
+    const core::Result<bool> removed = file(Lottery::Numbers3).remove(GetParam().line);
     ASSERT_TRUE(removed.ok());
     EXPECT_EQ(removed.value(), GetParam().removed);
     EXPECT_EQ(content("numbers3.txt"), GetParam().after);
@@ -71,10 +71,10 @@ TEST_F(PrintFileTest, AFolderInPlaceOfThePrintFileFailsEveryOperation)
     ASSERT_TRUE(QDir(m_dir.path()).mkdir("loto6.txt"));
     const PrintFile loto6 = file(Lottery::Loto6);
     core::IndexedLines lines;
-    EXPECT_TRUE(lines.read(loto6.path()));
-    EXPECT_TRUE(loto6.append({"011522304143"}));
+    EXPECT_FALSE(lines.read(loto6.path()).ok());
+    EXPECT_FALSE(loto6.append({"011522304143"}).ok());
     EXPECT_FALSE(loto6.remove("011522304143").ok());
-    EXPECT_TRUE(loto6.clear());
+    EXPECT_FALSE(loto6.clear().ok());
     EXPECT_TRUE(QFileInfo(m_dir.filePath("loto6.txt")).isDir());
 }
 

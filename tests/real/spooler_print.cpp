@@ -89,11 +89,12 @@ int main(int argc, char* argv[])
 
     CopyingPrinters printers;
     printers.afterFirstCard = arguments.mid(3);
-    if (const auto failure
+    if (const auto printed
         = cards::printCards(lotteries::PrintFile(lotteries::rulesOf(*lottery), QDir(arguments.at(2))),
-            QDir(arguments.at(2)), printers)) {
+            QDir(arguments.at(2)), printers);
+        !printed.ok()) {
         err << "the print run failed:\n"
-            << cards::printFailurePrompt(*failure, QStringLiteral("spooler_print")).text << '\n';
+            << cards::printFailurePrompt(printed.failure(), QStringLiteral("spooler_print")).text << '\n';
         return 1;
     }
     QTextStream out(stdout);

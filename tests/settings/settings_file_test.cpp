@@ -37,7 +37,7 @@ TEST_P(ReadSettings, GivesTheCalibrationValues)
     const ReadCase& c = GetParam();
     if (c.content)
         write(*c.content);
-    const core::FileResult<Calibration> read = m_file.read();
+    const core::Result<Calibration> read = m_file.read();
     ASSERT_TRUE(read.ok());
     EXPECT_EQ(read.value(), c.calibration);
     // Reading never changes a file that is there.
@@ -89,7 +89,7 @@ TEST_P(RewriteSettings, ReplacesLinesThreeToSixOnly)
     const RewriteCase& c = GetParam();
     if (c.before)
         write(*c.before);
-    EXPECT_EQ(m_file.writeValues({"19.5", "238", "-.5", "360.7"}), std::nullopt);
+    EXPECT_TRUE(m_file.writeValues({"19.5", "238", "-.5", "360.7"}).ok());
     EXPECT_EQ(content(), c.after);
 }
 
@@ -111,7 +111,7 @@ INSTANTIATE_TEST_SUITE_P(Files, RewriteSettings,
 TEST_F(SettingsFileTest, RestoringTheDefaultsReadsAsTheDefaults)
 {
     write("h1\r\nh2\r\n1\r\n2\r\n3\r\n4\r\n");
-    ASSERT_EQ(m_file.writeValues(settings::defaultValueLines()), std::nullopt);
+    ASSERT_TRUE(m_file.writeValues(settings::defaultValueLines()).ok());
     EXPECT_EQ(content(), "h1\r\nh2\r\n1975\r\n238\r\n90\r\n360\r\n");
     EXPECT_EQ(m_file.read().value(), settings::kDefaultCalibration);
 }
@@ -119,10 +119,10 @@ TEST_F(SettingsFileTest, RestoringTheDefaultsReadsAsTheDefaults)
 TEST_F(SettingsFileTest, AFolderInItsPlaceFailsAndIsLeftAlone)
 {
     ASSERT_TRUE(QDir(m_dir.path()).mkdir("ravelov1.ini"));
-    const core::FileResult<Calibration> read = m_file.read();
+    const core::Result<Calibration> read = m_file.read();
     ASSERT_FALSE(read.ok());
     EXPECT_EQ(read.failure().path, QDir::toNativeSeparators(path()));
-    EXPECT_NE(m_file.writeValues(settings::defaultValueLines()), std::nullopt);
+    EXPECT_FALSE(m_file.writeValues(settings::defaultValueLines()).ok());
     EXPECT_TRUE(QFileInfo(path()).isDir());
 }
 

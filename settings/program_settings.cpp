@@ -1,10 +1,10 @@
-#include "cards/printer_choice.h"
+#include "settings/program_settings.h"
 
 #include "core/line_file.h"
 
 #include <QFileInfo>
 
-namespace cards {
+namespace settings {
 
 namespace {
 
@@ -65,7 +65,7 @@ Place find(const core::Lines& lines)
     return place;
 }
 
-core::FileResult<core::Lines> readLinesIfAny(const QString& path)
+core::Result<core::Lines> readLinesIfAny(const QString& path)
 {
     if (!QFileInfo::exists(path))
         return core::Lines();
@@ -74,15 +74,15 @@ core::FileResult<core::Lines> readLinesIfAny(const QString& path)
 
 } // namespace
 
-core::FileResult<QString> readChosenPrinter(const QDir& dataDir)
+core::Result<QString> readChosenPrinter(const QDir& dataDir)
 {
-    const core::FileResult<core::Lines> lines = readLinesIfAny(filePath(dataDir));
+    const core::Result<core::Lines> lines = readLinesIfAny(filePath(dataDir));
     if (!lines.ok())
         return lines.failure();
     return find(lines.value()).value;
 }
 
-std::optional<core::FileFailure> saveChosenPrinter(const QDir& dataDir, const QString& name)
+core::Result<void> saveChosenPrinter(const QDir& dataDir, const QString& name)
 {
     return core::editLines(filePath(dataDir), [&name](const std::optional<core::Lines>& now) {
         core::Lines lines = now.value_or(core::Lines());
@@ -102,15 +102,4 @@ std::optional<core::FileFailure> saveChosenPrinter(const QDir& dataDir, const QS
     });
 }
 
-std::variant<QString, core::FileFailure, MissingPrinter> printerInUse(
-    const QDir& dataDir, const ui::Printers& printers)
-{
-    const core::FileResult<QString> chosen = readChosenPrinter(dataDir);
-    if (!chosen.ok())
-        return chosen.failure();
-    if (!chosen.value().isEmpty() && !printers.describe(chosen.value()))
-        return MissingPrinter {chosen.value()};
-    return chosen.value();
-}
-
-} // namespace cards
+} // namespace settings

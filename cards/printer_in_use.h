@@ -1,0 +1,26 @@
+// Which printer the cards go to: the one chosen in the print setup (lotocard.ini), else the system's
+// default, and what the calibration counts from on it.
+#pragma once
+
+#include "cards/print_failure.h"
+#include "ui/printers.h"
+
+#include <QDir>
+
+namespace cards {
+
+// The printer in use: the chosen one, empty for the system's default, or why it cannot be used.
+core::Result<QString, PrintFailure> printerInUse(const QDir& dataDir, const ui::Printers& printers);
+
+// The printer in use and what the calibration counts from on it, for what is drawn to its measure.
+struct PrinterInUse {
+    QString name; // empty for the system's default
+    ui::PrinterDescription description;
+};
+
+// Refused as a print run is, and when there is no printer to take the paper from, as the print run's
+// first card would be.
+core::Result<PrinterInUse, PrintFailure> describePrinterInUse(
+    const QDir& dataDir, const ui::Printers& printers);
+
+} // namespace cards
