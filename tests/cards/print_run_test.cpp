@@ -2,6 +2,7 @@
 #include "data_folder.h"
 #include "fakes.h"
 #include "qt_printing.h"
+#include "row_name.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -58,7 +59,7 @@ INSTANTIATE_TEST_SUITE_P(Cards, WorkedExample,
             {{6719, 2970, 6679, 3170}, {6520, 2610, 6480, 2810}, {6321, 2250, 6281, 2450},
                 {6122, 2970, 6082, 3170}, {5529, 810, 5489, 1010}, {5330, 3330, 5290, 3530},
                 {5131, 1530, 5091, 1730}, {4932, 2250, 4892, 2450}}}),
-    [](const testing::TestParamInfo<ExampleCase>& info) { return info.param.name; });
+    rowName);
 
 struct CountCase {
     int entries;

@@ -2,6 +2,7 @@
 #include "cards/printer_setup.h"
 #include "data_folder.h"
 #include "qt_printing.h"
+#include "row_name.h"
 
 #include <gtest/gtest.h>
 
@@ -54,7 +55,7 @@ INSTANTIATE_TEST_SUITE_P(LotocardIni, Choice,
             "[printer]\r\nname=pdf\r\ncopies=1\r\n[other]\r\n"},
         ChoiceCase {"AFileWithoutTheGroupGetsIt", "[other]\r\nname=x", "", "pdf",
             "[other]\r\nname=x\r\n[printer]\r\nname=pdf\r\n"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    rowName);
 
 struct FakePrinters final : ui::Printers {
     QStringList names() const override { return {"office", "office/cards"}; }

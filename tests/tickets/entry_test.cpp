@@ -1,4 +1,5 @@
 #include "qt_printing.h"
+#include "row_name.h"
 #include "tickets/entry.h"
 
 #include <gtest/gtest.h>
@@ -43,7 +44,7 @@ INSTANTIATE_TEST_SUITE_P(Loto, AcceptEntry,
         EntryCase {"MiniLotoHighest31", Lottery::MiniLoto, "0109172531", "0109172531"},
         EntryCase {"MiniLotoField32", Lottery::MiniLoto, "0102030432", std::nullopt},
         EntryCase {"MiniLotoLoto6Length", Lottery::MiniLoto, "011522304143", std::nullopt}),
-    [](const auto& info) { return std::string(info.param.name); });
+    rowName);
 
 INSTANTIATE_TEST_SUITE_P(Numbers, AcceptEntry,
     testing::Values(EntryCase {"Numbers4UpperCaseKept", Lottery::Numbers4, "1234A", "1234A"},
@@ -62,7 +63,7 @@ INSTANTIATE_TEST_SUITE_P(Numbers, AcceptEntry,
         EntryCase {"Numbers3Accepted", Lottery::Numbers3, "123A", "123A"},
         EntryCase {"Numbers3LowerCaseRaised", Lottery::Numbers3, "705c", "705C"},
         EntryCase {"Numbers3Numbers4Length", Lottery::Numbers3, "1234A", std::nullopt}),
-    [](const auto& info) { return std::string(info.param.name); });
+    rowName);
 
 struct ListCase {
     const char* name;
@@ -95,6 +96,6 @@ INSTANTIATE_TEST_SUITE_P(Lotteries, ListLine,
         ListCase {"Loto6EmptyLine", Lottery::Loto6, 2, "", "  2  -----"},
         ListCase {"Numbers4HandWrittenLine", Lottery::Numbers4, 3, u"１２x"_qs, u"  3  １-２-x-.x"_qs},
         ListCase {"Numbers3EmptyLine", Lottery::Numbers3, 4, "", "  4  --."}),
-    [](const auto& info) { return std::string(info.param.name); });
+    rowName);
 
 } // namespace

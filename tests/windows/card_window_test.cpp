@@ -1,4 +1,5 @@
 #include "cards/print_prompts.h"
+#include "row_name.h"
 #include "window_fixture.h"
 
 #include <QLineEdit>
@@ -106,7 +107,7 @@ INSTANTIATE_TEST_SUITE_P(Lotteries, Register,
             "  2  1-2-3-4.A"},
         RegisterCase {
             "Numbers3", lotteries::Lottery::Numbers3, "numbers3.txt", "705C", "705C", "  2  7-0-5.C"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    rowName);
 
 struct RefusalCase {
     const char* name;
@@ -142,7 +143,7 @@ INSTANTIATE_TEST_SUITE_P(Entries, Refusal,
         RefusalCase {"Numbers4PlayTypeD", lotteries::Lottery::Numbers4, "numbers4.txt", " 1234d", "1234d"},
         RefusalCase {"Numbers4Numbers3Entry", lotteries::Lottery::Numbers4, "numbers4.txt", "123A", "123A"},
         RefusalCase {"Numbers3InnerBlank", lotteries::Lottery::Numbers3, "numbers3.txt", "1 3A", "1 3A"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    rowName);
 
 TEST_F(CardWindowTest, EnterInTheEntryBoxDoesNotRegister)
 {
@@ -209,7 +210,7 @@ INSTANTIATE_TEST_SUITE_P(Rewritten, DeleteFromAChangedFile,
         ChangedFileCase {
             "Twice", "456B\r\n123A\r\n123A\r\n", "456B\r\n123A\r\n", {"  1  4-5-6.B", "  2  1-2-3.A"}},
         ChangedFileCase {"Gone", "999A\r\n888B\r\n", "999A\r\n888B\r\n", {"  1  9-9-9.A", "  2  8-8-8.B"}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    rowName);
 
 TEST_F(CardWindowTest, RegisterAfterAnotherCopyDeletedLinesBringsNothingBack)
 {
@@ -409,7 +410,7 @@ INSTANTIATE_TEST_SUITE_P(Runs, PrintFailure,
                 u"job lost\n2 枚目のカードで印刷を止めました。1 枚目のカードはプリンタに送りました。"_qs,
                 ui::PromptIcon::Critical, ui::PromptButtons::Ok}},
         PrintFailureCase {"PrintFileVanished", {}, kNever, kNever, true, {}}),
-    [](const testing::TestParamInfo<PrintFailureCase>& info) { return info.param.name; });
+    rowName);
 
 struct StopCase {
     const char* name;
@@ -437,6 +438,6 @@ INSTANTIATE_TEST_SUITE_P(Cards, PrinterStop,
         StopCase {"FirstToFourthSent", {u"プリンタ「office/%2」が見つかりません。"_qs, 5},
             u"プリンタ「office/%2」が見つかりません。\n5 枚目のカードで印刷を止めました。"
             u"1～4 枚目のカードはプリンタに送りました。"_qs}),
-    [](const testing::TestParamInfo<StopCase>& info) { return info.param.name; });
+    rowName);
 
 } // namespace

@@ -1,6 +1,7 @@
 // Every action that writes a file, on a disk that has no room left: the failure is shown with the file
 // and the system's reason, and every file is as it was before, byte for byte.
 #include "file_size_limit.h"
+#include "row_name.h"
 #include "window_fixture.h"
 
 #include <QAbstractButton>
@@ -116,6 +117,6 @@ INSTANTIATE_TEST_SUITE_P(Actions, FullDisk,
             "ravelov1.ini"},
         FullDiskCase {"SettingsCreatedWithDefaults", true,
             [](FullDiskTest& t) { t.open(&app::Navigator::openCalibration); }, "ravelov1.ini"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    rowName);
 
 } // namespace

@@ -1,4 +1,5 @@
 #include "app/readme.h"
+#include "row_name.h"
 #include "ui/app_info.h"
 #include "window_fixture.h"
 
@@ -68,7 +69,7 @@ INSTANTIATE_TEST_SUITE_P(Controls, OpenFromMain,
         OpenCase {"Numbers4Item", "no4", "Form3"}, OpenCase {"MiniLotoItem", "mini", "Form2"},
         OpenCase {"Loto6Item", "lo6", "Form7"}, OpenCase {"QuickButton", "Command6", "Form6"},
         OpenCase {"QuickItem", "quick", "Form6"}, OpenCase {"CalibrationItem", "lok", "Form5"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    rowName);
 
 struct ShortcutCase {
     const char* name;
@@ -95,7 +96,7 @@ INSTANTIATE_TEST_SUITE_P(Keys, ShortcutFromMain,
     testing::Values(ShortcutCase {"CtrlA", Qt::Key_A, "Form4"}, ShortcutCase {"CtrlB", Qt::Key_B, "Form3"},
         ShortcutCase {"CtrlC", Qt::Key_C, "Form2"}, ShortcutCase {"CtrlD", Qt::Key_D, "Form7"},
         ShortcutCase {"CtrlE", Qt::Key_E, "Form6"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    rowName);
 
 TEST_F(MainWindowTest, LoadingTheMainWindowTwiceShowsOne)
 {
