@@ -4,7 +4,6 @@
 
 #include <QLineEdit>
 #include <QListView>
-#include <QPushButton>
 #include <QScrollBar>
 
 namespace {
@@ -16,14 +15,6 @@ const ui::Prompt kDeleteQuestion {u"データ削除"_qs, u"選択のデータを
 
 class CardWindowTest : public WindowTest {
 protected:
-    QWidget* open(lotteries::Lottery lottery)
-    {
-        m_navigator.loadMain();
-        m_navigator.openCard(lottery);
-        m_window = onlyWindow();
-        return m_window;
-    }
-
     QLineEdit* entryBox() const { return control<QLineEdit>(m_window, "Text1"); }
     QListView* list() const { return control<QListView>(m_window, "List1"); }
     int rows() const { return list()->model()->rowCount(); }
@@ -42,24 +33,17 @@ protected:
         QTest::keyClicks(entryBox(), text);
     }
 
-    void click(const char* button) const
-    {
-        QTest::mouseClick(control<QPushButton>(m_window, button), Qt::LeftButton);
-    }
-
     void doubleClickRow(int row) const
     {
         const QRect rect = list()->visualRect(list()->model()->index(row, 0));
         QTest::mouseClick(list()->viewport(), Qt::LeftButton, {}, rect.center());
         QTest::mouseDClick(list()->viewport(), Qt::LeftButton, {}, rect.center());
     }
-
-    QWidget* m_window = nullptr;
 };
 
 TEST_F(CardWindowTest, OpeningCreatesAMissingPrintFileAndShowsAnEmptyList)
 {
-    open(lotteries::Lottery::MiniLoto);
+    open(&app::Navigator::openCard, lotteries::Lottery::MiniLoto);
     EXPECT_EQ(content("miniloto.txt"), QByteArray());
     EXPECT_TRUE(listed().isEmpty());
     EXPECT_TRUE(entryBox()->text().isEmpty());
@@ -69,7 +53,7 @@ TEST_F(CardWindowTest, OpeningCreatesAMissingPrintFileAndShowsAnEmptyList)
 TEST_F(CardWindowTest, OpeningListsTheFileAsItStands)
 {
     write("numbers3.txt", "123A\r\n705C\r\n");
-    open(lotteries::Lottery::Numbers3);
+    open(&app::Navigator::openCard, lotteries::Lottery::Numbers3);
     EXPECT_EQ(listed(), QStringList({"  1  1-2-3.A", "  2  7-0-5.C"}));
 }
 
@@ -88,9 +72,9 @@ TEST_P(Register, AppendsTheTrimmedEntryAndListsIt)
 {
     const RegisterCase& c = GetParam();
     write(c.file, "first\r\n");
-    open(c.lottery);
+    open(&app::Navigator::openCard, c.lottery);
     type(c.typed);
-    click("Command4");
+    click(m_window, "Command4");
     EXPECT_EQ(content(c.file), "first\r\n" + c.line + "\r\n");
     ASSERT_EQ(rows(), 2);
     EXPECT_EQ(listed().at(1), c.listLine);
@@ -123,9 +107,9 @@ TEST_P(Refusal, ShowsTheOneBoxWritesNothingAndKeepsTheTrimmedText)
 {
     const RefusalCase& c = GetParam();
     write(c.file, "keep");
-    open(c.lottery);
+    open(&app::Navigator::openCard, c.lottery);
     type(c.typed);
-    click("Command4");
+    click(m_window, "Command4");
     EXPECT_EQ(m_prompter.asked, QList<ui::Prompt>({kRefusal}));
     EXPECT_EQ(content(c.file), QByteArray("keep"));
     EXPECT_EQ(rows(), 1);
@@ -147,7 +131,7 @@ INSTANTIATE_TEST_SUITE_P(Entries, Refusal,
 
 TEST_F(CardWindowTest, EnterInTheEntryBoxDoesNotRegister)
 {
-    open(lotteries::Lottery::Loto6);
+    open(&app::Navigator::openCard, lotteries::Lottery::Loto6);
     type("011522304143");
     QTest::keyClick(entryBox(), Qt::Key_Return);
     EXPECT_EQ(content("loto6.txt"), QByteArray());
@@ -157,7 +141,7 @@ TEST_F(CardWindowTest, EnterInTheEntryBoxDoesNotRegister)
 TEST_F(CardWindowTest, DeleteAnsweredYesRemovesTheEntryAndRenumbers)
 {
     write("numbers4.txt", "1234A\r\n5678B\r\n9012C\r\n");
-    open(lotteries::Lottery::Numbers4);
+    open(&app::Navigator::openCard, lotteries::Lottery::Numbers4);
     doubleClickRow(1);
     EXPECT_EQ(m_prompter.asked, QList<ui::Prompt>({kDeleteQuestion}));
     EXPECT_EQ(content("numbers4.txt"), QByteArray("1234A\r\n9012C\r\n"));
@@ -167,7 +151,7 @@ TEST_F(CardWindowTest, DeleteAnsweredYesRemovesTheEntryAndRenumbers)
 TEST_F(CardWindowTest, DeleteAnsweredNoChangesNothing)
 {
     write("miniloto.txt", "0102030405\r\n\r\n0109172531");
-    open(lotteries::Lottery::MiniLoto);
+    open(&app::Navigator::openCard, lotteries::Lottery::MiniLoto);
     m_prompter.answers = {ui::PromptAnswer::No};
     doubleClickRow(0);
     EXPECT_EQ(m_prompter.asked.size(), 1);
@@ -189,7 +173,7 @@ class DeleteFromAChangedFile : public CardWindowTest, public testing::WithParamI
 TEST_P(DeleteFromAChangedFile, RemovesThePickedEntryAsTheFileNowHoldsIt)
 {
     write("numbers3.txt", "123A\r\n456B\r\n789C\r\n");
-    open(lotteries::Lottery::Numbers3);
+    open(&app::Navigator::openCard, lotteries::Lottery::Numbers3);
     write("numbers3.txt", GetParam().rewritten);
     const bool gone = GetParam().rewritten == GetParam().after;
     m_prompter.answers = {ui::PromptAnswer::Yes, ui::PromptAnswer::Ok};
@@ -215,10 +199,10 @@ INSTANTIATE_TEST_SUITE_P(Rewritten, DeleteFromAChangedFile,
 TEST_F(CardWindowTest, RegisterAfterAnotherCopyDeletedLinesBringsNothingBack)
 {
     write("numbers4.txt", "1234A\r\n5678B\r\n9012C\r\n");
-    open(lotteries::Lottery::Numbers4);
+    open(&app::Navigator::openCard, lotteries::Lottery::Numbers4);
     write("numbers4.txt", "5678B\r\n");
     type("3456C");
-    click("Command4");
+    click(m_window, "Command4");
     EXPECT_EQ(content("numbers4.txt"), QByteArray("5678B\r\n3456C\r\n"));
     EXPECT_EQ(listed(), QStringList({"  1  5-6-7-8.B", "  2  3-4-5-6.C"}));
 }
@@ -226,7 +210,7 @@ TEST_F(CardWindowTest, RegisterAfterAnotherCopyDeletedLinesBringsNothingBack)
 TEST_F(CardWindowTest, ComingBackToTheWindowListsTheFileAsItIsNow)
 {
     write("loto6.txt", "011522304143\r\n");
-    open(lotteries::Lottery::Loto6);
+    open(&app::Navigator::openCard, lotteries::Lottery::Loto6);
     list()->setCurrentIndex(list()->model()->index(0, 0));
     QEvent activated(QEvent::ActivationChange);
     // Unchanged, the list stays as it was, its selection too.
@@ -240,11 +224,11 @@ TEST_F(CardWindowTest, ComingBackToTheWindowListsTheFileAsItIsNow)
 TEST_F(CardWindowTest, RegisterAndDeleteLeaveTheListScrolledWhereItWas)
 {
     write("numbers4.txt", QByteArray("1234A\r\n").repeated(200));
-    open(lotteries::Lottery::Numbers4);
+    open(&app::Navigator::openCard, lotteries::Lottery::Numbers4);
     QScrollBar* scroll = list()->verticalScrollBar();
     scroll->setValue(120);
     type("5678B");
-    click("Command4");
+    click(m_window, "Command4");
     settle();
     EXPECT_EQ(scroll->value(), 120);
     doubleClickRow(125);
@@ -256,7 +240,7 @@ TEST_F(CardWindowTest, RegisterAndDeleteLeaveTheListScrolledWhereItWas)
 TEST_F(CardWindowTest, DoubleClickBelowTheEntriesDeletesTheSelectedOneOrNothing)
 {
     write("numbers3.txt", "123A\r\n705C\r\n");
-    open(lotteries::Lottery::Numbers3);
+    open(&app::Navigator::openCard, lotteries::Lottery::Numbers3);
     const QPoint belowEntries(5, list()->viewport()->height() - 5);
     QTest::mouseDClick(list()->viewport(), Qt::LeftButton, {}, belowEntries);
     EXPECT_TRUE(m_prompter.asked.isEmpty());
@@ -273,9 +257,9 @@ TEST_F(CardWindowTest, DoubleClickBelowTheEntriesDeletesTheSelectedOneOrNothing)
 TEST_F(CardWindowTest, ClearEmptiesFileAndListWithoutAQuestionAndKeepsTheEntryBox)
 {
     write("loto6.txt", "011522304143\r\n010203040506\r\n");
-    open(lotteries::Lottery::Loto6);
+    open(&app::Navigator::openCard, lotteries::Lottery::Loto6);
     type("0115");
-    click("Command3");
+    click(m_window, "Command3");
     EXPECT_EQ(content("loto6.txt"), QByteArray());
     EXPECT_TRUE(listed().isEmpty());
     EXPECT_EQ(entryBox()->text(), "0115");
@@ -285,7 +269,7 @@ TEST_F(CardWindowTest, ClearEmptiesFileAndListWithoutAQuestionAndKeepsTheEntryBo
 TEST_F(CardWindowTest, APrintFileThatCannotBeOpenedIsNamedInAMessage)
 {
     ASSERT_TRUE(QDir(m_dir.path()).mkdir("numbers4.txt"));
-    open(lotteries::Lottery::Numbers4);
+    open(&app::Navigator::openCard, lotteries::Lottery::Numbers4);
     ASSERT_EQ(m_prompter.asked.size(), 1);
     EXPECT_EQ(m_prompter.asked.first().buttons, ui::PromptButtons::Ok);
     EXPECT_TRUE(m_prompter.asked.first().text.contains(QDir::toNativeSeparators(filePath("numbers4.txt"))));
@@ -295,12 +279,12 @@ TEST_F(CardWindowTest, APrintFileThatCannotBeOpenedIsNamedInAMessage)
 TEST_F(CardWindowTest, AFailedRegisterKeepsTheEntryAndTheFile)
 {
     write("loto6.txt", "010203040506\r\n");
-    open(lotteries::Lottery::Loto6);
+    open(&app::Navigator::openCard, lotteries::Lottery::Loto6);
     // The print file turns into something that cannot be replaced while the window is open.
     ASSERT_TRUE(QFile::remove(filePath("loto6.txt")));
     ASSERT_TRUE(QDir(m_dir.path()).mkpath("loto6.txt/inside"));
     type("011522304143");
-    click("Command4");
+    click(m_window, "Command4");
     ASSERT_FALSE(m_prompter.asked.isEmpty());
     EXPECT_TRUE(m_prompter.asked.first().text.contains(QDir::toNativeSeparators(filePath("loto6.txt"))));
     EXPECT_EQ(entryBox()->text(), "011522304143");
@@ -321,9 +305,9 @@ TEST_P(PrintStart, PrintsThePrintFileThenTheMainWindowReturns)
 {
     const PrintCase& c = GetParam();
     write(c.file, c.lines);
-    open(c.lottery);
+    open(&app::Navigator::openCard, c.lottery);
     ASSERT_EQ(classOf(m_window), c.form);
-    click("Command2");
+    click(m_window, "Command2");
     EXPECT_EQ(classOf(onlyWindow()), "Form1");
     ASSERT_EQ(m_printer.cards.size(), 2);
     EXPECT_EQ(m_printer.cards.first().first(), c.firstBox);
@@ -344,8 +328,8 @@ INSTANTIATE_TEST_SUITE_P(Lotteries, PrintStart,
 
 TEST_F(CardWindowTest, PrintingAnEmptyPrintFileJustReturns)
 {
-    open(lotteries::Lottery::Numbers3);
-    click("Command2");
+    open(&app::Navigator::openCard, lotteries::Lottery::Numbers3);
+    click(m_window, "Command2");
     EXPECT_EQ(classOf(onlyWindow()), "Form1");
     EXPECT_EQ(m_printer.ends, 0);
 }
@@ -370,11 +354,11 @@ TEST_P(PrintFailure, SaysWhyAndTheWindowStays)
         write("ravelov1.ini", c.settings);
     m_printer.failBeginAt = c.failBeginAt;
     m_printer.failEndAt = c.failEndAt;
-    open(lotteries::Lottery::Loto6);
+    open(&app::Navigator::openCard, lotteries::Lottery::Loto6);
     if (c.printFileVanishes) {
         ASSERT_TRUE(QFile::remove(filePath("loto6.txt")));
     }
-    click("Command2");
+    click(m_window, "Command2");
     EXPECT_EQ(classOf(onlyWindow()), "Form7");
     ASSERT_EQ(m_prompter.asked.size(), 1);
     const ui::Prompt& asked = m_prompter.asked.first();

@@ -16,22 +16,11 @@ protected:
         m_printers.defaultPrinter = "office";
     }
 
-    QWidget* open(lotteries::Lottery lottery)
-    {
-        m_navigator.loadMain();
-        m_navigator.openCard(lottery);
-        m_window = onlyWindow();
-        return m_window;
-    }
-
     // Presses "プレビュー" and hands the preview to act while it is open; nothing when none opened.
     QDialog* preview(const std::function<void(QDialog*)>& act)
     {
-        return whileModal(
-            [this] { QTest::mouseClick(control<QPushButton>(m_window, "Command5"), Qt::LeftButton); }, act);
+        return whileModal([this] { click(m_window, "Command5"); }, act);
     }
-
-    QWidget* m_window = nullptr;
 };
 
 struct ButtonCase {
@@ -46,7 +35,7 @@ class PreviewButton : public PreviewTest, public testing::WithParamInterface<But
 TEST_P(PreviewButton, StandsUnderTheCloseButtonAndFollowsThePrintButton)
 {
     const ButtonCase& c = GetParam();
-    open(c.lottery);
+    open(&app::Navigator::openCard, c.lottery);
     auto* command5 = control<QPushButton>(m_window, "Command5");
     EXPECT_EQ(command5->text(), u"プレビュー"_qs);
     EXPECT_EQ(command5->geometry(), ui::pixelRect(c.command5));
@@ -67,7 +56,7 @@ INSTANTIATE_TEST_SUITE_P(CardWindows, PreviewButton,
 TEST_F(PreviewTest, ShowsAPagePerCardAndEscLeavesTheCardWindowAsItWas)
 {
     write("numbers3.txt", QByteArray("123A\r\n").repeated(6));
-    open(lotteries::Lottery::Numbers3);
+    open(&app::Navigator::openCard, lotteries::Lottery::Numbers3);
     const QDialog* shown = preview([](QDialog* dialog) {
         EXPECT_EQ(classOf(dialog), "frmPreview");
         EXPECT_EQ(control<cards::PreviewPages>(dialog, "Picture1")->pageCount(), 2);
@@ -92,16 +81,15 @@ TEST_P(PreviewZoom, ManyCardsAreDrawnOnlyWhenTheyComeIntoView)
 {
     const ZoomCase& c = GetParam();
     write("loto6.txt", "011522304143\r\n");
-    open(lotteries::Lottery::Loto6);
+    open(&app::Navigator::openCard, lotteries::Lottery::Loto6);
     qsizetype oneCard = 0;
     preview([&](QDialog* dialog) { oneCard = dialog->findChildren<QObject*>().size(); });
     write("loto6.txt", QByteArray("011522304143\r\n").repeated(1500));
     preview([&](QDialog* dialog) {
         // Nothing is made a page: 300 cards open with what one card opens with.
         EXPECT_EQ(dialog->findChildren<QObject*>().size(), oneCard);
-        for (int click = 0; click < std::abs(c.zoomIns); ++click)
-            QTest::mouseClick(
-                control<QPushButton>(dialog, c.zoomIns < 0 ? "cmdZoomOut" : "cmdZoomIn"), Qt::LeftButton);
+        for (int press = 0; press < std::abs(c.zoomIns); ++press)
+            click(dialog, c.zoomIns < 0 ? "cmdZoomOut" : "cmdZoomIn");
         auto* pages = control<cards::PreviewPages>(dialog, "Picture1");
         ASSERT_EQ(pages->pageCount(), 300);
         const QRect last = pages->pageRect(299);
@@ -130,9 +118,8 @@ INSTANTIATE_TEST_SUITE_P(Preview, PreviewZoom,
 TEST_F(PreviewTest, PrintingFromThePreviewIsThePrintStartButtonsRun)
 {
     write("loto6.txt", "011522304143\r\n");
-    open(lotteries::Lottery::Loto6);
-    preview(
-        [](QDialog* dialog) { QTest::mouseClick(control<QPushButton>(dialog, "cmdPrint"), Qt::LeftButton); });
+    open(&app::Navigator::openCard, lotteries::Lottery::Loto6);
+    preview([](QDialog* dialog) { click(dialog, "cmdPrint"); });
     EXPECT_EQ(m_printers.runs, QStringList({""}));
     EXPECT_EQ(m_printer.ends, 1);
     EXPECT_EQ(classOf(onlyWindow()), "Form1");
@@ -141,9 +128,9 @@ TEST_F(PreviewTest, PrintingFromThePreviewIsThePrintStartButtonsRun)
 TEST_F(PreviewTest, WhatThePrintRunRefusesThePreviewRefusesTheSameWay)
 {
     write("lotocard.ini", "[printer]\r\nname=gone\r\n");
-    open(lotteries::Lottery::MiniLoto);
+    open(&app::Navigator::openCard, lotteries::Lottery::MiniLoto);
     EXPECT_EQ(preview([](QDialog*) {}), nullptr);
-    QTest::mouseClick(control<QPushButton>(m_window, "Command2"), Qt::LeftButton);
+    click(m_window, "Command2");
     ASSERT_EQ(m_prompter.asked.size(), 2);
     EXPECT_EQ(m_prompter.asked.at(0), m_prompter.asked.at(1));
     EXPECT_EQ(m_prompter.asked.at(0).title, u"ＭＩＮＩＬＯＴＯカード印刷"_qs);
