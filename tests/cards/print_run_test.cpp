@@ -131,6 +131,8 @@ TEST_F(PrintRunTest, AVanishedPrintFileIsReported)
     EXPECT_EQ(
         std::get<core::FileFailure>(*failure).path, QDir::toNativeSeparators(m_dir.filePath("miniloto.txt")));
     EXPECT_TRUE(m_surface.cards.isEmpty());
+    // The run does not make the file it could not find.
+    EXPECT_EQ(content("miniloto.txt"), "<missing>");
 }
 
 TEST_F(PrintRunTest, APrinterFailureStopsTheRunAtThatCard)

@@ -1,4 +1,3 @@
-#include "cards/print_prompts.h"
 #include "row_name.h"
 #include "window_fixture.h"
 
@@ -285,94 +284,19 @@ TEST_F(CardWindowTest, PrintingAnEmptyPrintFileJustReturns)
     EXPECT_EQ(m_printer.ends, 0);
 }
 
-struct PrintFailureCase {
-    const char* name;
-    QByteArray settings; // empty: the defaults
-    int failBeginAt;
-    int failEndAt;
-    bool printFileVanishes;
-    ui::Prompt prompt;
-};
-
-class PrintFailure : public CardWindowTest, public testing::WithParamInterface<PrintFailureCase> { };
-
-TEST_P(PrintFailure, SaysWhyAndTheWindowStays)
+TEST_F(CardWindowTest, APrintRunThatStopsSaysWhyUnderTheWindowsTitleAndTheWindowStays)
 {
-    const PrintFailureCase& c = GetParam();
     const QByteArray lines = QByteArray("011522304143\r\n").repeated(6);
     write("loto6.txt", lines);
-    if (!c.settings.isEmpty())
-        write("ravelov1.ini", c.settings);
-    m_printer.failBeginAt = c.failBeginAt;
-    m_printer.failEndAt = c.failEndAt;
+    m_printer.failEndAt = 2;
     open(&app::Navigator::openCard, lotteries::Lottery::Loto6);
-    if (c.printFileVanishes) {
-        ASSERT_TRUE(QFile::remove(filePath("loto6.txt")));
-    }
     click(m_window, "Command2");
     EXPECT_EQ(classOf(onlyWindow()), "Form7");
-    ASSERT_EQ(m_prompter.asked.size(), 1);
-    const ui::Prompt& asked = m_prompter.asked.first();
-    if (c.printFileVanishes) {
-        EXPECT_TRUE(asked.text.contains(QDir::toNativeSeparators(filePath("loto6.txt"))))
-            << asked.text.toStdString();
-        EXPECT_EQ(content("loto6.txt"), "<missing>");
-    } else {
-        EXPECT_EQ(asked, c.prompt);
-        EXPECT_EQ(content("loto6.txt"), lines);
-    }
+    EXPECT_EQ(m_prompter.asked,
+        QList<ui::Prompt>({{u"ＬＯＴＯ６カード印刷"_qs,
+            u"job lost\n2 枚目のカードで印刷を止めました。1 枚目のカードはプリンタに送りました。"_qs,
+            ui::PromptIcon::Critical, ui::PromptButtons::Ok}}));
+    EXPECT_EQ(content("loto6.txt"), lines);
 }
-
-constexpr int kNever = std::numeric_limits<int>::max();
-const QByteArray kSixLines = "a\r\nb\r\n1975\r\n238\r\n90\r\n";
-
-INSTANTIATE_TEST_SUITE_P(Runs, PrintFailure,
-    testing::Values(
-        PrintFailureCase {"VerticalStepTooLarge", kSixLines + "1E10\r\n", kNever, kNever, false,
-            {u"印字位置の設定"_qs,
-                u"「縦ステップ」の値 10000000000 では印刷できません。\n「印字位置の設定」で値を直してください。"_qs,
-                ui::PromptIcon::Critical, ui::PromptButtons::Ok}},
-        PrintFailureCase {"InfiniteStart", "a\r\nb\r\n-1D999\r\n", kNever, kNever, false,
-            {u"印字位置の設定"_qs,
-                u"「横開始位置」の値 -∞ では印刷できません。\n「印字位置の設定」で値を直してください。"_qs,
-                ui::PromptIcon::Critical, ui::PromptButtons::Ok}},
-        PrintFailureCase {"NoPrinter", {}, 1, kNever, false,
-            {u"ＬＯＴＯ６カード印刷"_qs,
-                u"no sheet\n1 枚目のカードで印刷を止めました。プリンタに送ったカードはありません。"_qs,
-                ui::PromptIcon::Critical, ui::PromptButtons::Ok}},
-        PrintFailureCase {"SecondJobLost", {}, kNever, 2, false,
-            {u"ＬＯＴＯ６カード印刷"_qs,
-                u"job lost\n2 枚目のカードで印刷を止めました。1 枚目のカードはプリンタに送りました。"_qs,
-                ui::PromptIcon::Critical, ui::PromptButtons::Ok}},
-        PrintFailureCase {"PrintFileVanished", {}, kNever, kNever, true, {}}),
-    rowName);
-
-struct StopCase {
-    const char* name;
-    cards::SurfaceFault fault;
-    QString text;
-};
-
-class PrinterStop : public testing::TestWithParam<StopCase> { };
-
-// The reason names the printer, whose name may hold anything, "%2" included.
-TEST_P(PrinterStop, SaysWhichCardsWentToThePrinter)
-{
-    const StopCase& c = GetParam();
-    EXPECT_EQ(cards::printFailurePrompt(c.fault, u"ＬＯＴＯ６カード印刷"_qs),
-        ui::Prompt({u"ＬＯＴＯ６カード印刷"_qs, c.text, ui::PromptIcon::Critical, ui::PromptButtons::Ok}));
-}
-
-INSTANTIATE_TEST_SUITE_P(Cards, PrinterStop,
-    testing::Values(StopCase {"NoneSent", {u"プリンタ「a%2b」が印刷を受け付けませんでした。"_qs, 1},
-                        u"プリンタ「a%2b」が印刷を受け付けませんでした。\n1 枚目のカードで印刷を止めました。"
-                        u"プリンタに送ったカードはありません。"_qs},
-        StopCase {"FirstSent", {u"プリンタ「%1%3」が印刷を受け付けませんでした。"_qs, 2},
-            u"プリンタ「%1%3」が印刷を受け付けませんでした。\n2 枚目のカードで印刷を止めました。"
-            u"1 枚目のカードはプリンタに送りました。"_qs},
-        StopCase {"FirstToFourthSent", {u"プリンタ「office/%2」が見つかりません。"_qs, 5},
-            u"プリンタ「office/%2」が見つかりません。\n5 枚目のカードで印刷を止めました。"
-            u"1～4 枚目のカードはプリンタに送りました。"_qs}),
-    rowName);
 
 } // namespace
