@@ -73,7 +73,7 @@ TEST_P(QuickRun, WritesAllFourFilesThenTheMainWindowReturns)
 
 INSTANTIATE_TEST_SUITE_P(Choices, QuickRun,
     testing::Values(RunCase {false, false, nullptr, 'C'}, RunCase {true, false, "Option1", 'A'},
-        RunCase {false, true, "Option2", 'B'}, RunCase {true, true, "Option3", 'C'}));
+        RunCase {false, true, "Option2", 'B'}));
 
 TEST_F(QuickWindowTest, UnusableQuickDataIsNamedAndNothingIsWritten)
 {
