@@ -1,5 +1,4 @@
 #include "cards/preview_window.h"
-#include "ui/window_layout.h"
 #include "window_fixture.h"
 
 #include <QDialog>
@@ -25,33 +24,35 @@ protected:
 
 struct ButtonCase {
     lotteries::Lottery lottery;
-    ui::TwipRect command5;
-    ui::TwipRect command1; // as it always was
-    const char* nextInTabOrder;
+    const char* nextInTabOrder; // what followed the print button before
 };
 
 class PreviewButton : public PreviewTest, public testing::WithParamInterface<ButtonCase> { };
 
+// Under the close button, as wide, with the gap the print button leaves above the close button.
 TEST_P(PreviewButton, StandsUnderTheCloseButtonAndFollowsThePrintButton)
 {
     const ButtonCase& c = GetParam();
     open(&app::Navigator::openCard, c.lottery);
     auto* command5 = control<QPushButton>(m_window, "Command5");
     EXPECT_EQ(command5->text(), u"プレビュー"_qs);
-    EXPECT_EQ(command5->geometry(), ui::pixelRect(c.command5));
-    EXPECT_EQ(control(m_window, "Command1")->geometry(), ui::pixelRect(c.command1));
-    EXPECT_GE(m_window->height(), command5->geometry().bottom());
+    const QRect print = control(m_window, "Command2")->geometry();
+    const QRect close = control(m_window, "Command1")->geometry();
+    const QRect preview = command5->geometry();
+    EXPECT_EQ(preview.left(), close.left());
+    EXPECT_EQ(preview.width(), close.width());
+    // A pixel either way for the rounding of twips.
+    EXPECT_NEAR(preview.top() - close.bottom(), close.top() - print.bottom(), 1);
+    EXPECT_GE(m_window->height(), preview.bottom());
     EXPECT_EQ(control(m_window, "Command2")->nextInFocusChain(), command5);
     EXPECT_EQ(command5->nextInFocusChain()->objectName(), c.nextInTabOrder);
 }
 
 INSTANTIATE_TEST_SUITE_P(CardWindows, PreviewButton,
-    testing::Values(
-        ButtonCase {lotteries::Lottery::Loto6, {240, 6600, 4335, 495}, {240, 5880, 4335, 615}, "Command1"},
-        ButtonCase {lotteries::Lottery::MiniLoto, {240, 6600, 3855, 495}, {240, 5880, 3855, 615}, "Command1"},
-        ButtonCase {lotteries::Lottery::Numbers4, {2880, 3840, 2415, 495}, {2880, 3000, 2415, 615}, "List1"},
-        ButtonCase {
-            lotteries::Lottery::Numbers3, {2520, 3720, 2415, 495}, {2520, 2880, 2415, 615}, "Command3"}));
+    testing::Values(ButtonCase {lotteries::Lottery::Loto6, "Command1"},
+        ButtonCase {lotteries::Lottery::MiniLoto, "Command1"},
+        ButtonCase {lotteries::Lottery::Numbers4, "List1"},
+        ButtonCase {lotteries::Lottery::Numbers3, "Command3"}));
 
 TEST_F(PreviewTest, ShowsAPagePerCardAndEscLeavesTheCardWindowAsItWas)
 {
