@@ -1,6 +1,7 @@
 #include "app/about.h"
 #include "app/system_info.h"
 #include "fakes.h"
+#include "row_name.h"
 
 #include <gtest/gtest.h>
 
@@ -55,7 +56,7 @@ INSTANTIATE_TEST_SUITE_P(Machines, SystemInfoLookup,
         LookupCase {"FirstDesktopToolFirst", {}, {},
             {{"lshw-gtk", "/usr/bin/lshw-gtk"}, {"kinfocenter", "/usr/bin/kinfocenter"}},
             "/usr/bin/kinfocenter"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    rowName);
 
 TEST(VersionText, IsMajorMinorRevisionInPlainDecimals)
 {

@@ -2,6 +2,7 @@
 #include "calibration/calibration_correction.h"
 #include "core/units.h"
 #include "qt_printing.h"
+#include "row_name.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
@@ -138,7 +139,7 @@ INSTANTIATE_TEST_SUITE_P(Cards, Correction,
         // The span 20 × 238.09 + 2 × 199 read a twip longer falls among the two spans no step reaches.
         FitCase {"Numbers3SpanAmongSkippedSpans", Lottery::Numbers3, {1959, 238.09, 90, 360}, kDefaults, 0,
             {0.018, 0, 0, 0}}),
-    [](const testing::TestParamInfo<FitCase>& info) { return info.param.name; });
+    rowName);
 
 struct ValuesCase {
     const char* name;
@@ -184,7 +185,7 @@ INSTANTIATE_TEST_SUITE_P(Cards, CorrectedValues,
         // No start adjusts to 2079.6: 1999 gives 2078, 2000 gives 2080.
         ValuesCase {"SkippedStart", Lottery::MiniLoto, {2030, 238, 90, 360}, {-31.4, 0, -31.4, 0},
             {2000, 238, 90, 360}}),
-    [](const testing::TestParamInfo<ValuesCase>& info) { return info.param.name; });
+    rowName);
 
 struct RefusalCase {
     const char* name;
@@ -221,7 +222,7 @@ INSTANTIATE_TEST_SUITE_P(Cards, CorrectionRefused,
         // The bottom row read 57.15 mm (3240 twips) up lies on the top row.
         RefusalCase {"RowsOnTopOfEachOther", Lottery::Numbers4, kDefaults, {0, 0, 0, -57.15},
             {CalibrationValue::VerticalStep, Reason::NotForward}}),
-    [](const testing::TestParamInfo<RefusalCase>& info) { return info.param.name; });
+    rowName);
 
 struct SummaryCase {
     Calibration current;

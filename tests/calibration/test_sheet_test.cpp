@@ -4,6 +4,7 @@
 #include "failure_of.h"
 #include "fakes.h"
 #include "qt_printing.h"
+#include "row_name.h"
 
 #include <QSet>
 #include <gtest/gtest.h>
@@ -86,7 +87,7 @@ INSTANTIATE_TEST_SUITE_P(Lotteries, Grid,
             "0000A\n1111B\n2222C\n3333A\n4444A\n5555A\n6666A\n7777A\n8888A\n9999A", 4 * 10 + 3},
         GridCase {"Numbers3", Lottery::Numbers3, "numbers3.txt",
             "000A\n111B\n222C\n333A\n444A\n555A\n666A\n777A\n888A\n999A", 3 * 10 + 3}),
-    [](const auto& info) { return std::string(info.param.name); });
+    rowName);
 
 struct ReferenceCase {
     Lottery lottery;
@@ -194,6 +195,6 @@ INSTANTIATE_TEST_SUITE_P(PreviewsAndTestSheets, SheetRefusal,
             cards::SurfaceFault {u"通常使うプリンタが設定されていません。"_qs, 1}},
         SheetRefusalCase {"VerticalStepTooLarge", "a\r\nb\r\n0\r\n0\r\n0\r\n1E10\r\n", {}, "office",
             cards::CalibrationFault {settings::CalibrationValue::VerticalStep, 1e10}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    rowName);
 
 } // namespace

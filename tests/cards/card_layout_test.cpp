@@ -1,5 +1,6 @@
 #include "cards/card_layout.h"
 #include "qt_printing.h"
+#include "row_name.h"
 
 #include <gtest/gtest.h>
 #include <limits>
@@ -119,7 +120,7 @@ INSTANTIATE_TEST_SUITE_P(Lines, Marks,
             {{3956, 1530}, {3872, 1530}, {3788, 1530}, {3704, 1530}, {3620, 1530}}},
         MarksCase {"Numbers3PlayTypeInFourthColumn", Lottery::Numbers3, kDefaults, 3, "999C",
             {{4339, 90}, {4140, 90}, {3941, 90}, {3742, 1530}}}),
-    [](const testing::TestParamInfo<MarksCase>& info) { return info.param.name; });
+    rowName);
 
 struct FaultCase {
     const char* name;
@@ -163,6 +164,6 @@ INSTANTIATE_TEST_SUITE_P(Calibrations, Refusal,
             CalibrationFault {CalibrationValue::VerticalStep, 238609294}},
         FaultCase {"LargeButPrintable", Lottery::Loto6, {-1e6, 1e5, -5e5, 1e6}, std::nullopt},
         FaultCase {"AllZero", Lottery::Numbers4, {0, 0, 0, 0}, std::nullopt}),
-    [](const testing::TestParamInfo<FaultCase>& info) { return info.param.name; });
+    rowName);
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "failure_of.h"
 #include "fakes.h"
 #include "qt_printing.h"
+#include "row_name.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -61,7 +62,7 @@ INSTANTIATE_TEST_SUITE_P(Cards, WorkedExample,
             {{6719, 2970, 6679, 3170}, {6520, 2610, 6480, 2810}, {6321, 2250, 6281, 2450},
                 {6122, 2970, 6082, 3170}, {5529, 810, 5489, 1010}, {5330, 3330, 5290, 3530},
                 {5131, 1530, 5091, 1730}, {4932, 2250, 4892, 2450}}}),
-    [](const testing::TestParamInfo<ExampleCase>& info) { return info.param.name; });
+    rowName);
 
 struct CountCase {
     int entries;
@@ -133,6 +134,8 @@ TEST_F(PrintRunTest, AVanishedPrintFileIsReported)
     EXPECT_EQ(
         std::get<core::FileFailure>(*failure).path, QDir::toNativeSeparators(m_dir.filePath("miniloto.txt")));
     EXPECT_TRUE(m_surface.cards.isEmpty());
+    // The run does not make the file it could not find.
+    EXPECT_EQ(content("miniloto.txt"), "<missing>");
 }
 
 TEST_F(PrintRunTest, APrinterFailureStopsTheRunAtThatCard)

@@ -4,6 +4,7 @@
 #include "file_size_limit.h"
 #include "qt_printing.h"
 #include "raw_file.h"
+#include "row_name.h"
 
 #include <QDir>
 #include <QFile>
@@ -64,7 +65,7 @@ INSTANTIATE_TEST_SUITE_P(Writes, FullDisk,
             [](const QString& path) { return core::appendLines(path, kManyEntries); }},
         FullDiskCase {"NoRoomForTheLock", kTwoEntries, 0,
             [](const QString& path) { return core::saveLines(path, {"011522304143"}); }}),
-    [](const auto& info) { return std::string(info.param.name); });
+    rowName);
 
 TEST(SaveFile, ALinkStaysALinkAndItsTargetGetsTheLines)
 {

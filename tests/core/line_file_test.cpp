@@ -1,6 +1,7 @@
 #include "core/line_file.h"
 #include "qt_printing.h"
 #include "raw_file.h"
+#include "row_name.h"
 
 #include <QDir>
 #include <QFile>
@@ -32,7 +33,7 @@ INSTANTIATE_TEST_SUITE_P(Bytes, SplitLines,
         SplitCase {"LfThenCrIsTwoEnds", "ab\n\rcd", {"ab", "", "cd"}},
         SplitCase {"OnlyALineEnd", "\r\n", {""}},
         SplitCase {"ShiftJisBytesUntouched", "\x83\x65\x83\x58\x83\x67\r\n", {"\x83\x65\x83\x58\x83\x67"}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    rowName);
 
 TEST(JoinLines, EndsEveryLineWithCrLf)
 {
@@ -65,7 +66,7 @@ INSTANTIATE_TEST_SUITE_P(OldContent, AppendLines,
         AppendCase {"LastLineWithoutEndGetsOne", "0102030405", "0102030405\r\n011522304143\r\n"},
         AppendCase {"LoneLfKept", "0102030405\n", "0102030405\n011522304143\r\n"},
         AppendCase {"LoneCrKept", "0102030405\r", "0102030405\r011522304143\r\n"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    rowName);
 
 TEST(FileFailures, AFolderWhereTheFileShouldBeIsReportedAndLeftAlone)
 {

@@ -1,4 +1,5 @@
 #include "core/shift_jis.h"
+#include "row_name.h"
 
 #include <gtest/gtest.h>
 
@@ -28,6 +29,6 @@ INSTANTIATE_TEST_SUITE_P(Bytes, ShiftJis,
         DecodeCase {"LeadByteBeforeNoTrailByte", "\x83\x20", u"\x1A "_qs},
         DecodeCase {"BytesThatBeginNoCharacter", "\x80\xA0\xFD", u"\x1A\x1A\x1A"_qs},
         DecodeCase {"PairOfNoCharacter", "\x85\x40", u"\xFFFD"_qs}),
-    [](const auto& info) { return std::string(info.param.name); });
+    rowName);
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "data_folder.h"
 #include "lotteries/print_file.h"
 #include "qt_printing.h"
+#include "row_name.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -52,7 +53,7 @@ INSTANTIATE_TEST_SUITE_P(Lines, RemoveLine,
         RemoveCase {"OnlyTheFirstOfTwoAlike", "123A\r\n456B\r\n123A\r\n", "123A", "456B\r\n123A\r\n"},
         RemoveCase {"NotThereChangesNothing", "123A\r\n\r\n456B", "789C", "123A\r\n\r\n456B", false},
         RemoveCase {"TextMustMatchWhole", "123A\r\n 456B\r\n", "456B", "123A\r\n 456B\r\n", false}),
-    [](const auto& info) { return std::string(info.param.name); });
+    rowName);
 
 TEST_F(PrintFileTest, RemoveWorksPastTwoThousandLines)
 {

@@ -1,6 +1,7 @@
 #include "fakes.h"
 #include "qt_printing.h"
 #include "quick/generator.h"
+#include "row_name.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
@@ -85,6 +86,6 @@ INSTANTIATE_TEST_SUITE_P(Draws, LotoRule,
         DrawCase {
             "MiniLotoSum101", false, {{31, 30, 29, 8, 3}, {1, 2, 3, 4, 5}, {31, 30, 29, 8, 2}}, "0208293031"},
         DrawCase {"MiniLotoRepeated", false, {{20, 20, 10, 5, 6}, {20, 19, 10, 5, 6}}, "0506101920"}),
-    [](const testing::TestParamInfo<DrawCase>& info) { return info.param.name; });
+    rowName);
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "fakes.h"
 #include "qt_printing.h"
 #include "quick/quick_run.h"
+#include "row_name.h"
 #include "tickets/entry.h"
 
 #include <QFile>
@@ -95,7 +96,7 @@ INSTANTIATE_TEST_SUITE_P(Files, UnusableQuickData,
         DataCase {"FourDigitsInNumbers3", replacedLine(133, "0123"), DataFault {{}, 133, false, 3, "0123"}},
         DataCase {"ThreeDigitsInNumbers4", replacedLine(134, "123"), DataFault {{}, 134, false, 4, "123"}},
         DataCase {"BlankInNumbers4", replacedLine(895, "12 4"), DataFault {{}, 895, false, 4, "12 4"}}),
-    [](const testing::TestParamInfo<DataCase>& info) { return info.param.name; });
+    rowName);
 
 TEST_F(QuickRunTest, LinesAfterTheTablesDoNotMatter)
 {

@@ -60,4 +60,11 @@ TEST(DecimalText, WritesValuesAsTheSettingsFileKeepsThem)
         EXPECT_EQ(settings::decimalText(value), QByteArray(text)) << value;
 }
 
+TEST(ValueText, ShowsTheDecimalTextOrAnInfinitySign)
+{
+    EXPECT_EQ(settings::valueText(1e10), "10000000000");
+    EXPECT_EQ(settings::valueText(-kInfinity), u"-∞"_qs);
+    EXPECT_EQ(settings::valueText(kInfinity), u"∞"_qs);
+}
+
 } // namespace

@@ -1,5 +1,6 @@
 #include "data_folder.h"
 #include "qt_printing.h"
+#include "row_name.h"
 #include "settings/program_settings.h"
 
 #include <gtest/gtest.h>
@@ -53,6 +54,6 @@ INSTANTIATE_TEST_SUITE_P(LotocardIni, Choice,
             "[printer]\r\nname=pdf\r\ncopies=1\r\n[other]\r\n"},
         ChoiceCase {"AFileWithoutTheGroupGetsIt", "[other]\r\nname=x", "", "pdf",
             "[other]\r\nname=x\r\n[printer]\r\nname=pdf\r\n"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    rowName);
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "data_folder.h"
 #include "qt_printing.h"
+#include "row_name.h"
 #include "settings/settings_file.h"
 
 #include <QFile>
@@ -60,7 +61,7 @@ INSTANTIATE_TEST_SUITE_P(Files, ReadSettings,
         ReadCase {"ShortFileUsesDefaults", "a\r\nb\r\n2000\r\n", {2000, 238, 90, 360}},
         ReadCase {"HeaderOnly", "a\r\n", {1975, 238, 90, 360}},
         ReadCase {"HugeStep", "a\r\nb\r\n1975\r\n238\r\n90\r\n1E10\r\n", {1975, 238, 90, 1e10}}),
-    [](const testing::TestParamInfo<ReadCase>& info) { return info.param.name; });
+    rowName);
 
 TEST_F(SettingsFileTest, AMissingFileIsWrittenWithTheDefaultsWhenFirstRead)
 {
@@ -106,7 +107,7 @@ INSTANTIATE_TEST_SUITE_P(Files, RewriteSettings,
         RewriteCase {"OneLine", "mine\n",
             "mine\r\n" + kHeader.mid(kHeader.indexOf('\n') + 1) + "19.5\r\n238\r\n-.5\r\n360.7\r\n"},
         RewriteCase {"FourLines", "h1\r\nh2\r\n1\r\n2\r\n", "h1\r\nh2\r\n19.5\r\n238\r\n-.5\r\n360.7\r\n"}),
-    [](const testing::TestParamInfo<RewriteCase>& info) { return info.param.name; });
+    rowName);
 
 TEST_F(SettingsFileTest, RestoringTheDefaultsReadsAsTheDefaults)
 {

@@ -1,4 +1,5 @@
 #include "qt_printing.h"
+#include "row_name.h"
 #include "tickets/entry.h"
 
 #include <gtest/gtest.h>
@@ -43,7 +44,7 @@ INSTANTIATE_TEST_SUITE_P(Loto, AcceptEntry,
         EntryCase {"MiniLotoHighest31", Lottery::MiniLoto, "0109172531", "0109172531"},
         EntryCase {"MiniLotoField32", Lottery::MiniLoto, "0102030432", std::nullopt},
         EntryCase {"MiniLotoLoto6Length", Lottery::MiniLoto, "011522304143", std::nullopt}),
-    [](const auto& info) { return std::string(info.param.name); });
+    rowName);
 
 INSTANTIATE_TEST_SUITE_P(Numbers, AcceptEntry,
     testing::Values(EntryCase {"Numbers4UpperCaseKept", Lottery::Numbers4, "1234A", "1234A"},
@@ -53,6 +54,7 @@ INSTANTIATE_TEST_SUITE_P(Numbers, AcceptEntry,
         EntryCase {"Numbers4NoPlayType", Lottery::Numbers4, "1234", std::nullopt},
         EntryCase {"Numbers4DigitForPlayType", Lottery::Numbers4, "12345", std::nullopt},
         EntryCase {"Numbers4PlayTypeD", Lottery::Numbers4, "1234D", std::nullopt},
+        EntryCase {"Numbers4LowerCasePlayTypeD", Lottery::Numbers4, "1234d", std::nullopt},
         EntryCase {"Numbers4LetterAmongDigits", Lottery::Numbers4, "12a4A", std::nullopt},
         EntryCase {"Numbers4BlankAmongDigits", Lottery::Numbers4, "1 34A", std::nullopt},
         EntryCase {"Numbers4FullWidthPlayType", Lottery::Numbers4, u"1234Ａ"_qs, std::nullopt},
@@ -61,8 +63,9 @@ INSTANTIATE_TEST_SUITE_P(Numbers, AcceptEntry,
         EntryCase {"Numbers4Numbers3Length", Lottery::Numbers4, "123A", std::nullopt},
         EntryCase {"Numbers3Accepted", Lottery::Numbers3, "123A", "123A"},
         EntryCase {"Numbers3LowerCaseRaised", Lottery::Numbers3, "705c", "705C"},
+        EntryCase {"Numbers3BlankAmongDigits", Lottery::Numbers3, "1 3A", std::nullopt},
         EntryCase {"Numbers3Numbers4Length", Lottery::Numbers3, "1234A", std::nullopt}),
-    [](const auto& info) { return std::string(info.param.name); });
+    rowName);
 
 struct ListCase {
     const char* name;
@@ -95,6 +98,6 @@ INSTANTIATE_TEST_SUITE_P(Lotteries, ListLine,
         ListCase {"Loto6EmptyLine", Lottery::Loto6, 2, "", "  2  -----"},
         ListCase {"Numbers4HandWrittenLine", Lottery::Numbers4, 3, u"１２x"_qs, u"  3  １-２-x-.x"_qs},
         ListCase {"Numbers3EmptyLine", Lottery::Numbers3, 4, "", "  4  --."}),
-    [](const auto& info) { return std::string(info.param.name); });
+    rowName);
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "data_folder.h"
 #include "qt_printing.h"
+#include "row_name.h"
 #include "tickets/ticket_list_model.h"
 
 #include <gtest/gtest.h>
@@ -49,6 +50,6 @@ INSTANTIATE_TEST_SUITE_P(PrintFiles, TicketRows,
         RowCase {"LoneLfEnds", Lottery::MiniLoto, "0102030405\n0109172531\n", 2, 1, "  2  01-09-17-25-31"},
         RowCase {"LoneCrEnds", Lottery::Numbers4, "1234A\r5678B\r", 2, 1, "  2  5-6-7-8.B"},
         RowCase {"LfThenCrIsTwoEnds", Lottery::Numbers4, "1234A\n\r5678B", 3, 1, "  2  ---."}),
-    [](const auto& info) { return std::string(info.param.name); });
+    rowName);
 
 } // namespace

@@ -4,7 +4,6 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 
 namespace {
 
@@ -12,18 +11,6 @@ const QByteArray kOwnLines = "; my printer\r\n\x83\x81\x83\x82\r\n";
 
 class CalibrationWindowTest : public WindowTest {
 protected:
-    QWidget* open()
-    {
-        m_navigator.loadMain();
-        m_navigator.openCalibration();
-        m_window = onlyWindow();
-        return m_window;
-    }
-
-    void click(const char* name) const
-    {
-        QTest::mouseClick(control<QPushButton>(m_window, name), Qt::LeftButton);
-    }
     QLineEdit* box(const char* name) const { return control<QLineEdit>(m_window, name); }
 
     QStringList shown() const
@@ -33,14 +20,12 @@ protected:
 
     void writeSettings(const QByteArray& values) const { write("ravelov1.ini", kOwnLines + values); }
     QByteArray settingsFile() const { return content("ravelov1.ini"); }
-
-    QWidget* m_window = nullptr;
 };
 
 TEST_F(CalibrationWindowTest, OpensOnTheFileWithCloseFocusedAndTheBoxesInTabOrder)
 {
     writeSettings("2000\r\n1E999\r\n-.5\r\n360.5\r\n");
-    open();
+    open(&app::Navigator::openCalibration);
     ASSERT_EQ(classOf(m_window), "Form5");
     EXPECT_EQ(m_window->windowTitle(), u"印字位置の設定"_qs);
     EXPECT_EQ(shown(), QStringList({"2000", "1E999", "-0.5", "360"}));
@@ -56,7 +41,7 @@ TEST_F(CalibrationWindowTest, OpensOnTheFileWithCloseFocusedAndTheBoxesInTabOrde
 
 TEST_F(CalibrationWindowTest, AMissingFileIsCreatedWithTheDefaults)
 {
-    open();
+    open(&app::Navigator::openCalibration);
     EXPECT_EQ(shown(), QStringList({"1975", "238", "90", "360"}));
     EXPECT_TRUE(settingsFile().endsWith("\r\n1975\r\n238\r\n90\r\n360\r\n"));
 }
@@ -64,26 +49,26 @@ TEST_F(CalibrationWindowTest, AMissingFileIsCreatedWithTheDefaults)
 TEST_F(CalibrationWindowTest, EachRowsButtonsNudgeItsOwnBox)
 {
     writeSettings("1975\r\n19.5\r\n90\r\n360\r\n");
-    open();
-    click("Command2");
+    open(&app::Navigator::openCalibration);
+    click(m_window, "Command2");
     EXPECT_EQ(box("Text1")->text(), "1976");
-    click("Command3");
-    click("Command3");
+    click(m_window, "Command3");
+    click(m_window, "Command3");
     EXPECT_EQ(box("Text1")->text(), "1974");
-    click("Command5");
+    click(m_window, "Command5");
     EXPECT_EQ(box("Text2")->text(), "20.5");
-    click("Command4");
-    click("Command4");
+    click(m_window, "Command4");
+    click(m_window, "Command4");
     EXPECT_EQ(box("Text2")->text(), "18.5");
-    click("Command7");
+    click(m_window, "Command7");
     EXPECT_EQ(box("Text3")->text(), "91");
-    click("Command6");
-    click("Command6");
+    click(m_window, "Command6");
+    click(m_window, "Command6");
     EXPECT_EQ(box("Text3")->text(), "89");
-    click("Command9");
+    click(m_window, "Command9");
     EXPECT_EQ(box("Text4")->text(), "361");
-    click("Command8");
-    click("Command8");
+    click(m_window, "Command8");
+    click(m_window, "Command8");
     EXPECT_EQ(box("Text4")->text(), "359");
     // Nothing is written until the user saves.
     EXPECT_EQ(settingsFile(), kOwnLines + "1975\r\n19.5\r\n90\r\n360\r\n");
@@ -93,11 +78,11 @@ TEST_F(CalibrationWindowTest, SaveWritesTheBoxesKeepsEveryOtherLineAndThePrintRu
 {
     writeSettings("1975\r\n238\r\n90\r\n360\r\nline 7\r\n");
     write("loto6.txt", "011522304143\r\n");
-    open();
+    open(&app::Navigator::openCalibration);
     QTest::keyClicks(box("Text2"), "abc"); // after 238: 238abc
     box("Text3")->setText("abc");
     box("Text4")->setText("360.7");
-    click("Command11");
+    click(m_window, "Command11");
     EXPECT_EQ(classOf(onlyWindow()), "Form1");
     EXPECT_TRUE(m_prompter.asked.isEmpty());
     EXPECT_EQ(settingsFile(), kOwnLines + "1975\r\n238\r\n0\r\n360.7\r\nline 7\r\n");
@@ -114,29 +99,27 @@ TEST_F(CalibrationWindowTest, SaveWritesTheBoxesKeepsEveryOtherLineAndThePrintRu
                     .ok());
     EXPECT_EQ(m_printer.cards, with361.cards);
 
-    m_navigator.openCalibration();
-    m_window = onlyWindow();
+    open(&app::Navigator::openCalibration);
     EXPECT_EQ(shown(), QStringList({"1975", "238", "0", "361"}));
 }
 
 TEST_F(CalibrationWindowTest, RestoreWritesTheDefaultsAndKeepsEveryOtherLine)
 {
     writeSettings("1\r\n2\r\n3\r\n4\r\nline 7");
-    open();
+    open(&app::Navigator::openCalibration);
     box("Text1")->setText("5000");
-    click("Command10");
+    click(m_window, "Command10");
     EXPECT_EQ(classOf(onlyWindow()), "Form1");
     EXPECT_EQ(settingsFile(), kOwnLines + "1975\r\n238\r\n90\r\n360\r\nline 7\r\n");
-    m_navigator.openCalibration();
-    m_window = onlyWindow();
+    open(&app::Navigator::openCalibration);
     EXPECT_EQ(shown(), QStringList({"1975", "238", "90", "360"}));
 }
 
 TEST_F(CalibrationWindowTest, RestoreExtendsAShortFileToItsValues)
 {
     write("ravelov1.ini", "; mine\r\n");
-    open();
-    click("Command10");
+    open(&app::Navigator::openCalibration);
+    click(m_window, "Command10");
     EXPECT_EQ(settingsFile(),
         "; mine\r\n; lines 3 to 6: horizontal start, horizontal step, vertical start, vertical step\r\n"
         "1975\r\n238\r\n90\r\n360\r\n");
@@ -147,13 +130,13 @@ TEST_F(CalibrationWindowTest, CloseAndTheCloseBoxLeaveTheFileAsItWas)
     const QByteArray before = kOwnLines + "1975\r\n238\r\n90\r\n360.5";
     write("ravelov1.ini", before);
     for (const bool closeBox : {false, true}) {
-        open();
+        open(&app::Navigator::openCalibration);
         box("Text1")->setText("1");
-        click("Command9");
+        click(m_window, "Command9");
         if (closeBox)
             m_window->close();
         else
-            click("Command1");
+            click(m_window, "Command1");
         EXPECT_EQ(classOf(onlyWindow()), "Form1");
         EXPECT_EQ(settingsFile(), before);
     }
@@ -162,9 +145,9 @@ TEST_F(CalibrationWindowTest, CloseAndTheCloseBoxLeaveTheFileAsItWas)
 TEST_F(CalibrationWindowTest, AValueTooLargeToWriteIsNamedAndNothingIsSaved)
 {
     writeSettings("1975\r\n238\r\n90\r\n360\r\n");
-    open();
+    open(&app::Navigator::openCalibration);
     box("Text2")->setText("1E999");
-    click("Command11");
+    click(m_window, "Command11");
     ASSERT_EQ(m_prompter.asked.size(), 1);
     EXPECT_EQ(m_prompter.asked.first().text, u"「横ステップ」の値「1E999」は大きすぎて書き込めません。"_qs);
     EXPECT_EQ(classOf(onlyWindow()), "Form5");
@@ -174,13 +157,13 @@ TEST_F(CalibrationWindowTest, AValueTooLargeToWriteIsNamedAndNothingIsSaved)
 
 TEST_F(CalibrationWindowTest, AFileThatCannotBeWrittenIsReportedAndTheEditsStay)
 {
-    open();
+    open(&app::Navigator::openCalibration);
     ASSERT_TRUE(QFile::remove(filePath("ravelov1.ini")));
     ASSERT_TRUE(QDir(m_dir.path()).mkdir("ravelov1.ini"));
     box("Text1")->setText("2000");
     for (const char* button : {"Command11", "Command10"}) {
         m_prompter.asked.clear();
-        click(button);
+        click(m_window, button);
         ASSERT_EQ(m_prompter.asked.size(), 1) << button;
         EXPECT_TRUE(
             m_prompter.asked.first().text.contains(QDir::toNativeSeparators(filePath("ravelov1.ini"))))
@@ -193,10 +176,8 @@ TEST_F(CalibrationWindowTest, AFileThatCannotBeWrittenIsReportedAndTheEditsStay)
 TEST_F(CalibrationWindowTest, AFileThatCannotBeReadIsReportedAndTheMainWindowReturns)
 {
     ASSERT_TRUE(QDir(m_dir.path()).mkdir("ravelov1.ini"));
-    m_navigator.loadMain();
-    m_navigator.openCalibration();
+    EXPECT_EQ(classOf(open(&app::Navigator::openCalibration)), "Form1");
     EXPECT_EQ(m_prompter.asked.size(), 1);
-    EXPECT_EQ(classOf(onlyWindow()), "Form1");
 }
 
 TEST_F(CalibrationWindowTest, ATestSheetIsOnePageWithTheValuesInTheBoxesSavedOrNot)
@@ -204,13 +185,13 @@ TEST_F(CalibrationWindowTest, ATestSheetIsOnePageWithTheValuesInTheBoxesSavedOrN
     writeSettings("1975\r\n238\r\n90\r\n360\r\n");
     m_printers.printers = {{"office", "A4", {210, 297}, {5, 5, 5, 5}, ui::PrinterState::Idle}};
     m_printers.defaultPrinter = "office";
-    open();
+    open(&app::Navigator::openCalibration);
     auto* lottery = control<QComboBox>(m_window, "Combo1");
     EXPECT_EQ(lottery->currentText(), u"ロト６"_qs);
     lottery->setCurrentIndex(1);
     EXPECT_EQ(lottery->currentText(), u"ミニロト"_qs);
     box("Text1")->setText("2000");
-    click("Command12");
+    click(m_window, "Command12");
     // MINILOTO's R1, slot 1's 10, from a horizontal start of 2000 + 80.
     ASSERT_EQ(m_printer.cards.size(), 1);
     EXPECT_EQ(m_printer.cards.first().first(), (fakes::RecordingSurface::Box {6840, 81, 6800, 281}));
@@ -226,8 +207,8 @@ TEST_F(CalibrationWindowTest, ATestSheetThePrinterRefusesIsReportedAndTheWindowS
     m_printers.printers = {{"office", "A4", {210, 297}, {5, 5, 5, 5}, ui::PrinterState::Idle}};
     m_printers.defaultPrinter = "office";
     m_printer.failEndAt = 1;
-    open();
-    click("Command12");
+    open(&app::Navigator::openCalibration);
+    click(m_window, "Command12");
     EXPECT_EQ(classOf(onlyWindow()), "Form5");
     EXPECT_EQ(m_prompter.asked,
         QList<ui::Prompt>({{u"印字位置の設定"_qs,
@@ -239,9 +220,9 @@ TEST_F(CalibrationWindowTest, ATestSheetThePrinterRefusesIsReportedAndTheWindowS
 TEST_F(CalibrationWindowTest, TheAlignmentPutsItsCorrectionIntoTheBoxesOnly)
 {
     writeSettings("1975\r\n238\r\n90\r\n360\r\n");
-    open();
+    open(&app::Navigator::openCalibration);
     const auto align = [this](const std::function<void(QDialog*)>& act) {
-        return whileModal([this] { click("Command13"); }, act);
+        return whileModal([this] { click(m_window, "Command13"); }, act);
     };
     EXPECT_NE(align([](QDialog* dialog) {
         EXPECT_EQ(dialog->windowTitle(), u"位置合わせ"_qs);

@@ -1,9 +1,9 @@
 // Every action that writes a file, on a disk that has no room left: the failure is shown with the file
 // and the system's reason, and every file is as it was before, byte for byte.
 #include "file_size_limit.h"
+#include "row_name.h"
 #include "window_fixture.h"
 
-#include <QAbstractButton>
 #include <QLineEdit>
 #include <QListView>
 #include <cerrno>
@@ -25,19 +25,10 @@ protected:
     }
 
 public:
+    // For the actions of the table. Opening a window reads the files it opens on, which needs no room.
+    using WindowTest::click;
     using WindowTest::control;
-
-    // Opens a window from the main window: reading the files it opens on needs no room.
-    QWidget* open(const std::function<void(app::Navigator&)>& load)
-    {
-        m_navigator.loadMain();
-        load(m_navigator);
-        return onlyWindow();
-    }
-    static void click(QWidget* window, const char* name)
-    {
-        QTest::mouseClick(control<QAbstractButton>(window, name), Qt::LeftButton);
-    }
+    using WindowTest::open;
 };
 
 struct FullDiskCase {
@@ -75,20 +66,20 @@ TEST_P(FullDisk, TheFailureIsShownAndEveryFileStaysAsItWas)
 }
 
 INSTANTIATE_TEST_SUITE_P(Actions, FullDisk,
-    testing::Values(
-        FullDiskCase {"Register", false,
-            [](FullDiskTest& t) {
-                QWidget* card = t.open([](app::Navigator& n) { n.openCard(lotteries::Lottery::Loto6); });
-                FullDiskTest::control<QLineEdit>(card, "Text1")->setText("011522304143");
-                FullDiskTest::click(card, "Command4");
-                // Nothing typed is lost.
-                EXPECT_EQ(FullDiskTest::control<QLineEdit>(card, "Text1")->text(), "011522304143");
-            },
-            "loto6.txt"},
+    testing::Values(FullDiskCase {"Register", false,
+                        [](FullDiskTest& t) {
+                            QWidget* card = t.open(&app::Navigator::openCard, lotteries::Lottery::Loto6);
+                            FullDiskTest::control<QLineEdit>(card, "Text1")->setText("011522304143");
+                            FullDiskTest::click(card, "Command4");
+                            // Nothing typed is lost.
+                            EXPECT_EQ(
+                                FullDiskTest::control<QLineEdit>(card, "Text1")->text(), "011522304143");
+                        },
+                        "loto6.txt"},
         FullDiskCase {"Delete", false,
             [](FullDiskTest& t) {
                 auto* list = FullDiskTest::control<QListView>(
-                    t.open([](app::Navigator& n) { n.openCard(lotteries::Lottery::Loto6); }), "List1");
+                    t.open(&app::Navigator::openCard, lotteries::Lottery::Loto6), "List1");
                 list->setCurrentIndex(list->model()->index(0, 0));
                 QTest::mouseDClick(
                     list->viewport(), Qt::LeftButton, {}, list->visualRect(list->currentIndex()).center());
@@ -116,6 +107,6 @@ INSTANTIATE_TEST_SUITE_P(Actions, FullDisk,
             "ravelov1.ini"},
         FullDiskCase {"SettingsCreatedWithDefaults", true,
             [](FullDiskTest& t) { t.open(&app::Navigator::openCalibration); }, "ravelov1.ini"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    rowName);
 
 } // namespace

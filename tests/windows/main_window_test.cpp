@@ -1,4 +1,5 @@
 #include "app/readme.h"
+#include "row_name.h"
 #include "ui/app_info.h"
 #include "window_fixture.h"
 
@@ -11,14 +12,6 @@ namespace {
 
 class MainWindowTest : public WindowTest {
 protected:
-    QWidget* loadMain()
-    {
-        m_navigator.loadMain();
-        QWidget* main = onlyWindow();
-        EXPECT_EQ(classOf(main), "Form1");
-        return main;
-    }
-
     // Runs the event loop as the program does; true when it ended with no window left.
     static bool programEndsAfter(const std::function<void()>& action)
     {
@@ -46,10 +39,10 @@ class OpenFromMain : public MainWindowTest, public testing::WithParamInterface<O
 
 TEST_P(OpenFromMain, ShowsOnlyTheTargetAndComesBackWhenItCloses)
 {
-    QWidget* main = loadMain();
+    QWidget* main = open();
     const QString name = QString::fromLatin1(GetParam().control);
-    if (auto* button = main->findChild<QPushButton*>(name))
-        QTest::mouseClick(button, Qt::LeftButton);
+    if (main->findChild<QPushButton*>(name))
+        click(main, GetParam().control);
     else
         control<QAction>(main, GetParam().control)->trigger();
 
@@ -57,7 +50,7 @@ TEST_P(OpenFromMain, ShowsOnlyTheTargetAndComesBackWhenItCloses)
     ASSERT_EQ(classOf(target), GetParam().window);
     EXPECT_EQ(target->objectName(), GetParam().window);
 
-    QTest::mouseClick(control<QPushButton>(target, "Command1"), Qt::LeftButton);
+    click(target, "Command1");
     EXPECT_EQ(classOf(onlyWindow()), "Form1");
 }
 
@@ -68,7 +61,7 @@ INSTANTIATE_TEST_SUITE_P(Controls, OpenFromMain,
         OpenCase {"Numbers4Item", "no4", "Form3"}, OpenCase {"MiniLotoItem", "mini", "Form2"},
         OpenCase {"Loto6Item", "lo6", "Form7"}, OpenCase {"QuickButton", "Command6", "Form6"},
         OpenCase {"QuickItem", "quick", "Form6"}, OpenCase {"CalibrationItem", "lok", "Form5"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    rowName);
 
 struct ShortcutCase {
     const char* name;
@@ -80,7 +73,7 @@ class ShortcutFromMain : public MainWindowTest, public testing::WithParamInterfa
 
 TEST_P(ShortcutFromMain, OpensItsWindow)
 {
-    QWidget* main = loadMain();
+    QWidget* main = open();
     main->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(main));
     QTest::keyClick(main, GetParam().key, Qt::ControlModifier);
@@ -95,32 +88,31 @@ INSTANTIATE_TEST_SUITE_P(Keys, ShortcutFromMain,
     testing::Values(ShortcutCase {"CtrlA", Qt::Key_A, "Form4"}, ShortcutCase {"CtrlB", Qt::Key_B, "Form3"},
         ShortcutCase {"CtrlC", Qt::Key_C, "Form2"}, ShortcutCase {"CtrlD", Qt::Key_D, "Form7"},
         ShortcutCase {"CtrlE", Qt::Key_E, "Form6"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    rowName);
 
 TEST_F(MainWindowTest, LoadingTheMainWindowTwiceShowsOne)
 {
-    loadMain();
+    open();
     m_navigator.loadMain();
     EXPECT_EQ(classOf(onlyWindow()), "Form1");
 }
 
 TEST_F(MainWindowTest, EndsByTheExitButtonAtOnce)
 {
-    QWidget* main = loadMain();
-    EXPECT_TRUE(
-        programEndsAfter([&] { QTest::mouseClick(control<QPushButton>(main, "Command5"), Qt::LeftButton); }));
+    QWidget* main = open();
+    EXPECT_TRUE(programEndsAfter([&] { click(main, "Command5"); }));
     EXPECT_TRUE(m_prompter.asked.isEmpty());
 }
 
 TEST_F(MainWindowTest, EndsByTheExitMenuItem)
 {
-    QWidget* main = loadMain();
+    QWidget* main = open();
     EXPECT_TRUE(programEndsAfter([&] { control<QAction>(main, "ed")->trigger(); }));
 }
 
 TEST_F(MainWindowTest, EndsByCtrlQ)
 {
-    QWidget* main = loadMain();
+    QWidget* main = open();
     main->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(main));
     EXPECT_TRUE(programEndsAfter([&] { QTest::keyClick(main, Qt::Key_Q, Qt::ControlModifier); }));
@@ -128,16 +120,16 @@ TEST_F(MainWindowTest, EndsByCtrlQ)
 
 TEST_F(MainWindowTest, EndsByTheCloseBox)
 {
-    QWidget* main = loadMain();
+    QWidget* main = open();
     EXPECT_TRUE(programEndsAfter([&] { main->close(); }));
 }
 
 TEST_F(MainWindowTest, ProgramGoesOnWhileACardWindowIsOpen)
 {
-    QWidget* main = loadMain();
+    QWidget* main = open();
     QString card;
     EXPECT_TRUE(programEndsAfter([&] {
-        QTest::mouseClick(control<QPushButton>(main, "Command4"), Qt::LeftButton);
+        click(main, "Command4");
         QWidget* window = onlyWindow();
         card = classOf(window);
         window->close();
@@ -150,7 +142,7 @@ TEST_F(MainWindowTest, ProgramGoesOnWhileACardWindowIsOpen)
 
 TEST_F(MainWindowTest, ReadmeOpensTheDataFoldersReadmeAndKeepsTheMainWindow)
 {
-    QWidget* main = loadMain();
+    QWidget* main = open();
     control<QAction>(main, "hlp")->trigger();
     control<QAction>(main, "hlp")->trigger();
     // Notepad in the data folder on Windows, the desktop's editor elsewhere.
@@ -168,7 +160,7 @@ TEST_F(MainWindowTest, ReadmeOpensTheDataFoldersReadmeAndKeepsTheMainWindow)
 TEST_F(MainWindowTest, ReadmeWithoutAnEditorSaysSoAndGoesOn)
 {
     m_launcher.succeeds = false;
-    QWidget* main = loadMain();
+    QWidget* main = open();
     control<QAction>(main, "hlp")->trigger();
     ASSERT_EQ(m_prompter.asked.size(), 1);
     EXPECT_EQ(m_prompter.asked.first().title, ui::applicationTitle());

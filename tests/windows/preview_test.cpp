@@ -1,5 +1,4 @@
 #include "cards/preview_window.h"
-#include "ui/window_layout.h"
 #include "window_fixture.h"
 
 #include <QDialog>
@@ -16,58 +15,49 @@ protected:
         m_printers.defaultPrinter = "office";
     }
 
-    QWidget* open(lotteries::Lottery lottery)
-    {
-        m_navigator.loadMain();
-        m_navigator.openCard(lottery);
-        m_window = onlyWindow();
-        return m_window;
-    }
-
     // Presses "プレビュー" and hands the preview to act while it is open; nothing when none opened.
     QDialog* preview(const std::function<void(QDialog*)>& act)
     {
-        return whileModal(
-            [this] { QTest::mouseClick(control<QPushButton>(m_window, "Command5"), Qt::LeftButton); }, act);
+        return whileModal([this] { click(m_window, "Command5"); }, act);
     }
-
-    QWidget* m_window = nullptr;
 };
 
 struct ButtonCase {
     lotteries::Lottery lottery;
-    ui::TwipRect command5;
-    ui::TwipRect command1; // as it always was
-    const char* nextInTabOrder;
+    const char* nextInTabOrder; // what followed the print button before
 };
 
 class PreviewButton : public PreviewTest, public testing::WithParamInterface<ButtonCase> { };
 
+// Under the close button, as wide, with the gap the print button leaves above the close button.
 TEST_P(PreviewButton, StandsUnderTheCloseButtonAndFollowsThePrintButton)
 {
     const ButtonCase& c = GetParam();
-    open(c.lottery);
+    open(&app::Navigator::openCard, c.lottery);
     auto* command5 = control<QPushButton>(m_window, "Command5");
     EXPECT_EQ(command5->text(), u"プレビュー"_qs);
-    EXPECT_EQ(command5->geometry(), ui::pixelRect(c.command5));
-    EXPECT_EQ(control(m_window, "Command1")->geometry(), ui::pixelRect(c.command1));
-    EXPECT_GE(m_window->height(), command5->geometry().bottom());
+    const QRect print = control(m_window, "Command2")->geometry();
+    const QRect close = control(m_window, "Command1")->geometry();
+    const QRect preview = command5->geometry();
+    EXPECT_EQ(preview.left(), close.left());
+    EXPECT_EQ(preview.width(), close.width());
+    // A pixel either way for the rounding of twips.
+    EXPECT_NEAR(preview.top() - close.bottom(), close.top() - print.bottom(), 1);
+    EXPECT_GE(m_window->height(), preview.bottom());
     EXPECT_EQ(control(m_window, "Command2")->nextInFocusChain(), command5);
     EXPECT_EQ(command5->nextInFocusChain()->objectName(), c.nextInTabOrder);
 }
 
 INSTANTIATE_TEST_SUITE_P(CardWindows, PreviewButton,
-    testing::Values(
-        ButtonCase {lotteries::Lottery::Loto6, {240, 6600, 4335, 495}, {240, 5880, 4335, 615}, "Command1"},
-        ButtonCase {lotteries::Lottery::MiniLoto, {240, 6600, 3855, 495}, {240, 5880, 3855, 615}, "Command1"},
-        ButtonCase {lotteries::Lottery::Numbers4, {2880, 3840, 2415, 495}, {2880, 3000, 2415, 615}, "List1"},
-        ButtonCase {
-            lotteries::Lottery::Numbers3, {2520, 3720, 2415, 495}, {2520, 2880, 2415, 615}, "Command3"}));
+    testing::Values(ButtonCase {lotteries::Lottery::Loto6, "Command1"},
+        ButtonCase {lotteries::Lottery::MiniLoto, "Command1"},
+        ButtonCase {lotteries::Lottery::Numbers4, "List1"},
+        ButtonCase {lotteries::Lottery::Numbers3, "Command3"}));
 
 TEST_F(PreviewTest, ShowsAPagePerCardAndEscLeavesTheCardWindowAsItWas)
 {
     write("numbers3.txt", QByteArray("123A\r\n").repeated(6));
-    open(lotteries::Lottery::Numbers3);
+    open(&app::Navigator::openCard, lotteries::Lottery::Numbers3);
     const QDialog* shown = preview([](QDialog* dialog) {
         EXPECT_EQ(classOf(dialog), "frmPreview");
         EXPECT_EQ(control<cards::PreviewPages>(dialog, "Picture1")->pageCount(), 2);
@@ -92,16 +82,15 @@ TEST_P(PreviewZoom, ManyCardsAreDrawnOnlyWhenTheyComeIntoView)
 {
     const ZoomCase& c = GetParam();
     write("loto6.txt", "011522304143\r\n");
-    open(lotteries::Lottery::Loto6);
+    open(&app::Navigator::openCard, lotteries::Lottery::Loto6);
     qsizetype oneCard = 0;
     preview([&](QDialog* dialog) { oneCard = dialog->findChildren<QObject*>().size(); });
     write("loto6.txt", QByteArray("011522304143\r\n").repeated(1500));
     preview([&](QDialog* dialog) {
         // Nothing is made a page: 300 cards open with what one card opens with.
         EXPECT_EQ(dialog->findChildren<QObject*>().size(), oneCard);
-        for (int click = 0; click < std::abs(c.zoomIns); ++click)
-            QTest::mouseClick(
-                control<QPushButton>(dialog, c.zoomIns < 0 ? "cmdZoomOut" : "cmdZoomIn"), Qt::LeftButton);
+        for (int press = 0; press < std::abs(c.zoomIns); ++press)
+            click(dialog, c.zoomIns < 0 ? "cmdZoomOut" : "cmdZoomIn");
         auto* pages = control<cards::PreviewPages>(dialog, "Picture1");
         ASSERT_EQ(pages->pageCount(), 300);
         const QRect last = pages->pageRect(299);
@@ -130,9 +119,8 @@ INSTANTIATE_TEST_SUITE_P(Preview, PreviewZoom,
 TEST_F(PreviewTest, PrintingFromThePreviewIsThePrintStartButtonsRun)
 {
     write("loto6.txt", "011522304143\r\n");
-    open(lotteries::Lottery::Loto6);
-    preview(
-        [](QDialog* dialog) { QTest::mouseClick(control<QPushButton>(dialog, "cmdPrint"), Qt::LeftButton); });
+    open(&app::Navigator::openCard, lotteries::Lottery::Loto6);
+    preview([](QDialog* dialog) { click(dialog, "cmdPrint"); });
     EXPECT_EQ(m_printers.runs, QStringList({""}));
     EXPECT_EQ(m_printer.ends, 1);
     EXPECT_EQ(classOf(onlyWindow()), "Form1");
@@ -141,9 +129,9 @@ TEST_F(PreviewTest, PrintingFromThePreviewIsThePrintStartButtonsRun)
 TEST_F(PreviewTest, WhatThePrintRunRefusesThePreviewRefusesTheSameWay)
 {
     write("lotocard.ini", "[printer]\r\nname=gone\r\n");
-    open(lotteries::Lottery::MiniLoto);
+    open(&app::Navigator::openCard, lotteries::Lottery::MiniLoto);
     EXPECT_EQ(preview([](QDialog*) {}), nullptr);
-    QTest::mouseClick(control<QPushButton>(m_window, "Command2"), Qt::LeftButton);
+    click(m_window, "Command2");
     ASSERT_EQ(m_prompter.asked.size(), 2);
     EXPECT_EQ(m_prompter.asked.at(0), m_prompter.asked.at(1));
     EXPECT_EQ(m_prompter.asked.at(0).title, u"ＭＩＮＩＬＯＴＯカード印刷"_qs);

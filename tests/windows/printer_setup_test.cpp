@@ -4,7 +4,6 @@
 #include <QDialog>
 #include <QLabel>
 #include <QListWidget>
-#include <QPushButton>
 
 namespace {
 
@@ -20,8 +19,7 @@ protected:
     // Chooses "プリンタの設定..." in the main window and hands the dialog to act while it is open.
     void withSetup(const std::function<void(QDialog*)>& act)
     {
-        m_navigator.loadMain();
-        QWidget* main = onlyWindow();
+        QWidget* main = open();
         EXPECT_NE(whileModal([main] { control<QAction>(main, "prn")->trigger(); }, act), nullptr);
         EXPECT_EQ(classOf(onlyWindow()), "Form1");
     }
@@ -72,15 +70,12 @@ TEST_F(PrinterSetupTest, ThePrintRunGoesToTheChosenPrinterAndNeverToAnother)
 {
     write("loto6.txt", "011522304143\r\n");
     write("lotocard.ini", "[printer]\r\nname=office/cards\r\n");
-    m_navigator.loadMain();
-    m_navigator.openCard(lotteries::Lottery::Loto6);
-    QTest::mouseClick(control<QPushButton>(onlyWindow(), "Command2"), Qt::LeftButton);
+    click(open(&app::Navigator::openCard, lotteries::Lottery::Loto6), "Command2");
     EXPECT_EQ(m_printers.runs, QStringList({"office/cards"}));
     EXPECT_EQ(m_printer.ends, 1);
 
     write("lotocard.ini", "[printer]\r\nname=gone\r\n");
-    m_navigator.openCard(lotteries::Lottery::Loto6);
-    QTest::mouseClick(control<QPushButton>(onlyWindow(), "Command2"), Qt::LeftButton);
+    click(open(&app::Navigator::openCard, lotteries::Lottery::Loto6), "Command2");
     EXPECT_EQ(classOf(onlyWindow()), "Form7");
     EXPECT_EQ(m_prompter.asked,
         QList<ui::Prompt>({{u"ＬＯＴＯ６カード印刷"_qs,

@@ -7,7 +7,6 @@
 
 #include <QAction>
 #include <QFile>
-#include <QPushButton>
 #include <windows.h>
 
 namespace {
@@ -54,7 +53,7 @@ protected:
     {
         m_real.loadMain();
         control<QAction>(onlyWindow(), "ver")->trigger();
-        QTest::mouseClick(control<QPushButton>(onlyWindow(), "cmdSysInfo"), Qt::LeftButton);
+        click(onlyWindow(), "cmdSysInfo");
     }
 
     app::DesktopLauncher m_desktop;

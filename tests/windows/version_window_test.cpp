@@ -12,32 +12,18 @@ const QColor kDarkRed(128, 0, 0);
 
 class VersionWindowTest : public WindowTest {
 protected:
-    QWidget* open()
-    {
-        QWidget* main = (m_navigator.loadMain(), onlyWindow());
-        control<QAction>(main, "ver")->trigger();
-        m_window = onlyWindow();
-        return m_window;
-    }
-
     QColor colourOf(const char* label) const
     {
         return control<QLabel>(m_window, label)->palette().color(QPalette::WindowText);
     }
 
     QList<QColor> linkColours() const { return {colourOf("Label4"), colourOf("Label2"), colourOf("Label3")}; }
-
-    void click(const char* name) const
-    {
-        QTest::mouseClick(control<QWidget>(m_window, name), Qt::LeftButton);
-    }
-
-    QWidget* m_window = nullptr;
 };
 
 TEST_F(VersionWindowTest, OpensFromTheMenuWithTitleVersionAndOkFocused)
 {
-    open();
+    control<QAction>(open(), "ver")->trigger();
+    m_window = onlyWindow();
     ASSERT_EQ(classOf(m_window), "frmAbout");
     EXPECT_EQ(m_window->windowTitle(), u"ﾊﾞｰｼﾞｮﾝ情報"_qs);
     EXPECT_EQ(control<QLabel>(m_window, "lblVersion")->text(), app::versionText());
@@ -50,7 +36,7 @@ TEST_F(VersionWindowTest, OpensFromTheMenuWithTitleVersionAndOkFocused)
 
 TEST_F(VersionWindowTest, ALinkIsDarkRedOnlyWhileThePointerIsOverIt)
 {
-    open();
+    open(&app::Navigator::openVersion);
     EXPECT_EQ(linkColours(), QList<QColor>({kBlue, kBlue, kBlue}));
     QWidget* label3 = control(m_window, "Label3");
     QEnterEvent enter(QPointF(2, 2), QPointF(2, 2), label3->mapToGlobal(QPointF(2, 2)));
@@ -64,10 +50,10 @@ TEST_F(VersionWindowTest, ALinkIsDarkRedOnlyWhileThePointerIsOverIt)
 
 TEST_F(VersionWindowTest, LinksOpenTheirPagesAndTheMailLabelTheMailPage)
 {
-    open();
-    click("Label4");
-    click("Label2");
-    click("Label3");
+    open(&app::Navigator::openVersion);
+    click(m_window, "Label4");
+    click(m_window, "Label2");
+    click(m_window, "Label3");
     EXPECT_EQ(m_launcher.opened,
         QList<QUrl>({QUrl("https://lotocard.example.com/"), QUrl("https://lotocard.example.com/support/"),
             QUrl("https://lotocard.example.com/mail.html")}));
@@ -76,12 +62,12 @@ TEST_F(VersionWindowTest, LinksOpenTheirPagesAndTheMailLabelTheMailPage)
 
 TEST_F(VersionWindowTest, OkEnterAndEscBringTheMainWindowBack)
 {
-    for (const auto& leave : std::initializer_list<std::function<void(QWidget*)>> {
-             [](QWidget* w) { QTest::mouseClick(w->findChild<QPushButton*>("cmdOK"), Qt::LeftButton); },
-             [](QWidget* w) { QTest::keyClick(w->focusWidget(), Qt::Key_Return); },
-             [](QWidget* w) { QTest::keyClick(w->focusWidget(), Qt::Key_Escape); },
-             [](QWidget* w) { w->close(); }}) {
-        leave(open());
+    for (const auto& leave :
+        std::initializer_list<std::function<void(QWidget*)>> {[](QWidget* w) { click(w, "cmdOK"); },
+            [](QWidget* w) { QTest::keyClick(w->focusWidget(), Qt::Key_Return); },
+            [](QWidget* w) { QTest::keyClick(w->focusWidget(), Qt::Key_Escape); },
+            [](QWidget* w) { w->close(); }}) {
+        leave(open(&app::Navigator::openVersion));
         EXPECT_EQ(classOf(onlyWindow()), "Form1");
     }
 }
@@ -90,8 +76,8 @@ TEST_F(VersionWindowTest, SystemInformationStartsTheToolTheLookupFinds)
 {
     m_registry.values[{R"(SOFTWARE\Microsoft\Shared Tools\MSINFO)", "PATH"}]
         = {app::Registry::kTextType, QByteArray(R"(C:\Tools\msinfo32.exe)")};
-    open();
-    click("cmdSysInfo");
+    open(&app::Navigator::openVersion);
+    click(m_window, "cmdSysInfo");
     EXPECT_EQ(m_launcher.started, QList<QStringList>({{R"(C:\Tools\msinfo32.exe)", ""}}));
     EXPECT_TRUE(m_prompter.asked.isEmpty());
     EXPECT_EQ(classOf(onlyWindow()), "frmAbout");
@@ -101,8 +87,8 @@ TEST_F(VersionWindowTest, WithoutAToolOrWhenItCannotStartTheMessageIsShownAndThe
 {
     const ui::Prompt message {u"ロト・ナンバーズ マークカード印刷"_qs,
         u"現時点ではｼｽﾃﾑ情報を使用できません"_qs, ui::PromptIcon::None, ui::PromptButtons::Ok};
-    open();
-    click("cmdSysInfo");
+    open(&app::Navigator::openVersion);
+    click(m_window, "cmdSysInfo");
     EXPECT_TRUE(m_launcher.started.isEmpty());
     m_launcher.installed["hardinfo"] = "/usr/bin/hardinfo";
     m_launcher.succeeds = false;

@@ -15,6 +15,7 @@
 #include <QWidget>
 #include <functional>
 #include <gtest/gtest.h>
+#include <type_traits>
 
 class WindowTest : public testing::Test, protected DataFolder {
 protected:
@@ -82,6 +83,24 @@ protected:
         return found;
     }
 
+    // Clicks the control of the window with that name: a button, an option, a link.
+    static void click(QWidget* window, const char* name)
+    {
+        QTest::mouseClick(control(window, name), Qt::LeftButton);
+    }
+
+    // Loads the main window and, given one of the navigator's ways to open a window, opens that window
+    // from it the way the main window's controls do. The one window then open, which m_window keeps.
+    template <typename... Args>
+    QWidget* open(void (app::Navigator::*load)(Args...) = nullptr, std::type_identity_t<Args>... args)
+    {
+        m_navigator.loadMain();
+        if (load)
+            (m_navigator.*load)(args...);
+        m_window = onlyWindow();
+        return m_window;
+    }
+
     fakes::ScriptedPrompter m_prompter;
     fakes::RecordingLauncher m_launcher;
     fakes::MapRegistry m_registry;
@@ -90,4 +109,5 @@ protected:
     fakes::ScriptedRandom m_random;
     fakes::FixedClock m_clock;
     app::Navigator m_navigator;
+    QWidget* m_window = nullptr;
 };
