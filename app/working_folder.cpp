@@ -16,7 +16,7 @@ core::Result<void> fillWorkingFolder(const QDir& shipped, const QDir& work)
         if (!bytes.ok())
             return bytes.failure();
         if (const auto done = core::createFile(work.filePath(file), std::move(bytes).value()); !done.ok())
-            return done;
+            return done.failure();
     }
     return {};
 }
