@@ -105,7 +105,7 @@ void Form1::buildMenus()
 
     QMenu* help = addMenu("help", QStringLiteral("その他"));
     connect(addItem(help, "hlp", QStringLiteral("Readme.txt"), {}), &QAction::triggered, this,
-        &Form1::openReadme);
+        &Form1::showReadme);
     connect(addItem(help, "ver", QStringLiteral("バージョン情報"), {}), &QAction::triggered, this,
         [this] { m_navigator.openVersion(); });
 }
@@ -115,7 +115,7 @@ std::function<void()> Form1::opener(Lottery lottery)
     return [this, lottery] { m_navigator.openCard(lottery); };
 }
 
-void Form1::openReadme()
+void Form1::showReadme()
 {
     const ui::Services& services = m_navigator.services();
     if (app::openReadme(m_navigator.shell().launcher, services.dataDir))

@@ -21,7 +21,7 @@ private:
     void buildButtons();
     void buildMenus();
     std::function<void()> opener(lotteries::Lottery lottery);
-    void openReadme();
+    void showReadme();
 
     app::Navigator& m_navigator;
 };

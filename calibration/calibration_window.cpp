@@ -101,7 +101,7 @@ Form5::Form5(ui::Navigation& navigation)
     connect(command11, &QPushButton::clicked, this, &Form5::save);
     connect(command1, &QPushButton::clicked, this, &QWidget::close);
     connect(command10, &QPushButton::clicked, this, &Form5::restoreDefaults);
-    connect(command12, &QPushButton::clicked, this, &Form5::printTestSheet);
+    connect(command12, &QPushButton::clicked, this, &Form5::printSheet);
     connect(command13, &QPushButton::clicked, this, &Form5::align);
 }
 
@@ -170,7 +170,7 @@ std::optional<settings::Calibration> Form5::calibrationInBoxes()
 }
 
 // A plain sheet with the values in the boxes now, saved or not; the window stays for the next try.
-void Form5::printTestSheet()
+void Form5::printSheet()
 {
     const std::optional<settings::Calibration> inBoxes = calibrationInBoxes();
     if (!inBoxes)

@@ -25,7 +25,7 @@ private:
     void save();
     void restoreDefaults();
     void writeAndClose(const settings::ValueLines& lines);
-    void printTestSheet();
+    void printSheet();
     void align();
     calibration::BoxTexts boxTexts() const;
     // The calibration the boxes hold, or nothing after telling the user which box cannot be written.

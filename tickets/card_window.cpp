@@ -217,7 +217,7 @@ void CardWindow::buildUi(const CardWindowDesign& design)
     // below the last one.
     m_list1->viewport()->installEventFilter(this);
     connect(command3, &QPushButton::clicked, this, &CardWindow::clearPrintFile);
-    connect(command2, &QPushButton::clicked, this, &CardWindow::printCards);
+    connect(command2, &QPushButton::clicked, this, &CardWindow::startPrintRun);
     connect(command1, &QPushButton::clicked, this, &QWidget::close);
     connect(command5, &QPushButton::clicked, this, &CardWindow::showPreview);
 }
@@ -304,7 +304,7 @@ void CardWindow::clearPrintFile()
     showList();
 }
 
-void CardWindow::printCards()
+void CardWindow::startPrintRun()
 {
     const ui::Services& services = this->services();
     const core::Result<void, cards::PrintFailure> printed
@@ -330,7 +330,7 @@ void CardWindow::showPreview()
     frmPreview dialog(std::move(preview).value(), windowTitle(), this);
     // Printing from the preview is the print-start button's own print run, nothing else.
     if (dialog.exec() == frmPreview::kPrint)
-        printCards();
+        startPrintRun();
 }
 
 void CardWindow::showPrintFailure(const cards::PrintFailure& failure)

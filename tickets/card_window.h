@@ -28,7 +28,7 @@ private:
     void registerEntry();
     void deleteSelected();
     void clearPrintFile();
-    void printCards();
+    void startPrintRun();
     void showPreview();
     void showPrintFailure(const cards::PrintFailure& failure);
     // Lists the print file as it stands; a file that cannot be read is named in a message.
