@@ -1,3 +1,4 @@
+// The launcher the program uses: processes started by Qt, links opened by the desktop's own opener.
 #pragma once
 
 #include "app/launcher.h"

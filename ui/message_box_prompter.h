@@ -1,3 +1,4 @@
+// The prompter the program uses: each prompt as a modal QMessageBox with its icon and buttons.
 #pragma once
 
 #include "ui/prompter.h"
