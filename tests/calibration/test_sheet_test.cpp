@@ -1,8 +1,8 @@
 #include "calibration/test_sheet.h"
 #include "cards/card_preview.h"
-#include "data_folder.h"
 #include "failure_of.h"
 #include "fakes.h"
+#include "printers_folder.h"
 #include "qt_printing.h"
 #include "row_name.h"
 
@@ -14,17 +14,7 @@ namespace {
 using Box = fakes::RecordingSurface::Box;
 using lotteries::Lottery;
 
-const ui::PrinterDescription kOffice {"office", "A4", {210, 297}, {5, 5, 5, 5}, ui::PrinterState::Idle};
-
-class SheetTest : public testing::Test, protected DataFolder {
-protected:
-    SheetTest() { m_printers.printers = {kOffice}; }
-
-    QDir folder() const { return QDir(m_dir.path()); }
-
-    fakes::RecordingSurface m_printer;
-    fakes::ListedPrinters m_printers {m_printer};
-};
+using SheetTest = PrintersFolder;
 
 QSet<QString> keysOf(const QList<QRectF>& rects)
 {
@@ -131,31 +121,6 @@ TEST_F(SheetTest, TheSheetSaysWhatItWasPrintedWith)
     EXPECT_EQ(texts.count(u"280"_qs), 1);
     EXPECT_TRUE(sheet.lines.contains(QLineF(0, 0, 0, 1.5 * 1440 / 25.4)));
     EXPECT_EQ(sheet.lines.size(), 2 + 201 + 288);
-}
-
-TEST_F(SheetTest, APreviewHasAPagePerCardEachOverTheWholeGrid)
-{
-    write("loto6.txt", QByteArray("011522304143\r\n").repeated(6));
-    m_printers.defaultPrinter = "office";
-    const auto preview = cards::previewCards(
-        lotteries::PrintFile(lotteries::rulesOf(Lottery::Loto6), folder()), folder(), m_printers)
-                             .value();
-    EXPECT_EQ(preview.printer, kOffice);
-    ASSERT_EQ(preview.cards.size(), 2);
-    EXPECT_EQ(preview.cards.at(0).outlines.size(), 5 * 43);
-    EXPECT_EQ(preview.cards.at(0).fills.size(), 5 * 6);
-    EXPECT_EQ(preview.cards.at(1).fills.first(), QRectF(QPointF(6695, 3330), QPointF(6735, 3530)));
-    EXPECT_TRUE(m_printers.runs.isEmpty());
-    // The defaults stand in for the missing settings file, which the preview leaves missing.
-    EXPECT_EQ(content("ravelov1.ini"), "<missing>");
-
-    write("loto6.txt", "");
-    const auto empty = cards::previewCards(
-        lotteries::PrintFile(lotteries::rulesOf(Lottery::Loto6), folder()), folder(), m_printers)
-                           .value();
-    ASSERT_EQ(empty.cards.size(), 1);
-    EXPECT_TRUE(empty.cards.first().fills.isEmpty());
-    EXPECT_EQ(empty.cards.first().outlines.size(), 5 * 43);
 }
 
 struct SheetRefusalCase {
