@@ -136,23 +136,23 @@ calibration::BoxTexts Form5::boxTexts() const
     return texts;
 }
 
-void Form5::refuseTooLarge(settings::CalibrationValue value, const QString& text)
+void Form5::refuseTooLarge(settings::CalibrationValue value)
 {
     // An infinite value has no decimal text; the window stays so that the user can correct it.
+    QLineEdit* box = m_boxes.at(static_cast<std::size_t>(value));
     services().prompter.ask(this,
         {titleText(),
             QStringLiteral("「%1」の値「%2」は大きすぎて書き込めません。")
-                .arg(settings::valueName(value), text),
+                .arg(settings::valueName(value), box->text()),
             ui::PromptIcon::Exclamation, ui::PromptButtons::Ok});
-    m_boxes.at(static_cast<std::size_t>(value))->setFocus();
+    box->setFocus();
 }
 
 void Form5::save()
 {
-    const calibration::BoxTexts texts = boxTexts();
-    const auto lines = calibration::savedLines(texts);
+    const auto lines = calibration::savedLines(boxTexts());
     if (!lines.ok()) {
-        refuseTooLarge(lines.failure(), texts.at(static_cast<std::size_t>(lines.failure())));
+        refuseTooLarge(lines.failure());
         return;
     }
     writeAndClose(lines.value());
@@ -160,10 +160,9 @@ void Form5::save()
 
 std::optional<settings::Calibration> Form5::calibrationInBoxes()
 {
-    const calibration::BoxTexts texts = boxTexts();
-    const auto inBoxes = calibration::boxCalibration(texts);
+    const auto inBoxes = calibration::boxCalibration(boxTexts());
     if (!inBoxes.ok()) {
-        refuseTooLarge(inBoxes.failure(), texts.at(static_cast<std::size_t>(inBoxes.failure())));
+        refuseTooLarge(inBoxes.failure());
         return std::nullopt;
     }
     return inBoxes.value();

@@ -30,7 +30,7 @@ private:
     calibration::BoxTexts boxTexts() const;
     // The calibration the boxes hold, or nothing after telling the user which box cannot be written.
     std::optional<settings::Calibration> calibrationInBoxes();
-    void refuseTooLarge(settings::CalibrationValue value, const QString& text);
+    void refuseTooLarge(settings::CalibrationValue value);
 
     // Text1 to Text4: horizontal start, horizontal step, vertical start, vertical step.
     std::array<QLineEdit*, 4> m_boxes {};

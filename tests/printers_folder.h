@@ -4,6 +4,7 @@
 
 #include "data_folder.h"
 #include "fakes.h"
+#include "lotteries/print_file.h"
 
 #include <gtest/gtest.h>
 
@@ -15,6 +16,10 @@ protected:
     PrintersFolder() { m_printers.printers = {kOffice}; }
 
     QDir folder() const { return QDir(m_dir.path()); }
+    lotteries::PrintFile printFile(lotteries::Lottery lottery) const
+    {
+        return {lotteries::rulesOf(lottery), folder()};
+    }
 
     fakes::RecordingSurface m_printer;
     fakes::ListedPrinters m_printers {m_printer};

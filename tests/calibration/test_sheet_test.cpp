@@ -50,9 +50,7 @@ TEST_P(Grid, OutlinesEveryBoxThePrintRunCanDrawAndNothingElse)
         everySlot += (line + "\r\n").repeated(5);
     write(c.printFile, everySlot);
     write("ravelov1.ini", "a\r\nb\r\n1975.5\r\n238.5\r\n-90.25\r\n361\r\n");
-    ASSERT_TRUE(
-        cards::printCards(lotteries::PrintFile(lotteries::rulesOf(c.lottery), folder()), folder(), m_printer)
-            .ok());
+    ASSERT_TRUE(cards::printCards(printFile(c.lottery), folder(), m_printer).ok());
     QList<QRectF> printed;
     for (const QList<Box>& card : m_printer.cards) {
         for (const Box& box : card)
@@ -142,8 +140,7 @@ TEST_P(SheetRefusal, IsThePrintRunsAndNoPrinterIsAsked)
     if (!c.chosen.isEmpty())
         write("lotocard.ini", "[printer]\r\nname=" + c.chosen.toUtf8() + "\r\n");
     m_printers.defaultPrinter = c.defaultPrinter;
-    const auto preview = cards::previewCards(
-        lotteries::PrintFile(lotteries::rulesOf(Lottery::Loto6), folder()), folder(), m_printers);
+    const auto preview = cards::previewCards(printFile(Lottery::Loto6), folder(), m_printers);
     ASSERT_TRUE(!preview.ok());
     EXPECT_EQ(preview.failure(), c.failure);
     EXPECT_EQ(failureOf(calibration::printTestSheet(Lottery::Loto6,

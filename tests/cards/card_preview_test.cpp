@@ -15,9 +15,7 @@ TEST_F(CardPreviewTest, HasAPagePerCardEachOverTheWholeGrid)
 {
     write("loto6.txt", QByteArray("011522304143\r\n").repeated(6));
     m_printers.defaultPrinter = "office";
-    const auto preview = cards::previewCards(
-        lotteries::PrintFile(lotteries::rulesOf(Lottery::Loto6), folder()), folder(), m_printers)
-                             .value();
+    const auto preview = cards::previewCards(printFile(Lottery::Loto6), folder(), m_printers).value();
     EXPECT_EQ(preview.printer, kOffice);
     ASSERT_EQ(preview.cards.size(), 2);
     EXPECT_EQ(preview.cards.at(0).outlines.size(), 5 * 43);
@@ -28,9 +26,7 @@ TEST_F(CardPreviewTest, HasAPagePerCardEachOverTheWholeGrid)
     EXPECT_EQ(content("ravelov1.ini"), "<missing>");
 
     write("loto6.txt", "");
-    const auto empty = cards::previewCards(
-        lotteries::PrintFile(lotteries::rulesOf(Lottery::Loto6), folder()), folder(), m_printers)
-                           .value();
+    const auto empty = cards::previewCards(printFile(Lottery::Loto6), folder(), m_printers).value();
     ASSERT_EQ(empty.cards.size(), 1);
     EXPECT_TRUE(empty.cards.first().fills.isEmpty());
     EXPECT_EQ(empty.cards.first().outlines.size(), 5 * 43);
