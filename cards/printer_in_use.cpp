@@ -12,21 +12,20 @@ core::Result<QString, PrintFailure> printerInUse(const QDir& dataDir, const ui::
         return chosen.failure();
     if (!chosen.value().isEmpty() && !printers.describe(chosen.value()))
         return MissingPrinter {chosen.value()};
-    return chosen.value();
+    return printers.named(chosen.value());
 }
 
 core::Result<PrinterInUse, PrintFailure> describePrinterInUse(
     const QDir& dataDir, const ui::Printers& printers)
 {
-    const core::Result<QString, PrintFailure> chosen = printerInUse(dataDir, printers);
-    if (!chosen.ok())
-        return chosen.failure();
-    const QString name = printers.named(chosen.value());
+    const core::Result<QString, PrintFailure> name = printerInUse(dataDir, printers);
+    if (!name.ok())
+        return name.failure();
     const std::optional<ui::PrinterDescription> described
-        = name.isEmpty() ? std::nullopt : printers.describe(name);
+        = name.value().isEmpty() ? std::nullopt : printers.describe(name.value());
     if (!described)
         return SurfaceFault {noDefaultPrinterReason(), 1};
-    return PrinterInUse {chosen.value(), *described};
+    return PrinterInUse {name.value(), *described};
 }
 
 } // namespace cards

@@ -9,12 +9,15 @@
 
 namespace cards {
 
-// The printer in use: the chosen one, empty for the system's default, or why it cannot be used.
+// The printer in use: the chosen one, else the system's default as it is now, or why it cannot be used.
+// Empty only when nothing is chosen and the system has no default. The default is asked for once here,
+// so that every card of a run goes to the one printer the run began with, even when the system's default
+// changes while it prints.
 core::Result<QString, PrintFailure> printerInUse(const QDir& dataDir, const ui::Printers& printers);
 
 // The printer in use and what the calibration counts from on it, for what is drawn to its measure.
 struct PrinterInUse {
-    QString name; // empty for the system's default
+    QString name; // as printerInUse gives it
     ui::PrinterDescription description;
 };
 

@@ -1,21 +1,14 @@
 #include "core/line_file.h"
 
-#include <QDateTime>
+#include "core/atomic_save.h"
+#include "core/save_lock.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QLockFile>
-#include <QSaveFile>
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
-#include <thread>
-
-#ifdef Q_OS_WIN
-#include <io.h>
-#else
-#include <unistd.h>
-#endif
 
 namespace core {
 
@@ -136,7 +129,7 @@ private:
 Result<void> readInto(const QString& path, QByteArray& bytes)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    if (!openForReading(file))
         return failureOf(path, file.errorString());
     const qint64 size = file.size();
     if (size == 0) {
@@ -150,104 +143,6 @@ Result<void> readInto(const QString& path, QByteArray& bytes)
         bytes.resize(std::max<qint64>(file.read(bytes.data(), size), 0));
     }
     if (file.error() != QFileDevice::NoError)
-        return failureOf(path, file.errorString());
-    return {};
-}
-
-// The file's lock, held while the object lives; see kLockSuffix. Only saves take it: a reader sees the old
-// file or the new one, whole, since a save ends in a rename.
-class SaveLock {
-public:
-    explicit SaveLock(const QString& path)
-        : m_lock(path + QLatin1StringView(kLockSuffix))
-    {
-        // QLockFile gives no reason when it cannot make its file; the system's, from the call that failed,
-        // is taken from errno at once.
-        errno = 0;
-        if (tryLockWithin(kLockWait))
-            return;
-        const int error = errno;
-        switch (m_lock.error()) {
-        case QLockFile::LockFailedError:
-            m_taken = failureOf(path,
-                QStringLiteral(
-                    "ほかの保存が %1 秒たっても終わりませんでした。しばらくしてからもう一度お試しください。")
-                    .arg(std::chrono::duration_cast<std::chrono::seconds>(kLockWait).count()));
-            break;
-        case QLockFile::PermissionError:
-            m_taken = failureOf(path, qt_error_string(error != 0 ? error : EACCES));
-            break;
-        case QLockFile::NoError:
-        case QLockFile::UnknownError:
-            m_taken = failureOf(path, error != 0 ? qt_error_string(error) : qt_error_string(EIO));
-            break;
-        }
-    }
-
-    // Taken, or why the lock could not be had within the wait.
-    const Result<void>& taken() const { return m_taken; }
-
-private:
-    // QLockFile's own wait looks again only after ever longer sleeps, up to seconds: beside a copy of the
-    // program that saves again and again, it would nearly always look while the other holds the lock.
-    // Looking every few milliseconds finds the moments between the other's saves.
-    bool tryLockWithin(std::chrono::milliseconds wait)
-    {
-        constexpr std::chrono::milliseconds kBetweenLooks {5};
-        const auto giveUp = std::chrono::steady_clock::now() + wait;
-        while (!m_lock.tryLock(0)) {
-            if (m_lock.error() != QLockFile::LockFailedError || std::chrono::steady_clock::now() >= giveUp)
-                return false;
-            std::this_thread::sleep_for(kBetweenLooks);
-        }
-        return true;
-    }
-
-    QLockFile m_lock;
-    Result<void> m_taken;
-};
-
-// Saves the pieces one after the other as the file's new content, as saveFile saves its bytes; a file is
-// put together this way without a copy of what it already held.
-Result<void> savePieces(const QString& path, std::initializer_list<QByteArrayView> pieces)
-{
-    // QSaveFile writes into a temporary file beside the real one (beside a link's target, so a link
-    // stays a link), gives it the old file's permissions and renames it over the old file. Its own
-    // buffering is left out: a buffered write fails only in commit(), which then still renames the
-    // short file over the user's (QTBUG-75077). Unbuffered, every write reaches the system at once
-    // and the one that finds the disk full brings back the system's reason.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return failureOf(path, file.errorString());
-    const auto cancel = [&file, &path](const QString& reason) {
-        file.cancelWriting();
-        return failureOf(path, reason);
-    };
-    for (const QByteArrayView piece : pieces) {
-        const char* data = piece.data();
-        qint64 left = piece.size();
-        while (left > 0) {
-            // A short write is retried: the one after it fails with the reason, or goes on.
-            const qint64 written = file.write(data, left);
-            if (written <= 0)
-                return cancel(file.errorString());
-            data += written;
-            left -= written;
-        }
-    }
-    if (!file.flush())
-        return cancel(file.errorString());
-        // The data is on the disk before the rename, or the save is given up: after a crash the file is
-        // then either the old one or the new one, never an empty one. commit() syncs too but does not
-        // look at the result, and some file systems (NFS, quotas) only report a write failure here.
-#ifdef Q_OS_WIN
-    if (::_commit(file.handle()) != 0)
-        return cancel(qt_error_string(errno));
-#else
-    if (::fsync(file.handle()) != 0)
-        return cancel(qt_error_string(errno));
-#endif
-    if (!file.commit())
         return failureOf(path, file.errorString());
     return {};
 }
@@ -271,15 +166,6 @@ QByteArray joinLines(const Lines& lines)
     for (const QByteArray& line : lines)
         appendLine(bytes, line);
     return bytes;
-}
-
-FileStamp stampOf(const QString& path)
-{
-    const QFileInfo info(path);
-    if (!info.exists())
-        return {};
-    return {true, info.size(), info.lastModified().toMSecsSinceEpoch(),
-        info.metadataChangeTime().toMSecsSinceEpoch()};
 }
 
 Result<QByteArray> readFile(const QString& path)
@@ -324,7 +210,7 @@ Result<void> saveFile(const QString& path, const QByteArray& bytes)
     const SaveLock lock(path);
     if (!lock.taken().ok())
         return lock.taken();
-    return savePieces(path, {bytes});
+    return saveAtomically(path, {bytes});
 }
 
 Result<void> saveLines(const QString& path, const Lines& lines)
@@ -348,7 +234,7 @@ Result<void> editLines(
     const std::optional<Lines> edited = edit(now);
     if (!edited)
         return {};
-    return savePieces(path, {joinLines(*edited)});
+    return saveAtomically(path, {joinLines(*edited)});
 }
 
 Result<bool> removeLine(
@@ -375,7 +261,7 @@ Result<bool> removeLine(
         if (index++ != found && !alsoDrop(kept.read().sliced(start, size)))
             kept.add(start, size);
     });
-    if (const Result<void> saved = savePieces(path, {kept.finish()}); !saved.ok())
+    if (const Result<void> saved = saveAtomically(path, {kept.finish()}); !saved.ok())
         return saved.failure();
     return true;
 }
@@ -396,7 +282,7 @@ Result<void> appendLines(const QString& path, const Lines& lines)
     if (!old.isEmpty() && !endsWithLineEnd(old))
         added.append("\r\n");
     added.append(joinLines(lines));
-    return savePieces(path, {old, added});
+    return saveAtomically(path, {old, added});
 }
 
 Result<void> ensureFileExists(const QString& path)
@@ -414,7 +300,7 @@ Result<void> createFile(const QString& path, const QByteArray& bytes)
     // Another save may have made it while this one waited for the lock.
     if (QFileInfo::exists(path))
         return {};
-    return savePieces(path, {bytes});
+    return saveAtomically(path, {bytes});
 }
 
 } // namespace core

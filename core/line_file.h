@@ -7,7 +7,6 @@
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QList>
-#include <chrono>
 #include <functional>
 #include <limits>
 #include <optional>
@@ -38,6 +37,8 @@ public:
     qsizetype size() const { return m_starts.size(); }
     // The line without its line end.
     QByteArrayView at(qsizetype index) const;
+    // The file's bytes as they were read, line ends and all.
+    QByteArrayView bytes() const { return m_bytes; }
 
 private:
     QByteArray m_bytes;
@@ -45,28 +46,11 @@ private:
     QList<quint32> m_starts;
 };
 
-// What tells one state of a file from another without reading it: a save, by this program or any other,
-// changes it. A missing file has a stamp of its own.
-struct FileStamp {
-    bool exists = false;
-    qint64 size = 0;
-    qint64 modified = 0; // milliseconds since the epoch
-    qint64 changed = 0; // the metadata's change, which a rename over the file also moves
-
-    bool operator==(const FileStamp&) const = default;
-};
-FileStamp stampOf(const QString& path);
-
 Result<QByteArray> readFile(const QString& path);
 Result<Lines> readLines(const QString& path);
 
-// Every save below holds the file's lock from its reading of the file to the rename, so that two saves of
-// one file, in this copy of the program or another, never lose each other's lines: the lock is a file
-// beside it, the file's name with this ending, there only while a save runs.
-inline constexpr char kLockSuffix[] = ".lock";
-// How long a save waits for another save of the same file to end before it gives up. A lock left by a
-// copy of the program that has ended is taken over at once.
-inline constexpr std::chrono::milliseconds kLockWait {5000};
+// Every save below holds the file's SaveLock (core/save_lock.h) from its reading of the file to the
+// rename, and writes through saveAtomically (core/atomic_save.h).
 
 // Writes through a temporary file and an atomic rename: on failure the old file stays as it was.
 Result<void> saveFile(const QString& path, const QByteArray& bytes);

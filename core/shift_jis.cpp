@@ -8,10 +8,10 @@
 
 namespace core {
 
-#ifdef Q_OS_WIN
-
-// Qt for Windows has no Shift_JIS converter of its own, so the system's code page 932 decodes the
-// double-byte characters; the bytes are cut into characters here, as Qt's converter does elsewhere.
+// The bytes are cut into characters here, the same on every system, and only a pair of a lead and a
+// trail byte is handed to the system's own table: Windows' code page 932, elsewhere Qt's converter. Qt's
+// converter, left to a whole line, swaps the control bytes 0x1A, 0x1C and 0x7F among themselves (its table
+// keeps 0x7F for its substitute), where code page 932 keeps them as they are.
 namespace {
 
 constexpr char16_t kNoCharacter = 0x1A;
@@ -37,14 +37,21 @@ QChar singleByte(uchar byte)
     return QChar(kNoCharacter);
 }
 
-QChar doubleByte(QByteArrayView pair)
+} // namespace
+
+QChar ShiftJisDecoder::doubleByte(QByteArrayView pair)
 {
+#ifdef Q_OS_WIN
     wchar_t character[2] = {};
     const int count = MultiByteToWideChar(932, MB_ERR_INVALID_CHARS, pair.data(), 2, character, 2);
     return count == 1 ? QChar(char16_t(character[0])) : QChar(kUnknownCharacter);
+#else
+    if (!m_decoder.isValid())
+        return QChar(kUnknownCharacter);
+    const QString character = m_decoder.decode(pair);
+    return character.size() == 1 ? character.front() : QChar(kUnknownCharacter);
+#endif
 }
-
-} // namespace
 
 QString ShiftJisDecoder::decoded(QByteArrayView bytes)
 {
@@ -65,17 +72,6 @@ QString ShiftJisDecoder::decoded(QByteArrayView bytes)
     }
     return text;
 }
-
-#else
-
-QString ShiftJisDecoder::decoded(QByteArrayView bytes)
-{
-    if (!m_decoder.isValid())
-        return QString::fromLatin1(bytes);
-    return m_decoder.decode(bytes);
-}
-
-#endif
 
 bool isAscii(QByteArrayView bytes)
 {

@@ -23,9 +23,11 @@ public:
 
 private:
     QString decoded(QByteArrayView bytes);
+    // A lead byte and a trail byte, as the system's table reads them.
+    QChar doubleByte(QByteArrayView pair);
 
 #ifndef Q_OS_WIN
-    // Qt's converter; stateless, for the half character at a line's end.
+    // Qt's converter; stateless, so that each pair is read on its own.
     QStringDecoder m_decoder {"Shift_JIS", QStringConverter::Flag::Stateless};
 #endif
 };

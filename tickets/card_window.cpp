@@ -8,11 +8,13 @@
 #include "ui/prompter.h"
 #include "ui/window_layout.h"
 
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QStyleHints>
 #include <array>
 
 namespace tickets {
@@ -151,10 +153,12 @@ ui::Prompt refusalPrompt()
         ui::PromptButtons::Ok};
 }
 
-ui::Prompt deletePrompt()
+ui::Prompt deletePrompt(const QString& entry)
 {
-    // CR between the two sentences, as the question has always been worded.
-    return {QStringLiteral("データ削除"), QStringLiteral("選択のデータを削除します。\rよろしいですか？！！"),
+    // CR between the two sentences, as the question has always been worded; then the entry as the list
+    // shows it, on a line of its own, so that the answer is given knowing which entry it deletes.
+    return {QStringLiteral("データ削除"),
+        QStringLiteral("選択のデータを削除します。\rよろしいですか？！！\r") + entry,
         ui::PromptIcon::Exclamation, ui::PromptButtons::YesNo};
 }
 
@@ -257,11 +261,19 @@ bool CardWindow::eventFilter(QObject* watched, QEvent* event)
     if (watched != m_list1->viewport())
         return ui::OtherWindow::eventFilter(watched, event);
     switch (event->type()) {
+    case QEvent::Paint:
+        // From here on the user sees the list as it now is.
+        m_newListUnseen = false;
+        return false;
     case QEvent::MouseButtonDblClick:
-        if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
+        // A double click begun on the list as it was before it was listed again deletes nothing: the
+        // entry now selected may not be the one the user pointed at.
+        if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton && !m_clickOnOldList)
             deleteSelected();
         return true;
     case QEvent::MouseButtonPress:
+        notePress(*static_cast<QMouseEvent*>(event));
+        [[fallthrough]];
     case QEvent::MouseButtonRelease:
     case QEvent::MouseMove:
         // Below the last line the mouse leaves the selection as it is, so that the first click of a
@@ -272,6 +284,17 @@ bool CardWindow::eventFilter(QObject* watched, QEvent* event)
     }
 }
 
+void CardWindow::notePress(const QMouseEvent& press)
+{
+    // A press within the double-click time of the one before may be the second press of a double click,
+    // which began where the first press was aimed.
+    const auto doubleClickTime
+        = static_cast<quint64>(QGuiApplication::styleHints()->mouseDoubleClickInterval());
+    if (!m_newListUnseen && (!m_lastPress || press.timestamp() - *m_lastPress >= doubleClickTime))
+        m_clickOnOldList = false;
+    m_lastPress = press.timestamp();
+}
+
 void CardWindow::deleteSelected()
 {
     const QModelIndexList selected = m_list1->selectionModel()->selectedIndexes();
@@ -279,7 +302,8 @@ void CardWindow::deleteSelected()
         return;
     // The entry is known by its line's text, not its row: the file may have changed since it was listed.
     const QByteArray line = m_lines->line(selected.first().row());
-    if (services().prompter.ask(this, deletePrompt()) != ui::PromptAnswer::Yes)
+    if (services().prompter.ask(this, deletePrompt(selected.first().data().toString()))
+        != ui::PromptAnswer::Yes)
         return;
     const core::Result<bool> removed = m_printFile.remove(line);
     if (!removed.ok())
@@ -340,17 +364,32 @@ void CardWindow::showPrintFailure(const cards::PrintFailure& failure)
 
 void CardWindow::showList()
 {
-    m_listed = core::stampOf(m_printFile.path());
     if (const auto done = m_lines->read(m_printFile.path()); !done.ok())
         showFailure(done.failure());
 }
 
 void CardWindow::showListIfChanged()
 {
+    const QModelIndexList selected = m_list1->selectionModel()->selectedIndexes();
+    const int row = selected.isEmpty() ? -1 : selected.first().row();
+    const QByteArray selectedLine = row < 0 ? QByteArray() : m_lines->line(row);
+    // Read every time, not only when the file's size or times changed: a rewrite of the same size within
+    // one tick of the file system's clock keeps both.
+    const core::Result<bool> changed = m_lines->readAgain(m_printFile.path());
     // Unchanged, the list keeps its selection; a file that failed to read is not named again each time
     // the window comes back from the message that named it.
-    if (core::stampOf(m_printFile.path()) != m_listed)
-        showList();
+    if (changed.ok() && !changed.value())
+        return;
+    // Changed under the mouse: a click already begun was aimed at the list as it was.
+    m_newListUnseen = true;
+    m_clickOnOldList = true;
+    if (!changed.ok()) {
+        showFailure(changed.failure());
+        return;
+    }
+    // Selected again without making it the current line, which would scroll the list to it.
+    if (row >= 0 && row < m_lines->rowCount() && m_lines->line(row) == selectedLine)
+        m_list1->selectionModel()->select(m_lines->index(row), QItemSelectionModel::ClearAndSelect);
 }
 
 void CardWindow::showFailure(const core::FileFailure& failure)

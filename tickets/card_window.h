@@ -6,8 +6,11 @@
 #include "lotteries/print_file.h"
 #include "ui/other_window.h"
 
+#include <optional>
+
 class QLineEdit;
 class QListView;
+class QMouseEvent;
 
 namespace tickets {
 
@@ -34,8 +37,11 @@ private:
     // Lists the print file as it stands; a file that cannot be read is named in a message.
     void showList();
     // Lists the print file again when it changed since it was last listed, as another copy of the program
-    // or a text editor may have changed it while the user was away from the window.
+    // or a text editor may have changed it while the user was away from the window; the selected entry
+    // stays selected when it is still on its row.
     void showListIfChanged();
+    // Tells a press that begins a click of its own from the second press of a double click.
+    void notePress(const QMouseEvent& press);
     void showFailure(const core::FileFailure& failure);
 
     const lotteries::LotteryRules& m_rules;
@@ -44,8 +50,16 @@ private:
     QListView* m_list1 = nullptr;
     // The print file's lines, each made into its list line only when the list draws it.
     TicketListModel* m_lines = nullptr;
-    // The print file as it was when last listed.
-    core::FileStamp m_listed;
+    // From the moment coming back to the window listed a changed file until the list has been drawn: a
+    // press in that time, such as the click that made the window active, which comes after the window
+    // became active, was aimed at the list as it was.
+    bool m_newListUnseen = false;
+    // Whether the click going on began on the list as it was before it was listed again, when the entry
+    // now on the row the user pointed at may be another; a press that begins a click of its own on the
+    // list as drawn ends it.
+    bool m_clickOnOldList = false;
+    // The time of the list's last press, in the milliseconds of the mouse's events.
+    std::optional<quint64> m_lastPress;
 };
 
 CardWindow* createCardWindow(lotteries::Lottery lottery, ui::Navigation& navigation);

@@ -7,6 +7,7 @@
 #include "tickets/entry.h"
 
 #include <QAbstractListModel>
+#include <optional>
 
 namespace tickets {
 
@@ -20,6 +21,11 @@ public:
     // is empty. Either way a reset: views forget their selection and current line and keep where they
     // are scrolled to, as far as the new lines reach.
     core::Result<void> read(const QString& path);
+    // Reads the print file at path again, into the memory its lines take, and resets the views as read()
+    // does only when the lines are not those listed: the same lines leave the views as they were, their
+    // selection and where they are scrolled to. A file that cannot be read, as it could not before, is no
+    // change either. Whether the list changed, or why the file could not be read.
+    core::Result<bool> readAgain(const QString& path);
     // Lists nothing, and lets go of the memory the lines took.
     void clear();
     // The print file's line the row lists, as it was read, without its line end.
@@ -30,8 +36,14 @@ public:
     QVariant data(const QModelIndex& index, int role) const override;
 
 private:
+    // Reads the lines and takes their hash.
+    core::Result<void> readLines(const QString& path);
+
     const lotteries::LotteryRules& m_rules;
     core::IndexedLines m_lines;
+    // The hash of the lines listed, by which readAgain knows them without a second copy of the file; none
+    // while no lines were read.
+    std::optional<size_t> m_hash;
     // Only lines that are not ASCII are decoded; data() is const to the views, the decoder holds no state.
     mutable core::ShiftJisDecoder m_decode;
 };

@@ -2,6 +2,7 @@
 #include "data_folder.h"
 #include "failure_of.h"
 #include "fakes.h"
+#include "printers_folder.h"
 #include "qt_printing.h"
 #include "row_name.h"
 
@@ -154,6 +155,23 @@ TEST_F(PrintRunTest, ACardThatCannotBeFinishedStopsTheRun)
     EXPECT_EQ(print(Lottery::Numbers4), cards::PrintFailure(cards::SurfaceFault {"job lost", 1}));
     EXPECT_EQ(m_surface.cards.size(), 1);
     EXPECT_EQ(m_surface.ends, 1);
+}
+
+// The system's default is asked for once, as the run starts: the sheets never see an empty name, which
+// they would resolve again for every card.
+TEST_F(PrintRunTest, WithNoPrinterChosenTheRunIsForTheDefaultItStartedWith)
+{
+    write("numbers4.txt", QByteArray("1234A\r\n").repeated(6));
+    fakes::ListedPrinters printers(m_surface);
+    ui::PrinterDescription home = kOffice;
+    home.name = "home";
+    printers.printers = {kOffice, home};
+    printers.defaultPrinter = "office";
+    EXPECT_FALSE(failureOf(
+        cards::printCards(lotteries::PrintFile(lotteries::rulesOf(Lottery::Numbers4), QDir(m_dir.path())),
+            QDir(m_dir.path()), printers)));
+    EXPECT_EQ(printers.runs, QStringList({"office"}));
+    EXPECT_EQ(m_surface.ends, 2);
 }
 
 } // namespace

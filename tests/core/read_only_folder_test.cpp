@@ -1,12 +1,16 @@
 // Writing into a folder the user may not write to. Root ignores folder permissions, so ctest runs
 // these cases once more as an unprivileged user (tests/run_unprivileged.sh).
 #include "core/line_file.h"
+#include "core/save_lock.h"
 #include "qt_printing.h"
 #include "settings/program_settings.h"
 
+#include <QElapsedTimer>
 #include <QFile>
+#include <QLockFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace {
@@ -83,6 +87,30 @@ TEST_F(ReadOnlyFolder, APrinterChoiceThatCannotBeKeptLeavesTheOldOne)
     EXPECT_EQ(saved.failure().path, QDir::toNativeSeparators(ini));
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll(), QByteArray("[printer]\nname=office\n"));
+}
+
+// Left by a copy that ended in the middle of a save, before the folder became read-only: it cannot be
+// taken over, and waiting would never help.
+TEST_F(ReadOnlyFolder, ALockThatCannotBeTakenOverIsNamedAtOnce)
+{
+    const QString lock = path() + core::kLockSuffix;
+    ASSERT_TRUE(QFile::setPermissions(m_dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+    const pid_t copy = fork();
+    if (copy == 0)
+        _exit(QLockFile(lock).tryLock(0) ? 0 : 1);
+    int status = -1;
+    ASSERT_EQ(waitpid(copy, &status, 0), copy);
+    ASSERT_EQ(status, 0);
+    ASSERT_TRUE(QFile::setPermissions(m_dir.path(), QFile::ReadOwner | QFile::ExeOwner));
+
+    QElapsedTimer clock;
+    clock.start();
+    const auto saved = core::appendLines(path(), {"010203040506"});
+    EXPECT_LT(clock.elapsed(), 1000);
+    ASSERT_FALSE(saved.ok());
+    EXPECT_EQ(saved.failure().path, QDir::toNativeSeparators(lock));
+    EXPECT_TRUE(saved.failure().reason.startsWith(u"Permission denied\n"_qs)) << saved.failure().reason.toStdString();
+    EXPECT_EQ(content(), QByteArray(kOld));
 }
 
 } // namespace

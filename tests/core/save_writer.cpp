@@ -4,7 +4,12 @@
 // Usage: save_writer FOLDER FIRST COUNT: entries FIRST to FIRST + COUNT - 1, play type A.
 //        save_writer --leave-lock FILE: takes FILE's save lock and ends without letting it go, as a
 //        copy of the program that was killed in the middle of a save.
+//        save_writer --read FILE COUNT: reads FILE COUNT times through the program's own reading, as a
+//        copy of the program that lists it again and again; says "read" once it has begun.
+//        save_writer --hold FILE MILLISECONDS (Windows): holds FILE open as virus scanners and sync
+//        clients do, without letting it be deleted or replaced; says "held" once it holds it.
 #include "core/line_file.h"
+#include "core/save_lock.h"
 #include "lotteries/print_file.h"
 
 #include <QDir>
@@ -12,6 +17,11 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string_view>
+
+#ifdef Q_OS_WIN
+#include <QThread>
+#include <windows.h>
+#endif
 
 namespace {
 
@@ -37,6 +47,32 @@ int main(int argc, char** argv)
         // No destructor, no unlock: the lock file stays as QLockFile wrote it, naming this process.
         std::_Exit(0);
     }
+    if (argc == 4 && std::string_view(argv[1]) == "--read") {
+        const QString path = QString::fromLocal8Bit(argv[2]);
+        const int count = std::atoi(argv[3]);
+        for (int i = 0; i < count; ++i) {
+            if (const auto read = core::readFile(path); !read.ok())
+                return fail("read", read.failure());
+            if (i == 0) {
+                std::puts("read");
+                std::fflush(stdout);
+            }
+        }
+        return 0;
+    }
+#ifdef Q_OS_WIN
+    if (argc == 4 && std::string_view(argv[1]) == "--hold") {
+        const HANDLE held = CreateFileA(argv[2], GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (held == INVALID_HANDLE_VALUE)
+            return 1;
+        std::puts("held");
+        std::fflush(stdout);
+        QThread::msleep(std::atoi(argv[3]));
+        CloseHandle(held);
+        return 0;
+    }
+#endif
     if (argc != 4) {
         std::fprintf(stderr, "usage: save_writer FOLDER FIRST COUNT\n");
         return 2;

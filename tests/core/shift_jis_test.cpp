@@ -1,6 +1,7 @@
 #include "core/shift_jis.h"
 #include "row_name.h"
 
+#include <QCryptographicHash>
 #include <gtest/gtest.h>
 
 namespace {
@@ -28,7 +29,28 @@ INSTANTIATE_TEST_SUITE_P(Bytes, ShiftJis,
         DecodeCase {"HalfCharacterAtTheEndDropped", "\x83\x65\x83", u"テ"_qs},
         DecodeCase {"LeadByteBeforeNoTrailByte", "\x83\x20", u"\x1A "_qs},
         DecodeCase {"BytesThatBeginNoCharacter", "\x80\xA0\xFD", u"\x1A\x1A\x1A"_qs},
-        DecodeCase {"PairOfNoCharacter", "\x85\x40", u"\xFFFD"_qs}),
+        DecodeCase {"PairOfNoCharacter", "\x85\x40", u"\xFFFD"_qs},
+        DecodeCase {
+            "ControlBytesStayAsTheyAre", QByteArray("\x1A\x1C\x7F\x83\x65", 5), u"\x1A\x1C\x7Fテ"_qs}),
     rowName);
+
+// Every input of one and of two bytes, decoded: the figure was taken where Qt's converter reads the pairs
+// and holds where code page 932 reads them, so each system checks the other.
+TEST(ShiftJisEverySequence, DecodesAlikeOnEverySystem)
+{
+    core::ShiftJisDecoder decode;
+    QCryptographicHash digest(QCryptographicHash::Sha256);
+    for (int first = 0; first < 256; ++first) {
+        for (int second = -1; second < 256; ++second) {
+            QByteArray bytes(1, char(first));
+            if (second >= 0)
+                bytes.append(char(second));
+            const QString text = decode(bytes) + QChar(u'|');
+            digest.addData(QByteArrayView(reinterpret_cast<const char*>(text.utf16()), text.size() * 2));
+        }
+    }
+    EXPECT_EQ(digest.result().toHex(),
+        QByteArray("7eaa47ffadab48a94f9925eda16dee32597dd95a1062065e672d1e82787b6876"));
+}
 
 } // namespace

@@ -1,16 +1,25 @@
+#include "core/line_file.h"
 #include "row_name.h"
 #include "window_fixture.h"
 
+#include <QDateTime>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QListView>
+#include <QMouseEvent>
 #include <QScrollBar>
+#include <cstring>
+#include <tuple>
 
 namespace {
 
 const ui::Prompt kRefusal {
     u"番号が不正です"_qs, u"登録できません"_qs, ui::PromptIcon::Critical, ui::PromptButtons::Ok};
-const ui::Prompt kDeleteQuestion {u"データ削除"_qs, u"選択のデータを削除します。\rよろしいですか？！！"_qs,
-    ui::PromptIcon::Exclamation, ui::PromptButtons::YesNo};
+ui::Prompt deleteQuestion(const QString& entry)
+{
+    return {u"データ削除"_qs, u"選択のデータを削除します。\rよろしいですか？！！\r"_qs + entry,
+        ui::PromptIcon::Exclamation, ui::PromptButtons::YesNo};
+}
 
 class CardWindowTest : public WindowTest {
 protected:
@@ -37,6 +46,29 @@ protected:
         const QRect rect = list()->visualRect(list()->model()->index(row, 0));
         QTest::mouseClick(list()->viewport(), Qt::LeftButton, {}, rect.center());
         QTest::mouseDClick(list()->viewport(), Qt::LeftButton, {}, rect.center());
+    }
+
+    // A double click on the row as the mouse makes it, its second press 200 ms after the first, and
+    // between run after the first press.
+    void doubleClickAt(int row, quint64 ms, const std::function<void()>& between) const
+    {
+        const QPointF at = list()->visualRect(list()->model()->index(row, 0)).center();
+        const auto send = [&](QEvent::Type type, quint64 after, Qt::MouseButtons held) {
+            QMouseEvent event(type, at, list()->viewport()->mapToGlobal(at), Qt::LeftButton, held, {});
+            event.setTimestamp(ms + after);
+            QApplication::sendEvent(list()->viewport(), &event);
+        };
+        send(QEvent::MouseButtonPress, 0, Qt::LeftButton);
+        between();
+        send(QEvent::MouseButtonRelease, 100, {});
+        send(QEvent::MouseButtonPress, 200, Qt::LeftButton);
+        send(QEvent::MouseButtonDblClick, 200, Qt::LeftButton);
+    }
+
+    void comeBack() const
+    {
+        QEvent activated(QEvent::ActivationChange);
+        QApplication::sendEvent(m_window, &activated);
     }
 };
 
@@ -95,7 +127,7 @@ TEST_F(CardWindowTest, DeleteAnsweredYesRemovesTheEntryAndRenumbers)
     write("numbers4.txt", "1234A\r\n5678B\r\n9012C\r\n");
     open(&app::Navigator::openCard, lotteries::Lottery::Numbers4);
     doubleClickRow(1);
-    EXPECT_EQ(m_prompter.asked, QList<ui::Prompt>({kDeleteQuestion}));
+    EXPECT_EQ(m_prompter.asked, QList<ui::Prompt>({deleteQuestion("  2  5-6-7-8.B")}));
     EXPECT_EQ(content("numbers4.txt"), QByteArray("1234A\r\n9012C\r\n"));
     EXPECT_EQ(listed(), QStringList({"  1  1-2-3-4.A", "  2  9-0-1-2.C"}));
 }
@@ -171,6 +203,67 @@ TEST_F(CardWindowTest, ComingBackToTheWindowListsTheFileAsItIsNow)
     EXPECT_EQ(rows(), 2);
 }
 
+TEST_F(CardWindowTest, ComingBackListsARewriteThatKeptTheFilesSizeAndTimes)
+{
+    write("numbers4.txt", "1111A\r\n2222B\r\n");
+    open(&app::Navigator::openCard, lotteries::Lottery::Numbers4);
+    // Through a mapping of the file the second write keeps the times the first set, as a rewrite within
+    // one tick of the file system's clock does.
+    QFile file(filePath("numbers4.txt"));
+    uchar* bytes = file.open(QIODevice::ReadWrite) ? file.map(0, file.size()) : nullptr;
+    ASSERT_NE(bytes, nullptr);
+    std::memcpy(bytes, "1111A\r\n2222B\r\n", 14);
+    comeBack();
+    const auto stamp = [&file] {
+        const QFileInfo info(file.fileName());
+        return std::tuple(info.size(), info.lastModified(), info.metadataChangeTime());
+    };
+    const auto before = stamp();
+    std::memcpy(bytes, "2222B\r\n1111A\r\n", 14);
+    ASSERT_EQ(stamp(), before);
+    comeBack();
+    EXPECT_EQ(listed(), QStringList({"  1  2-2-2-2.B", "  2  1-1-1-1.A"}));
+}
+
+TEST_F(CardWindowTest, ComingBackKeepsTheSelectionWhileItsEntryIsOnItsRow)
+{
+    write("numbers4.txt", "1111A\r\n2222B\r\n3333C\r\n");
+    open(&app::Navigator::openCard, lotteries::Lottery::Numbers4);
+    list()->setCurrentIndex(list()->model()->index(1, 0));
+    write("numbers4.txt", "0000D\r\n2222B\r\n");
+    comeBack();
+    EXPECT_EQ(list()->selectionModel()->selectedIndexes(), QModelIndexList({list()->model()->index(1, 0)}));
+    write("numbers4.txt", "2222B\r\n3333C\r\n");
+    comeBack();
+    EXPECT_EQ(listed().first(), "  1  2-2-2-2.B");
+    EXPECT_FALSE(list()->selectionModel()->hasSelection());
+}
+
+// Another copy deleted 1111A while this one was inactive, and the user double-clicks 2222B where this
+// one still shows it: coming back lists the file again before the first press is seen or after it.
+class DoubleClickOnAnOldList : public CardWindowTest, public testing::WithParamInterface<bool> { };
+
+TEST_P(DoubleClickOnAnOldList, DeletesNothingUntilTheNewListIsDrawn)
+{
+    write("numbers4.txt", "1111A\r\n2222B\r\n3333C\r\n");
+    open(&app::Navigator::openCard, lotteries::Lottery::Numbers4);
+    write("numbers4.txt", "2222B\r\n3333C\r\n");
+    if (!GetParam())
+        comeBack();
+    doubleClickAt(1, 1000, [this] {
+        if (GetParam()) {
+            comeBack();
+            settle();
+        }
+    });
+    EXPECT_EQ(content("numbers4.txt"), QByteArray("2222B\r\n3333C\r\n"));
+    settle();
+    doubleClickAt(1, 2000, [] {});
+    EXPECT_EQ(m_prompter.asked, QList<ui::Prompt>({deleteQuestion("  2  3-3-3-3.C")}));
+}
+
+INSTANTIATE_TEST_SUITE_P(ListedAgain, DoubleClickOnAnOldList, testing::Bool());
+
 TEST_F(CardWindowTest, RegisterAndDeleteLeaveTheListScrolledWhereItWas)
 {
     write("numbers4.txt", QByteArray("1234A\r\n").repeated(200));
@@ -200,7 +293,7 @@ TEST_F(CardWindowTest, DoubleClickBelowTheEntriesDeletesTheSelectedOneOrNothing)
     // A double click begins with a click, which must not take the selection away.
     QTest::mouseClick(list()->viewport(), Qt::LeftButton, {}, belowEntries);
     QTest::mouseDClick(list()->viewport(), Qt::LeftButton, {}, belowEntries);
-    EXPECT_EQ(m_prompter.asked, QList<ui::Prompt>({kDeleteQuestion}));
+    EXPECT_EQ(m_prompter.asked, QList<ui::Prompt>({deleteQuestion("  2  7-0-5.C")}));
     EXPECT_EQ(content("numbers3.txt"), QByteArray("123A\r\n"));
 }
 

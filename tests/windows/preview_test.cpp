@@ -121,7 +121,7 @@ TEST_F(PreviewTest, PrintingFromThePreviewIsThePrintStartButtonsRun)
     write("loto6.txt", "011522304143\r\n");
     open(&app::Navigator::openCard, lotteries::Lottery::Loto6);
     preview([](QDialog* dialog) { click(dialog, "cmdPrint"); });
-    EXPECT_EQ(m_printers.runs, QStringList({""}));
+    EXPECT_EQ(m_printers.runs, QStringList({"office"}));
     EXPECT_EQ(m_printer.ends, 1);
     EXPECT_EQ(classOf(onlyWindow()), "Form1");
 }
