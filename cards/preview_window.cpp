@@ -9,6 +9,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QStyle>
 #include <QtMath>
@@ -227,7 +228,10 @@ frmPreview::frmPreview(cards::CardPreview preview, const QString& title, QWidget
     layout->addWidget(m_pages, 1);
     layout->addLayout(buttons);
     ui::setTabOrder({m_pages, zoomOut, zoomIn, print, close});
-    resize(ui::pixelSize(13500, 10800));
+    // As large as designed where the screen has room; on a small screen, or a laptop's at 150 %, nine
+    // tenths of its working area, which leaves room for the frame, so that the buttons stay on it.
+    const QSize room = screen()->availableGeometry().size() * 9 / 10;
+    resize(ui::pixelSize(13500, 10800).boundedTo(room));
 
     connect(zoomOut, &QPushButton::clicked, this, [this] { zoom(0.5); });
     connect(zoomIn, &QPushButton::clicked, this, [this] { zoom(2); });

@@ -32,13 +32,19 @@ double dpiY()
     return screen ? screen->logicalDotsPerInchY() : kFallbackDpi;
 }
 
-// Narrows the caption's font until a caption of width needed fits in room pixels.
-void narrowToFit(QWidget* control, int room, int needed)
+// Narrows the control's font until the caption fits in room pixels. Fonts narrow in steps on Windows,
+// where GDI takes the width of an average character in whole pixels and a bold face made up from the
+// regular one keeps its width over the first steps, so each stretch is measured until one fits.
+void narrowToFit(QWidget* control, int room, const QString& caption)
 {
+    const int needed = control->fontMetrics().horizontalAdvance(caption);
     if (needed <= room || room <= 0)
         return;
     QFont font = control->font();
-    font.setStretch(std::max(kNarrowestStretch, room * 100 / needed));
+    int stretch = std::max(kNarrowestStretch, room * 100 / needed);
+    font.setStretch(stretch);
+    while (stretch > kNarrowestStretch && QFontMetrics(font, control).horizontalAdvance(caption) > room)
+        font.setStretch(--stretch);
     control->setFont(font);
 }
 
@@ -46,9 +52,8 @@ template <typename W>
 W* placeChoice(QWidget* parent, const char* name, const TwipRect& twips, const QString& caption)
 {
     auto* choice = placeControl<W>(parent, name, twips, caption);
-    const int text = choice->fontMetrics().horizontalAdvance(caption);
-    const int indicator = choice->sizeHint().width() - text;
-    narrowToFit(choice, choice->width() - indicator, text);
+    const int indicator = choice->sizeHint().width() - choice->fontMetrics().horizontalAdvance(caption);
+    narrowToFit(choice, choice->width() - indicator, caption);
     return choice;
 }
 
@@ -103,7 +108,7 @@ void fitLabelText(QLabel* label)
     QFont font = label->font();
     font.setStretch(QFont::Unstretched);
     label->setFont(font);
-    narrowToFit(label, label->width(), label->fontMetrics().horizontalAdvance(label->text()));
+    narrowToFit(label, label->width(), label->text());
     label->resize(label->width(), std::max(label->height(), label->fontMetrics().height()));
 }
 
@@ -114,7 +119,7 @@ QPushButton* placeButton(QWidget* parent, const char* name, const TwipRect& twip
     option.initFrom(button);
     option.text = caption;
     const int room = button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button).width();
-    narrowToFit(button, room, button->fontMetrics().horizontalAdvance(caption));
+    narrowToFit(button, room, caption);
     return button;
 }
 
