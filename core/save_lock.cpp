@@ -118,7 +118,7 @@ Result<void> SaveLock::take()
         case QLockFile::UnknownError:
             return failureOf(m_path, qt_error_string(error != 0 ? error : EIO));
         }
-        if (const Result<void> removed = removeIfOwnerGone(); !removed.ok())
+        if (Result<void> removed = removeIfOwnerGone(); !removed.ok())
             return removed;
         if (std::chrono::steady_clock::now() >= giveUp) {
             return failureOf(m_path,

@@ -109,7 +109,8 @@ TEST_F(ReadOnlyFolder, ALockThatCannotBeTakenOverIsNamedAtOnce)
     EXPECT_LT(clock.elapsed(), 1000);
     ASSERT_FALSE(saved.ok());
     EXPECT_EQ(saved.failure().path, QDir::toNativeSeparators(lock));
-    EXPECT_TRUE(saved.failure().reason.startsWith(u"Permission denied\n"_qs)) << saved.failure().reason.toStdString();
+    EXPECT_TRUE(saved.failure().reason.startsWith(u"Permission denied\n"_qs))
+        << saved.failure().reason.toStdString();
     EXPECT_EQ(content(), QByteArray(kOld));
 }
 
