@@ -7,8 +7,9 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 out=$root/build/windows-package
 # The program comes from a Release build of its own, or from the one LOTOCARD_WINDOWS_BUILD names (the
-# test command's, which has just been built and tested).
-build=${LOTOCARD_WINDOWS_BUILD:-$root/build/windows-release}
+# test command's, which has just been built and tested). Made absolute: makensis reads its includes from
+# the folder of the script.
+build=$(realpath -m "${LOTOCARD_WINDOWS_BUILD:-$root/build/windows-release}")
 
 "$root/scripts/install-packages.sh" nsis zip qt6-translations-l10n
 
@@ -55,19 +56,24 @@ cp "$stage/data/readme.txt" "$stage/"
 x86_64-w64-mingw32-strip "$stage"/*.exe "$stage"/*.dll "$stage"/*/*.dll
 
 (cd "$out" && zip -qr "lotocard-$version-windows-x64.zip" lotocard)
-# What the uninstaller removes: the files it installed, one by one, then their folders if they are empty,
-# so that a folder the user chose that held files of its own keeps them.
-removal=$build/uninstall-files.nsh
+# The files the installer writes, the uninstaller among them, and the folders it makes, deepest first:
+# it refuses a folder that already holds a file of these names from elsewhere, and the uninstaller
+# removes these files and no others, then the folders if they are empty, so that a folder the user
+# chose keeps whatever else it held.
+files=$build/installed-files.nsh
+# for_each MACRO: the lines of an NSIS macro that inserts the one it is given for each path read.
+for_each() {
+    printf '!macro %s DO\n' "$1"
+    while IFS= read -r path; do
+        printf '    !insertmacro ${DO} "%s"\n' "${path//\//\\}"
+    done
+    printf '!macroend\n'
+}
 {
-    (cd "$stage" && find . -type f | sed 's|^\./||' | sort) | while IFS= read -r file; do
-        printf 'Delete "$INSTDIR\\%s"\n' "${file//\//\\}"
-    done
-    printf 'Delete "$INSTDIR\\uninstall.exe"\n'
-    (cd "$stage" && find . -mindepth 1 -type d | sed 's|^\./||' | sort -r) | while IFS= read -r folder; do
-        printf 'RMDir "$INSTDIR\\%s"\n' "${folder//\//\\}"
-    done
-    printf 'RMDir "$INSTDIR"\n'
-} >"$removal"
-makensis -V2 -DVERSION="$version" -DSTAGE="$stage" -DREMOVAL="$removal" \
+    (cd "$stage" && find . -type f | sed 's|^\./||' | sort && echo uninstall.exe) \
+        | for_each FOR_EACH_INSTALLED_FILE
+    (cd "$stage" && find . -mindepth 1 -type d | sed 's|^\./||' | sort -r) | for_each FOR_EACH_INSTALLED_FOLDER
+} >"$files"
+makensis -V2 -DVERSION="$version" -DSTAGE="$stage" -DFILES="$files" \
     -DOUTFILE="$out/lotocard-$version-setup.exe" "$root/packaging/windows/lotocard.nsi"
 ls -l "$out"/*.zip "$out"/*.exe

@@ -1,17 +1,25 @@
 #!/usr/bin/env bash
-# The Windows installer as a user meets it, under Wine on an X display of its own: installed silently
-# into a fresh prefix, the program started through its Start menu shortcut, the LOTO6 card window opened
-# with Ctrl+D, one entry registered, Ctrl+Q; then uninstalled. The shortcut must start the program in
-# the user's working folder, which the first start fills with the shipped files; the entry must land
-# there as the print file's own bytes; the uninstaller must refuse while the program runs, and then take
-# the program and leave that folder.
-# Usage: installer_test.sh SETUP_EXE
+# The Windows installer as a user meets it, under Wine on an X display of its own, in a fresh prefix:
+# installed silently over the installation of an earlier commit's installer, which must leave the files
+# of this installer and no others, and the working folder as it was. Documents is then moved, as
+# OneDrive's folder backup moves it, and the working folder deleted: the program, started through its
+# Start menu shortcut, must make lotocard in the moved Documents and fill it with the shipped files; the
+# LOTO6 card window is opened with Ctrl+D and one entry registered, which must land there as the print
+# file's own bytes. While the program runs, the installer and the uninstaller must refuse and change
+# nothing. Ctrl+Q, uninstalled: the program goes, the working folder stays. Last, a folder that holds a
+# file of the installer's names that it did not install must be refused, with nothing written.
+# Usage: installer_test.sh SETUP_EXE; what it installs is the folder lotocard beside SETUP_EXE.
 set -euo pipefail
+here=$(dirname "$0")
 # shellcheck source=../../scripts/x-display.sh
-source "$(dirname "$0")/../../scripts/x-display.sh"
+source "$here/../../scripts/x-display.sh"
 setup=$(realpath "$1")
+stage=$(dirname "$setup")/lotocard
 product="ロト・ナンバーズ マークカード印刷"
 entry=011522304143
+# The installer of the last commit before it took an earlier installation away and before its shortcut
+# asked for the folder in Documents; made once, then kept in the cache.
+earlier=$("$here/earlier_setup.sh" 7c0608c1c493c5812476dfbafb269465c2ca8ceb)
 
 work=$(mktemp -d)
 xvfb_pid=
@@ -24,6 +32,28 @@ finish() {
 }
 trap finish EXIT
 trap 'exit 1' INT TERM
+
+# Each file and folder under FOLDER with its kind, size and time: any change made there shows.
+state() {
+    (cd "$1" && find . -printf '%P %y %s %T@\n' | sort)
+}
+
+# The shortcut FILE's Start-in folder (MS-SHLLINK): after the header come the item list and the link
+# information where its flags say so, then its strings in their order, the working folder third.
+start_in() {
+    local file=$1 flags offset=76 bit
+    number() { od -An -tu"$1" -j "$2" -N "$1" "$file" | tr -d ' '; }
+    flags=$(number 4 20)
+    if ((flags & 0x1)); then offset=$((offset + 2 + $(number 2 $offset))); fi
+    if ((flags & 0x2)); then offset=$((offset + $(number 4 $offset))); fi
+    for bit in 0x4 0x8; do
+        if ((flags & bit)); then offset=$((offset + 2 + 2 * $(number 2 $offset))); fi
+    done
+    if ((flags & 0x10)); then
+        dd if="$file" bs=1 skip=$((offset + 2)) count=$((2 * $(number 2 $offset))) status=none \
+            | iconv -f UTF-16LE -t UTF-8 | tr -d '\0' # Wine counts the string's terminating NUL
+    fi
+}
 
 start_xvfb "$work"
 # A home of its own: Wine links the user's documents folder to the home's, which must not be the caller's.
@@ -39,12 +69,27 @@ program=$user_folder/AppData/Local/Programs/lotocard
 shortcut="$user_folder/AppData/Roaming/Microsoft/Windows/Start Menu/Programs/$product.lnk"
 folder=$user_folder/Documents/lotocard
 
-timeout 120 wine start /wait /unix "$setup" /S
+timeout 120 wine start /wait /unix "$earlier" /S
 wineserver -w
-[ -x "$program/lotocard.exe" ] || { echo "the installer did not install the program"; exit 1; }
-[ -f "$shortcut" ] || { echo "the installer made no Start menu shortcut"; exit 1; }
-[ -d "$folder" ] || { echo "the installer made no working folder"; exit 1; }
+[ -x "$program/lotocard.exe" ] || { echo "the earlier installer did not install the program"; exit 1; }
+printf '%s\r\n' "$entry" >"$folder/loto6.txt"
+timeout 120 wine start /wait /unix "$setup" /S \
+    || { echo "the installer failed over the earlier installation"; exit 1; }
+wineserver -w
+diff -r --exclude=uninstall.exe "$stage" "$program" \
+    || { echo "the upgrade left other files than its own"; exit 1; }
+[ -f "$program/uninstall.exe" ] || { echo "the upgrade left no uninstaller"; exit 1; }
+[ -f "$shortcut" ] || { echo "the upgrade made no Start menu shortcut"; exit 1; }
+# Windows does not start a shortcut whose Start-in folder is gone; Wine does.
+[ "$(start_in "$shortcut")" = "$(winepath -w "$program")" ] \
+    || { echo "the shortcut starts the program in $(start_in "$shortcut"), not in its own folder"; exit 1; }
+printf '%s\r\n' "$entry" | cmp - "$folder/loto6.txt" || { echo "the upgrade did not keep loto6.txt"; exit 1; }
 
+moved=$user_folder/OneDrive/Documents
+wine reg add 'HKCU\Software\Microsoft\Windows\CurrentVersion\Explorer\User Shell Folders' /v Personal \
+    /t REG_EXPAND_SZ /d "$(winepath -w "$moved")" /f >/dev/null
+rm -r "$folder"
+folder=$moved/lotocard
 # Started as the Start menu starts it: the shortcut, opened by the shell.
 wine start /wait /unix "$shortcut" &
 program_pid=$!
@@ -52,19 +97,23 @@ program_pid=$!
 main=$(wait_window "$product" 60)
 [ -n "$main" ] || { echo "the main window did not appear"; exit 1; }
 for file in quick.dat readme.txt ravelov1.ini; do
-    cmp "$program/data/$file" "$folder/$file" || { echo "the first start did not put $file in the working folder"; exit 1; }
+    cmp "$program/data/$file" "$folder/$file" \
+        || { echo "the first start did not put $file in $folder"; exit 1; }
 done
 card=$(register_loto6_entry "$main" "$folder/loto6.txt" "$entry")
 
-# The uninstaller started while the program runs (in place, _?=, so that it can be waited for) must stop
-# before it removes anything.
+# The installer and the uninstaller (in place, _?=, so that it can be waited for) started while the
+# program runs must stop before they change anything.
+installed=$(state "$program")
+status=0
+timeout 120 wine start /wait /unix "$setup" /S || status=$?
+[ "$status" -ne 0 ] || { echo "the installer did not refuse while the program runs"; exit 1; }
 status=0
 timeout 120 wine start /wait /unix "$program/uninstall.exe" /S "_?=$(winepath -w "$program")" || status=$?
 [ "$status" -ne 0 ] || { echo "the uninstaller did not refuse while the program runs"; exit 1; }
-for file in lotocard.exe Qt6Core.dll data/quick.dat qt.conf; do
-    [ -f "$program/$file" ] || { echo "the refused uninstaller removed $file"; exit 1; }
-done
-[ -f "$shortcut" ] || { echo "the refused uninstaller removed the shortcut"; exit 1; }
+[ "$(state "$program")" = "$installed" ] \
+    || { echo "a refused installer or uninstaller changed the program"; exit 1; }
+[ -f "$shortcut" ] || { echo "a refused installer or uninstaller removed the shortcut"; exit 1; }
 
 # Close, back to the main window, and Ctrl+Q.
 keys "$card" Tab Tab Tab Tab space
@@ -86,4 +135,15 @@ timeout 120 wineserver -w
 [ ! -e "$shortcut" ] || { echo "the uninstaller left the Start menu shortcut"; exit 1; }
 cmp "$work/loto6.txt" "$folder/loto6.txt" || { echo "the uninstaller did not keep loto6.txt"; exit 1; }
 [ -f "$folder/ravelov1.ini" ] || { echo "the uninstaller did not keep ravelov1.ini"; exit 1; }
-echo "installed, started by its shortcut in $folder, one entry registered, Ctrl+Q, uninstalled: all as expected"
+
+other=$WINEPREFIX/drive_c/other
+mkdir "$other"
+printf '[Paths]\r\nPrefix = C:/another\r\n' >"$other/qt.conf"
+before=$(state "$other")
+status=0
+timeout 120 wine start /wait /unix "$setup" /S "/D=$(winepath -w "$other")" || status=$?
+[ "$status" -ne 0 ] || { echo "the installer did not refuse a folder holding a qt.conf of its own"; exit 1; }
+[ "$(state "$other")" = "$before" ] || { echo "the refused installer wrote into the folder"; exit 1; }
+[ ! -e "$shortcut" ] || { echo "the refused installer made a Start menu shortcut"; exit 1; }
+echo "upgraded, started by its shortcut in the moved $folder, one entry registered, refused while running," \
+    "Ctrl+Q, uninstalled, refused a folder of another's files: all as expected"
