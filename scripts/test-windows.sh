@@ -34,5 +34,5 @@ phase "tests under Wine"
 
 LOTOCARD_WINDOWS_BUILD=$build "$root/scripts/package-windows.sh"
 setup=$(find "$root/build/windows-package" -maxdepth 1 -name 'lotocard-*-setup.exe')
-timeout 600 "$root/tests/installer/installer_test.sh" "$setup"
+timeout 600 "$root/tests/installer/installer_test.sh" "$setup" "$build/save_writer.exe"
 phase "installer"

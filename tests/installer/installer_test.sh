@@ -8,12 +8,16 @@
 # file's own bytes. While the program runs, the installer and the uninstaller must refuse and change
 # nothing. Ctrl+Q, uninstalled: the program goes, the working folder stays. Last, a folder that holds a
 # file of the installer's names that it did not install must be refused, with nothing written.
-# Usage: installer_test.sh SETUP_EXE; what it installs is the folder lotocard beside SETUP_EXE.
+# While the program saves, a second process holds loto6.txt open as virus scanners and sync clients do
+# (HOLDER, the build's save_writer.exe --hold): held for moments the entry lands with no message; held for
+# long a message comes within 10 s, the file is as it was, and the entry lands once the file is let go.
+# Usage: installer_test.sh SETUP_EXE HOLDER; what it installs is the folder lotocard beside SETUP_EXE.
 set -euo pipefail
 here=$(dirname "$0")
 # shellcheck source=../../scripts/x-display.sh
 source "$here/../../scripts/x-display.sh"
 setup=$(realpath "$1")
+holder=$(realpath "$2")
 stage=$(dirname "$setup")/lotocard
 product="ロト・ナンバーズ マークカード印刷"
 entry=011522304143
@@ -24,9 +28,10 @@ earlier=$("$here/earlier_setup.sh" 7c0608c1c493c5812476dfbafb269465c2ca8ceb)
 work=$(mktemp -d)
 xvfb_pid=
 program_pid=
+holder_pid=
 finish() {
-    # shellcheck disable=SC2086 # either may be empty
-    stop_processes $program_pid $xvfb_pid
+    # shellcheck disable=SC2086 # any may be empty
+    stop_processes $holder_pid $program_pid $xvfb_pid
     WINEPREFIX=$work/prefix wineserver -k 2>/dev/null || true
     rm -rf "$work"
 }
@@ -102,6 +107,51 @@ for file in quick.dat readme.txt ravelov1.ini; do
 done
 card=$(register_loto6_entry "$main" "$folder/loto6.txt" "$entry")
 
+# Holds loto6.txt for MILLISECONDS in a process of its own, which finds Qt beside the installed program;
+# comes back once it holds the file.
+hold() {
+    WINEPATH=$(winepath -w "$program") wine "$holder" --hold "$(winepath -w "$folder/loto6.txt")" "$1" \
+        >"$work/held" &
+    holder_pid=$!
+    for _ in $(seq 300); do
+        grep -q held "$work/held" 2>/dev/null && return 0
+        sleep 0.1
+    done
+    echo "the holder did not take loto6.txt"
+    return 1
+}
+lines() { tr -cd '\n' <"$folder/loto6.txt" | wc -c; }
+# The focus is on the register button, after the entry box.
+hold 1500
+keys "$card" shift+Tab
+type_into "$card" 010203040506
+keys "$card" Tab space
+for _ in $(seq 100); do
+    [ "$(lines)" -eq 2 ] && break
+    sleep 0.1
+done
+[ "$(lines)" -eq 2 ] || { echo "the entry did not land while loto6.txt was held for 1.5 s"; exit 1; }
+[ -z "$(visible_windows "$product")" ] || { echo "a message came while loto6.txt was held for 1.5 s"; exit 1; }
+wait "$holder_pid"
+hold 30000
+cp "$folder/loto6.txt" "$work/before"
+keys "$card" shift+Tab
+type_into "$card" 070809101112
+keys "$card" Tab space
+message=$(wait_window "$product" 10)
+[ -n "$message" ] || { echo "no message within 10 s while loto6.txt was held for 30 s"; exit 1; }
+cmp "$work/before" "$folder/loto6.txt" || { echo "the failed save changed loto6.txt"; exit 1; }
+keys "$message" Return
+stop_processes "$holder_pid"
+# The entry stayed in its box, and the register button has the focus again.
+keys "$card" space
+for _ in $(seq 100); do
+    [ "$(lines)" -eq 3 ] && break
+    sleep 0.1
+done
+printf '%s\r\n' "$entry" 010203040506 070809101112 | cmp - "$folder/loto6.txt" \
+    || { echo "the entry after loto6.txt was let go did not land"; exit 1; }
+
 # The installer and the uninstaller (in place, _?=, so that it can be waited for) started while the
 # program runs must stop before they change anything.
 installed=$(state "$program")
@@ -145,5 +195,5 @@ timeout 120 wine start /wait /unix "$setup" /S "/D=$(winepath -w "$other")" || s
 [ "$status" -ne 0 ] || { echo "the installer did not refuse a folder holding a qt.conf of its own"; exit 1; }
 [ "$(state "$other")" = "$before" ] || { echo "the refused installer wrote into the folder"; exit 1; }
 [ ! -e "$shortcut" ] || { echo "the refused installer made a Start menu shortcut"; exit 1; }
-echo "upgraded, started by its shortcut in the moved $folder, one entry registered, refused while running," \
+echo "upgraded, started by its shortcut in the moved $folder, entries registered (one while loto6.txt was held for 1.5 s; one refused while it was held for 30 s, then landed), refused while running," \
     "Ctrl+Q, uninstalled, refused a folder of another's files: all as expected"
