@@ -33,15 +33,25 @@ public:
     // than the reading itself. A file larger than kLargestIndexed fails with the system's words for a
     // file too large; after a failure no lines are held.
     Result<void> read(const QString& path);
+    // Reads the file again as read() does, and tells whether its bytes differ from those read before: a
+    // file rewritten to the same size within one tick of the file system's clock keeps its size and
+    // times, so only the bytes tell. The same bytes keep their lines as they were, without finding where
+    // each begins again. A file that cannot be read holds no lines, as after read().
+    Result<bool> readAgain(const QString& path);
+    // Whether the lines held are a file's, read without failure.
+    bool isRead() const { return m_read; }
 
     qsizetype size() const { return m_starts.size(); }
     // The line without its line end.
     QByteArrayView at(qsizetype index) const;
-    // The file's bytes as they were read, line ends and all.
-    QByteArrayView bytes() const { return m_bytes; }
 
 private:
+    Result<void> readBytes(const QString& path);
+    // Finds where each line begins.
+    void index();
+
     QByteArray m_bytes;
+    bool m_read = false;
     // Four bytes a line: starts of 64 bits would take more than a whole Numbers3 line, "123A" and CR LF.
     QList<quint32> m_starts;
 };

@@ -1,20 +1,6 @@
 #include "tickets/ticket_list_model.h"
 
-#include <QHash>
-
 namespace tickets {
-
-namespace {
-
-// The file's bytes, line ends and all, hashed.
-size_t hashOf(const core::IndexedLines& lines)
-{
-    // Any seed but 0: with 0 Qt hashes without the processor's AES instructions, five times slower.
-    constexpr size_t kSeed = 1;
-    return qHashBits(lines.bytes().data(), static_cast<size_t>(lines.bytes().size()), kSeed);
-}
-
-} // namespace
 
 TicketListModel::TicketListModel(const lotteries::LotteryRules& rules, QObject* parent)
     : QAbstractListModel(parent)
@@ -25,40 +11,29 @@ core::Result<void> TicketListModel::read(const QString& path)
 {
     // The lines change under the views only between these two calls, where no view looks at them.
     beginResetModel();
-    core::Result<void> failure = readLines(path);
+    core::Result<void> failure = m_lines.read(path);
     endResetModel();
     return failure;
 }
 
 core::Result<bool> TicketListModel::readAgain(const QString& path)
 {
-    const qsizetype rowsBefore = m_lines.size();
-    const std::optional<size_t> hashBefore = m_hash;
+    const bool readBefore = m_lines.isRead();
     // Read with no reset around it, into the buffers the lines took: the views look at the lines only
     // when they draw, never while this runs, so the same lines need not be made known to them, and lines
     // that differ reset them before anything else happens.
-    const core::Result<void> read = readLines(path);
-    if (m_lines.size() == rowsBefore && m_hash == hashBefore)
+    core::Result<bool> changed = m_lines.readAgain(path);
+    if (changed.ok() ? !changed.value() : !readBefore)
         return false;
     beginResetModel();
     endResetModel();
-    if (!read.ok())
-        return read.failure();
-    return true;
-}
-
-core::Result<void> TicketListModel::readLines(const QString& path)
-{
-    core::Result<void> read = m_lines.read(path);
-    m_hash = read.ok() ? std::optional(hashOf(m_lines)) : std::nullopt;
-    return read;
+    return changed;
 }
 
 void TicketListModel::clear()
 {
     beginResetModel();
     m_lines = {};
-    m_hash.reset();
     endResetModel();
 }
 

@@ -7,7 +7,6 @@
 #include "tickets/entry.h"
 
 #include <QAbstractListModel>
-#include <optional>
 
 namespace tickets {
 
@@ -36,14 +35,8 @@ public:
     QVariant data(const QModelIndex& index, int role) const override;
 
 private:
-    // Reads the lines and takes their hash.
-    core::Result<void> readLines(const QString& path);
-
     const lotteries::LotteryRules& m_rules;
     core::IndexedLines m_lines;
-    // The hash of the lines listed, by which readAgain knows them without a second copy of the file; none
-    // while no lines were read.
-    std::optional<size_t> m_hash;
     // Only lines that are not ASCII are decoded; data() is const to the views, the decoder holds no state.
     mutable core::ShiftJisDecoder m_decode;
 };
