@@ -1,4 +1,3 @@
-#include "core/line_file.h"
 #include "row_name.h"
 #include "window_fixture.h"
 
