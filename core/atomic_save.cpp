@@ -19,15 +19,6 @@
 
 namespace core {
 
-namespace {
-
-FileFailure failureOf(const QString& path, const QString& reason)
-{
-    return {QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath()), reason};
-}
-
-} // namespace
-
 #ifdef Q_OS_WIN
 
 namespace {

@@ -18,11 +18,6 @@ namespace {
 constexpr char kCarriageReturn = '\r';
 constexpr char kLineFeed = '\n';
 
-FileFailure failureOf(const QString& path, const QString& reason)
-{
-    return {QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath()), reason};
-}
-
 bool isLineEnd(char c)
 {
     return c == kCarriageReturn || c == kLineFeed;
@@ -187,7 +182,6 @@ Result<Lines> readLines(const QString& path)
 
 Result<void> IndexedLines::read(const QString& path)
 {
-    m_starts.clear();
     if (Result<void> read = readBytes(path); !read.ok())
         return read;
     index();
@@ -203,14 +197,11 @@ Result<bool> IndexedLines::readAgain(const QString& path)
         = [this] { return qHashBits(m_bytes.constData(), static_cast<size_t>(m_bytes.size()), kSeed); };
     const std::optional<size_t> before = m_read ? std::optional(hash()) : std::nullopt;
     const qsizetype sizeBefore = m_bytes.size();
-    if (Result<void> read = readBytes(path); !read.ok()) {
-        m_starts.clear();
+    if (Result<void> read = readBytes(path); !read.ok())
         return read.failure();
-    }
     // The same bytes begin their lines where they did.
     if (before && m_bytes.size() == sizeBefore && hash() == *before)
         return false;
-    m_starts.clear();
     index();
     return true;
 }
@@ -223,6 +214,7 @@ Result<void> IndexedLines::readBytes(const QString& path)
         read = failureOf(path, qt_error_string(EFBIG));
     if (!read.ok()) {
         m_bytes.clear();
+        m_starts.clear();
         return read;
     }
     m_read = true;
@@ -231,6 +223,7 @@ Result<void> IndexedLines::readBytes(const QString& path)
 
 void IndexedLines::index()
 {
+    m_starts.clear();
     forEachLine(
         m_bytes, [this](qsizetype start, qsizetype) { m_starts.append(static_cast<quint32>(start)); });
 }

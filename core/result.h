@@ -2,6 +2,8 @@
 // program has this one shape, so that a caller checks ok() once and then takes the value or the failure.
 #pragma once
 
+#include <QDir>
+#include <QFileInfo>
 #include <QString>
 #include <optional>
 #include <type_traits>
@@ -17,6 +19,12 @@ struct FileFailure {
 
     bool operator==(const FileFailure&) const = default;
 };
+
+// The failure of the file at path, named as the user finds it: its full native path.
+inline FileFailure failureOf(const QString& path, const QString& reason)
+{
+    return {QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath()), reason};
+}
 
 template <typename T, typename Failure = FileFailure> class [[nodiscard]] Result {
 public:

@@ -24,11 +24,6 @@ constexpr int kMostLinks = 40;
 constexpr std::chrono::milliseconds kOwnerWritten {1000};
 constexpr std::chrono::milliseconds kBetweenLooks {5};
 
-FileFailure failureOf(const QString& path, const QString& reason)
-{
-    return {QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath()), reason};
-}
-
 bool isRunning(qint64 pid)
 {
 #ifdef Q_OS_WIN
@@ -49,8 +44,9 @@ enum class Owner {
     Gone, // ended, or the lock path is no lock that a copy of the program makes
 };
 
-Owner ownerOf(const QLockFile& lock, const QString& lockPath)
+Owner ownerOf(const QLockFile& lock)
 {
+    const QString lockPath = lock.fileName();
     qint64 pid = 0;
     QString host;
     QString application;
@@ -100,7 +96,6 @@ SaveLock::SaveLock(const QString& path)
 // every few milliseconds finds the moments between the other's saves.
 Result<void> SaveLock::take()
 {
-    const QString lockPath = m_lock.fileName();
     const auto giveUp = std::chrono::steady_clock::now() + kLockWait;
     for (;;) {
         // QLockFile gives no reason when it cannot make its file; the system's, from the call that failed,
@@ -138,12 +133,12 @@ Result<void> SaveLock::take()
 Result<void> SaveLock::removeIfOwnerGone()
 {
     const QString lockPath = m_lock.fileName();
-    if (ownerOf(m_lock, lockPath) != Owner::Gone)
+    if (ownerOf(m_lock) != Owner::Gone)
         return {};
     QLockFile guard(lockPath + QStringLiteral(".rmlock"));
     if (!guard.tryLock(0) && guard.error() == QLockFile::LockFailedError)
         return {};
-    if (ownerOf(m_lock, lockPath) != Owner::Gone)
+    if (ownerOf(m_lock) != Owner::Gone)
         return {};
     if (QFile lock(lockPath); !lock.remove() && QFileInfo::exists(lockPath)) {
         return failureOf(lockPath,

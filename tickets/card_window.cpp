@@ -262,17 +262,15 @@ bool CardWindow::eventFilter(QObject* watched, QEvent* event)
         return ui::OtherWindow::eventFilter(watched, event);
     switch (event->type()) {
     case QEvent::Paint:
-        // From here on the user sees the list as it now is.
-        m_newListUnseen = false;
+        m_staleClick.drawn();
         return false;
     case QEvent::MouseButtonDblClick:
-        // A double click begun on the list as it was before it was listed again deletes nothing: the
-        // entry now selected may not be the one the user pointed at.
-        if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton && !m_clickOnOldList)
+        if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton && m_staleClick.mayDelete())
             deleteSelected();
         return true;
     case QEvent::MouseButtonPress:
-        notePress(*static_cast<QMouseEvent*>(event));
+        m_staleClick.pressed(static_cast<QMouseEvent*>(event)->timestamp(),
+            static_cast<quint64>(QGuiApplication::styleHints()->mouseDoubleClickInterval()));
         [[fallthrough]];
     case QEvent::MouseButtonRelease:
     case QEvent::MouseMove:
@@ -282,17 +280,6 @@ bool CardWindow::eventFilter(QObject* watched, QEvent* event)
     default:
         return false;
     }
-}
-
-void CardWindow::notePress(const QMouseEvent& press)
-{
-    // A press within the double-click time of the one before may be the second press of a double click,
-    // which began where the first press was aimed.
-    const auto doubleClickTime
-        = static_cast<quint64>(QGuiApplication::styleHints()->mouseDoubleClickInterval());
-    if (!m_newListUnseen && (!m_lastPress || press.timestamp() - *m_lastPress >= doubleClickTime))
-        m_clickOnOldList = false;
-    m_lastPress = press.timestamp();
 }
 
 void CardWindow::deleteSelected()
@@ -380,9 +367,7 @@ void CardWindow::showListIfChanged()
     // the window comes back from the message that named it.
     if (changed.ok() && !changed.value())
         return;
-    // Changed under the mouse: a click already begun was aimed at the list as it was.
-    m_newListUnseen = true;
-    m_clickOnOldList = true;
+    m_staleClick.listedAgain();
     if (!changed.ok()) {
         showFailure(changed.failure());
         return;

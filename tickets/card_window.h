@@ -4,13 +4,11 @@
 
 #include "cards/print_run.h"
 #include "lotteries/print_file.h"
+#include "tickets/stale_click.h"
 #include "ui/other_window.h"
-
-#include <optional>
 
 class QLineEdit;
 class QListView;
-class QMouseEvent;
 
 namespace tickets {
 
@@ -40,8 +38,6 @@ private:
     // or a text editor may have changed it while the user was away from the window; the selected entry
     // stays selected when it is still on its row.
     void showListIfChanged();
-    // Tells a press that begins a click of its own from the second press of a double click.
-    void notePress(const QMouseEvent& press);
     void showFailure(const core::FileFailure& failure);
 
     const lotteries::LotteryRules& m_rules;
@@ -50,16 +46,7 @@ private:
     QListView* m_list1 = nullptr;
     // The print file's lines, each made into its list line only when the list draws it.
     TicketListModel* m_lines = nullptr;
-    // From the moment coming back to the window listed a changed file until the list has been drawn: a
-    // press in that time, such as the click that made the window active, which comes after the window
-    // became active, was aimed at the list as it was.
-    bool m_newListUnseen = false;
-    // Whether the click going on began on the list as it was before it was listed again, when the entry
-    // now on the row the user pointed at may be another; a press that begins a click of its own on the
-    // list as drawn ends it.
-    bool m_clickOnOldList = false;
-    // The time of the list's last press, in the milliseconds of the mouse's events.
-    std::optional<quint64> m_lastPress;
+    StaleClick m_staleClick;
 };
 
 CardWindow* createCardWindow(lotteries::Lottery lottery, ui::Navigation& navigation);
