@@ -1,11 +1,11 @@
 // The launcher the program uses: processes started by Qt, links opened by the desktop's own opener.
 #pragma once
 
-#include "app/launcher.h"
+#include "seams/launcher.h"
 
 namespace app {
 
-class DesktopLauncher final : public Launcher {
+class DesktopLauncher final : public seams::Launcher {
 public:
     bool startDetached(
         const QString& program, const QStringList& arguments, const QString& workingDirectory) override;

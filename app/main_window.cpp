@@ -2,7 +2,7 @@
 
 #include "app/navigator.h"
 #include "app/readme.h"
-#include "cards/printer_dialog.h"
+#include "printing/printer_dialog.h"
 #include "ui/app_info.h"
 #include "ui/prompter.h"
 #include "ui/window_layout.h"
@@ -101,7 +101,7 @@ void Form1::buildMenus()
     connect(addItem(sst, "lok", QStringLiteral("印字位置の設定"), {}), &QAction::triggered, this,
         [this] { m_navigator.openCalibration(); });
     connect(addItem(sst, "prn", QStringLiteral("プリンタの設定..."), {}), &QAction::triggered, this,
-        [this] { cards::setUpPrinter(m_navigator.services(), this); });
+        [this] { printing::setUpPrinter(m_navigator.services(), this); });
 
     QMenu* help = addMenu("help", QStringLiteral("その他"));
     connect(addItem(help, "hlp", QStringLiteral("Readme.txt"), {}), &QAction::triggered, this,

@@ -3,6 +3,8 @@
 #pragma once
 
 #include "lotteries/lottery.h"
+#include "seams/launcher.h"
+#include "seams/registry.h"
 #include "ui/navigation.h"
 #include "ui/services.h"
 
@@ -16,14 +18,11 @@ class OtherWindow;
 
 namespace app {
 
-class Launcher;
-class Registry;
-
 // What only the main window and the version window use: starting other programs, and the registry
 // that says where the system information tool is.
 struct ShellServices {
-    Launcher& launcher;
-    const Registry& registry;
+    seams::Launcher& launcher;
+    const seams::Registry& registry;
 };
 
 class Navigator final : public ui::Navigation {

@@ -14,12 +14,12 @@ namespace app {
 
 namespace {
 
-std::unique_ptr<const Registry> systemRegistry()
+std::unique_ptr<const seams::Registry> systemRegistry()
 {
 #ifdef Q_OS_WIN
     return std::make_unique<const Win32Registry>();
 #else
-    return std::make_unique<const NoRegistry>();
+    return std::make_unique<const seams::NoRegistry>();
 #endif
 }
 

@@ -4,9 +4,10 @@
 #include "app/desktop_launcher.h"
 #include "app/navigator.h"
 #include "app/system_info.h"
-#include "cards/system_printers.h"
+#include "printing/system_printers.h"
+#include "seams/clock.h"
+#include "seams/random_source.h"
 #include "ui/message_box_prompter.h"
-#include "ui/seams.h"
 
 #include <QDir>
 #include <QTranslator>
@@ -26,10 +27,10 @@ private:
     QTranslator m_qtWords;
     ui::MessageBoxPrompter m_prompter;
     DesktopLauncher m_launcher;
-    std::unique_ptr<const Registry> m_registry;
-    cards::SystemPrinters m_printers;
-    ui::ClockSeededRandom m_random;
-    ui::SystemClock m_clock;
+    std::unique_ptr<const seams::Registry> m_registry;
+    printing::SystemPrinters m_printers;
+    seams::ClockSeededRandom m_random;
+    seams::SystemClock m_clock;
     Navigator m_navigator;
 };
 

@@ -2,7 +2,7 @@
 
 namespace app {
 
-bool openReadme(Launcher& launcher, const QDir& dataDir, HostPlatform platform)
+bool openReadme(seams::Launcher& launcher, const QDir& dataDir, HostPlatform platform)
 {
     const QString file = QString::fromLatin1(kReadmeFile);
     // Notepad is on every Windows machine; elsewhere the desktop knows the user's editor for text.

@@ -1,7 +1,7 @@
 // The readme beside the program, opened in the user's text editor without waiting for it.
 #pragma once
 
-#include "app/launcher.h"
+#include "seams/launcher.h"
 
 #include <QDir>
 
@@ -21,6 +21,6 @@ constexpr HostPlatform hostPlatform()
 inline constexpr char kReadmeFile[] = "readme.txt";
 
 // False when no editor could be started.
-bool openReadme(Launcher& launcher, const QDir& dataDir, HostPlatform platform = hostPlatform());
+bool openReadme(seams::Launcher& launcher, const QDir& dataDir, HostPlatform platform = hostPlatform());
 
 } // namespace app

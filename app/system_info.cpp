@@ -9,17 +9,18 @@ constexpr const char* kDesktopTools[] = {"kinfocenter", "hardinfo", "lshw-gtk"};
 
 } // namespace
 
-std::optional<QString> getKeyValue(const Registry& registry, const QString& key, const QString& valueName)
+std::optional<QString> getKeyValue(
+    const seams::Registry& registry, const QString& key, const QString& valueName)
 {
-    const std::optional<Registry::Value> value = registry.read(key, valueName);
-    if (!value || value->type != Registry::kTextType)
+    const std::optional<seams::Registry::Value> value = registry.read(key, valueName);
+    if (!value || value->type != seams::Registry::kTextType)
         return std::nullopt;
     const qsizetype end = value->data.indexOf('\0');
     // The registry's narrow texts are in the system's code page.
     return QString::fromLocal8Bit(end < 0 ? value->data : value->data.left(end));
 }
 
-std::optional<QString> systemInfoProgram(const Registry& registry, const Launcher& launcher)
+std::optional<QString> systemInfoProgram(const seams::Registry& registry, const seams::Launcher& launcher)
 {
     if (auto path = getKeyValue(
             registry, QStringLiteral(R"(SOFTWARE\Microsoft\Shared Tools\MSINFO)"), QStringLiteral("PATH")))

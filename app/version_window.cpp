@@ -110,7 +110,7 @@ frmAbout::frmAbout(app::Navigator& navigator)
     const std::array<ui::TwipRect, 3> linkPlaces {
         {{1200, 1200, 4095, 285}, {1200, 1560, 4215, 285}, {1200, 1920, 2775, 285}}};
     const std::array<app::Link, 3> links = app::authorLinks();
-    app::Launcher& launcher = m_shell.launcher;
+    seams::Launcher& launcher = m_shell.launcher;
     for (std::size_t i = 0; i < links.size(); ++i) {
         const QUrl target = links.at(i).target;
         // Whether a browser came up is not reported: there is nothing the user could do about it here.

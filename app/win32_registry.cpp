@@ -4,7 +4,7 @@
 
 namespace app {
 
-std::optional<Registry::Value> Win32Registry::read(const QString& key, const QString& valueName) const
+std::optional<seams::Registry::Value> Win32Registry::read(const QString& key, const QString& valueName) const
 {
     // Read access only: a user without administrator rights cannot open a machine key for writing,
     // and the lookup would then find nothing.

@@ -5,7 +5,7 @@
 
 namespace app {
 
-class Win32Registry final : public Registry {
+class Win32Registry final : public seams::Registry {
 public:
     std::optional<Value> read(const QString& key, const QString& valueName) const override;
 };

@@ -40,7 +40,7 @@ public:
         constexpr double kA4Height = 297;
         constexpr double kMargin = 5;
         m_printers.printers = {{QStringLiteral("office"), QStringLiteral("A4"), {kA4Width, kA4Height},
-            {kMargin, kMargin, kMargin, kMargin}, ui::PrinterState::Idle}};
+            {kMargin, kMargin, kMargin, kMargin}, seams::PrinterState::Idle}};
         m_printers.defaultPrinter = QStringLiteral("office");
         m_navigator.loadMain();
         settle();
@@ -71,7 +71,7 @@ public:
 private:
     fakes::ScriptedPrompter m_prompter;
     fakes::RecordingLauncher m_launcher;
-    app::NoRegistry m_registry;
+    seams::NoRegistry m_registry;
     fakes::RecordingSurface m_printer;
     fakes::ListedPrinters m_printers {m_printer};
     fakes::ScriptedRandom m_random;

@@ -3,8 +3,8 @@
 // peak memory is its own.
 #include "bench/bench_folders.h"
 #include "bench/child_process.h"
-#include "cards/painter_surface.h"
-#include "cards/print_run.h"
+#include "printing/painter_surface.h"
+#include "printing/print_run.h"
 
 #include <QApplication>
 #include <QPdfWriter>
@@ -23,7 +23,7 @@ constexpr int kEntriesPerCard = 5;
 // the program asks printers for, with no margin, as a printer's printable area has none of Qt's own.
 // A QPdfWriter rather than a QPrinter, which would ask the spooler for its default printer on every card
 // and so time the machine's spooler (or its absence) instead of the program.
-class PdfSheets final : public cards::SheetSource {
+class PdfSheets final : public printing::SheetSource {
 public:
     explicit PdfSheets(const QDir& folder)
         : m_folder(folder)
@@ -92,9 +92,9 @@ int printChild(int argc, char* argv[])
     const QStringList arguments = QApplication::arguments();
     if (arguments.size() != 4)
         return 2;
-    cards::PainterSurface surface(std::make_unique<PdfSheets>(QDir(arguments.at(3))));
+    printing::PainterSurface surface(std::make_unique<PdfSheets>(QDir(arguments.at(3))));
     const qint64 start = monotonicNanoseconds();
-    const auto printed = cards::printCards(
+    const auto printed = printing::printCards(
         lotteries::PrintFile(lotteries::rulesOf(lotteries::Lottery::Loto6), QDir(arguments.at(2))),
         QDir(arguments.at(2)), surface);
     const qint64 elapsed = monotonicNanoseconds() - start;

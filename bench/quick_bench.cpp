@@ -15,8 +15,8 @@ void BM_QuickPrediction(benchmark::State& state)
     // folder must stay empty.
     const QTemporaryDir temporary;
     const QDir folder = withDataFiles(temporary);
-    ui::ClockSeededRandom random;
-    const ui::SystemClock clock;
+    seams::ClockSeededRandom random;
+    const seams::SystemClock clock;
     while (state.KeepRunning()) {
         if (!quick::runQuickPrediction(folder, {10, quick::WriteMode::Replace, 'A'}, random, clock).ok()) {
             state.SkipWithError("the quick prediction failed");

@@ -42,12 +42,12 @@ core::Result<settings::Calibration, CorrectionRefusal> correctedCalibration(
     lotteries::Lottery lottery, const settings::Calibration& printed, const MeasuredOffsets& offsets)
 {
     using Reason = CorrectionRefusal::Reason;
-    const core::Result<cards::Placement, cards::CalibrationFault> sheet
-        = cards::Placement::of(lottery, printed);
+    const core::Result<printing::Placement, printing::CalibrationFault> sheet
+        = printing::Placement::of(lottery, printed);
     if (!sheet.ok())
         return CorrectionRefusal {sheet.failure().value, Reason::NotPrintable};
-    const cards::ReferenceMarks outlines = sheet.value().referenceMarks();
-    const cards::ReferenceMarks places {
+    const printing::ReferenceMarks outlines = sheet.value().referenceMarks();
+    const printing::ReferenceMarks places {
         {outlines.first.x + offsets.firstRight * core::kTwipsPerMillimetre,
             outlines.first.y + offsets.firstDown * core::kTwipsPerMillimetre},
         {outlines.second.x + offsets.secondRight * core::kTwipsPerMillimetre,
@@ -55,8 +55,8 @@ core::Result<settings::Calibration, CorrectionRefusal> correctedCalibration(
     };
 
     const settings::Calibration corrected = fittedCalibration(lottery, places, printed);
-    const core::Result<cards::Placement, cards::CalibrationFault> card
-        = cards::Placement::of(lottery, corrected);
+    const core::Result<printing::Placement, printing::CalibrationFault> card
+        = printing::Placement::of(lottery, corrected);
     if (!card.ok())
         return CorrectionRefusal {card.failure().value, Reason::NotPrintable};
     if (corrected.horizontalStep <= 0)

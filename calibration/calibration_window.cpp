@@ -3,9 +3,8 @@
 #include "calibration/alignment_dialog.h"
 #include "calibration/calibration_boxes.h"
 #include "calibration/test_sheet.h"
-#include "cards/print_prompts.h"
+#include "printing/print_prompts.h"
 #include "ui/prompter.h"
-#include "ui/seams.h"
 #include "ui/window_layout.h"
 
 #include <QComboBox>
@@ -179,7 +178,7 @@ void Form5::printSheet()
     if (const auto done = calibration::printTestSheet(
             lottery, *inBoxes, services.dataDir, services.printers, services.clock.today());
         !done.ok())
-        services.prompter.ask(this, cards::printFailurePrompt(done.failure(), windowTitle()));
+        services.prompter.ask(this, printing::printFailurePrompt(done.failure(), windowTitle()));
 }
 
 // The corrected values go into the boxes; "設定書込" saves them, "閉じる" drops them.

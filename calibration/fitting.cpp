@@ -42,7 +42,7 @@ double nearestOnGrain(
 // The starts from divisor · k on move by sign · k, so the adjusted starts of block k begin at
 // (divisor + sign) · k: the block that reaches the wanted start, or the one below the adjusted starts
 // that a sign of +1 skips.
-Block startBlock(const cards::StartShift& shift, double adjusted)
+Block startBlock(const printing::StartShift& shift, double adjusted)
 {
     const double k = std::floor(adjusted / (shift.divisor + shift.sign));
     return {k * shift.divisor, (k + 1) * shift.divisor, shift.sign * k};
@@ -52,14 +52,14 @@ Block startBlock(const cards::StartShift& shift, double adjusted)
 // spans the wanted distance. That step is first taken as if the offset were column · step (LOTO) or
 // column · 0.84 · step (Numbers): the true offset differs from that only towards the rounded value, so
 // the estimate lies in the block of the step sought, or next to the spans that no step gives.
-Block spanBlock(const cards::CardLayout& layout, int column, double span)
+Block spanBlock(const printing::CardLayout& layout, int column, double span)
 {
-    if (layout.grid == cards::Grid::Digits) {
-        const double j = std::floor(
-            span / (cards::kSpanSteps + column * cards::kDigitColumnFactor) * cards::kDigitColumnFactor);
-        return {j / cards::kDigitColumnFactor, (j + 1) / cards::kDigitColumnFactor, column * j};
+    if (layout.grid == printing::Grid::Digits) {
+        const double j = std::floor(span / (printing::kSpanSteps + column * printing::kDigitColumnFactor)
+            * printing::kDigitColumnFactor);
+        return {j / printing::kDigitColumnFactor, (j + 1) / printing::kDigitColumnFactor, column * j};
     }
-    const double j = settings::roundHalfEven(span / (cards::kSpanSteps + column) * column);
+    const double j = settings::roundHalfEven(span / (printing::kSpanSteps + column) * column);
     return {(j - 0.5) / column, (j + 0.5) / column, j};
 }
 
@@ -93,22 +93,23 @@ Axis coarsestThatReaches(const Axis& kept, const OnGrain& onGrain, const Reaches
 } // namespace
 
 settings::Calibration fittedCalibration(
-    lotteries::Lottery lottery, const cards::ReferenceMarks& places, const settings::Calibration& near)
+    lotteries::Lottery lottery, const printing::ReferenceMarks& places, const settings::Calibration& near)
 {
-    const cards::CardLayout& layout = cards::layoutOf(lottery);
-    const int column = cards::lastMarkColumn(layout);
-    const cards::StartShift& across = layout.horizontalShift;
-    const cards::StartShift& down = layout.verticalShift;
-    const auto spanOf
-        = [&](double step) { return cards::kSpanSteps * step + cards::columnOffset(layout, column, step); };
+    const printing::CardLayout& layout = printing::layoutOf(lottery);
+    const int column = printing::lastMarkColumn(layout);
+    const printing::StartShift& across = layout.horizontalShift;
+    const printing::StartShift& down = layout.verticalShift;
+    const auto spanOf = [&](double step) {
+        return printing::kSpanSteps * step + printing::columnOffset(layout, column, step);
+    };
 
     // Across: the step whose span comes nearest to the distance between the places, then the start
     // halfway between the one that puts the first mark on its place and the one that puts the second.
     const double span = places.first.x - places.second.x;
     const auto acrossOnGrain = [&](double perTwip) {
-        const double step = nearestOnGrain(
-            span, cards::kSpanSteps, spanBlock(layout, column, span), perTwip, near.horizontalStep, spanOf);
-        const double adjusted = places.first.x - cards::kSpanSteps * step + (spanOf(step) - span) / 2;
+        const double step = nearestOnGrain(span, printing::kSpanSteps, spanBlock(layout, column, span),
+            perTwip, near.horizontalStep, spanOf);
+        const double adjusted = places.first.x - printing::kSpanSteps * step + (spanOf(step) - span) / 2;
         const double start = nearestOnGrain(adjusted, 1, startBlock(across, adjusted), perTwip,
             near.horizontalStart, [&](double value) { return across.applied(value); });
         return Axis {start, step};
@@ -116,8 +117,8 @@ settings::Calibration fittedCalibration(
     // As Placement places the marks: slot 1's first column, slot 5's reference column.
     const auto reachesAcross = [&](const Axis& axis) {
         const double adjusted = across.applied(axis.start);
-        const double first = adjusted + cards::kSpanSteps * axis.step;
-        const double second = adjusted - cards::columnOffset(layout, column, axis.step);
+        const double first = adjusted + printing::kSpanSteps * axis.step;
+        const double second = adjusted - printing::columnOffset(layout, column, axis.step);
         return std::abs(first - places.first.x) <= kFirstMarkReach
             && std::abs(second - places.second.x) <= kSecondMarkReachAcross;
     };
@@ -128,13 +129,13 @@ settings::Calibration fittedCalibration(
         const double start = nearestOnGrain(places.first.y, 1, startBlock(down, places.first.y), perTwip,
             near.verticalStart, [&](double value) { return down.applied(value); });
         const double step
-            = settings::roundHalfEven((places.second.y - down.applied(start)) / (cards::kRows - 1));
+            = settings::roundHalfEven((places.second.y - down.applied(start)) / (printing::kRows - 1));
         return Axis {start, step};
     };
     // The print run drops the fraction of a row offset, which only a kept step can have.
     const auto reachesDown = [&](const Axis& axis) {
         const double adjusted = down.applied(axis.start);
-        const double second = adjusted + std::trunc((cards::kRows - 1) * axis.step);
+        const double second = adjusted + std::trunc((printing::kRows - 1) * axis.step);
         return std::abs(adjusted - places.first.y) <= kFirstMarkReach
             && std::abs(second - places.second.y) <= kSecondMarkReachDown;
     };

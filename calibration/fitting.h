@@ -1,7 +1,7 @@
 // A calibration fitted to marks measured on a card: the card's placing rules run backwards.
 #pragma once
 
-#include "cards/card_layout.h"
+#include "printing/card_layout.h"
 
 namespace calibration {
 
@@ -18,8 +18,8 @@ inline constexpr double kSecondMarkReachDown = 5;
 // when they already place its marks within reach, and otherwise takes the coarsest of whole twips, tenths
 // and hundredths that does, so that the calibration boxes show short numbers; where the rules place two
 // values equally well, the one nearer `near` wins. Places no calibration can be printed with give values
-// that cards::Placement::of refuses.
+// that printing::Placement::of refuses.
 settings::Calibration fittedCalibration(
-    lotteries::Lottery lottery, const cards::ReferenceMarks& places, const settings::Calibration& near);
+    lotteries::Lottery lottery, const printing::ReferenceMarks& places, const settings::Calibration& near);
 
 } // namespace calibration

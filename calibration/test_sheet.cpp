@@ -2,8 +2,8 @@
 
 #include "calibration/calibration_boxes.h"
 #include "calibration/calibration_correction.h"
-#include "cards/card_preview.h"
 #include "core/units.h"
+#include "printing/card_preview.h"
 
 #include <algorithm>
 #include <cmath>
@@ -25,30 +25,30 @@ double mm(double millimetres)
 // Text of this height is taken to be at most this wide a character, to keep it off the outlines.
 constexpr double kCharacterWidth = 0.6;
 
-QRectF textBox(const ui::DrawnText& text)
+QRectF textBox(const seams::DrawnText& text)
 {
     return QRectF(text.topLeft,
         QSizeF(text.height * kCharacterWidth * static_cast<double>(text.text.size()), text.height));
 }
 
-bool clear(const QRectF& box, const ui::Drawing& sheet)
+bool clear(const QRectF& box, const seams::Drawing& sheet)
 {
     const auto hits = [&box](const QRectF& other) { return other.intersects(box); };
     return std::none_of(sheet.outlines.cbegin(), sheet.outlines.cend(), hits)
         && std::none_of(sheet.texts.cbegin(), sheet.texts.cend(),
-            [&hits](const ui::DrawnText& text) { return hits(textBox(text)); });
+            [&hits](const seams::DrawnText& text) { return hits(textBox(text)); });
 }
 
 // Ticks every millimetre along the top and the left edge of the printable area, longer every 5 and
 // 10 mm and too short to reach the top row of marks, numbered every 10 mm from the corner beside the
 // long tick wherever the number leaves the outlines and labels clear.
-void addRulers(ui::Drawing& sheet, const ui::PrinterDescription& printer)
+void addRulers(seams::Drawing& sheet, const seams::PrinterDescription& printer)
 {
     const QSizeF area = printer.paperMillimetres.shrunkBy(printer.marginsMillimetres);
     const auto tick = [](int millimetre) {
         return millimetre % 10 == 0 ? 1.5 : millimetre % 5 == 0 ? 1.1 : 0.75;
     };
-    QList<ui::DrawnText> numbers;
+    QList<seams::DrawnText> numbers;
     for (int x = 0; x <= static_cast<int>(std::floor(area.width())); ++x) {
         sheet.lines.append(QLineF(mm(x), 0, mm(x), mm(tick(x))));
         if (x % 10 == 0 && x > 0)
@@ -60,7 +60,7 @@ void addRulers(ui::Drawing& sheet, const ui::PrinterDescription& printer)
             numbers.append(
                 {QPointF(mm(1.7), mm(y) - kRulerNumberHeight / 2), kRulerNumberHeight, QString::number(y)});
     }
-    for (const ui::DrawnText& number : numbers) {
+    for (const seams::DrawnText& number : numbers) {
         if (clear(textBox(number), sheet))
             sheet.texts.append(number);
     }
@@ -77,18 +77,19 @@ QString captionValues(const settings::Calibration& values)
 
 } // namespace
 
-TestSheet testSheet(lotteries::Lottery lottery, const cards::Placement& placement,
-    const settings::Calibration& values, const ui::PrinterDescription& printer, const QDate& date)
+TestSheet testSheet(lotteries::Lottery lottery, const printing::Placement& placement,
+    const settings::Calibration& values, const seams::PrinterDescription& printer, const QDate& date)
 {
-    TestSheet sheet {cards::cardGrid(placement), placement.referenceMarks()};
-    ui::Drawing& drawing = sheet.underlay;
+    TestSheet sheet {printing::cardGrid(placement), placement.referenceMarks()};
+    seams::Drawing& drawing = sheet.underlay;
     // R1 beside its mark on the right, R2 under its mark: both clear of the grid's other outlines.
-    const cards::MarkPoint first = sheet.marks.first;
-    const cards::MarkPoint second = sheet.marks.second;
-    drawing.texts.append({QPointF(first.x + cards::kBoxWidth, first.y), kLabelHeight, QStringLiteral("R1")});
+    const printing::MarkPoint first = sheet.marks.first;
+    const printing::MarkPoint second = sheet.marks.second;
     drawing.texts.append(
-        {QPointF(second.x - cards::kBoxWidth, second.y + cards::kBoxHeight + cards::kBoxWidth), kLabelHeight,
-            QStringLiteral("R2")});
+        {QPointF(first.x + printing::kBoxWidth, first.y), kLabelHeight, QStringLiteral("R1")});
+    drawing.texts.append(
+        {QPointF(second.x - printing::kBoxWidth, second.y + printing::kBoxHeight + printing::kBoxWidth),
+            kLabelHeight, QStringLiteral("R2")});
     drawing.lines.append(QLineF(-kCrossReach, 0, kCrossReach, 0));
     drawing.lines.append(QLineF(0, -kCrossReach, 0, kCrossReach));
     addRulers(drawing, printer);
@@ -109,27 +110,27 @@ TestSheet testSheet(lotteries::Lottery lottery, const cards::Placement& placemen
     return sheet;
 }
 
-core::Result<void, cards::PrintFailure> printTestSheet(lotteries::Lottery lottery,
-    const settings::Calibration& values, const QDir& dataDir, ui::Printers& printers, const QDate& date)
+core::Result<void, printing::PrintFailure> printTestSheet(lotteries::Lottery lottery,
+    const settings::Calibration& values, const QDir& dataDir, seams::Printers& printers, const QDate& date)
 {
-    const core::Result<cards::PrinterInUse, cards::PrintFailure> described
-        = cards::describePrinterInUse(dataDir, printers);
+    const core::Result<printing::PrinterInUse, printing::PrintFailure> described
+        = printing::describePrinterInUse(dataDir, printers);
     if (!described.ok())
         return described.failure();
-    const cards::PrinterInUse& printer = described.value();
-    const core::Result<cards::Placement, cards::CalibrationFault> placed
-        = cards::Placement::of(lottery, values);
+    const printing::PrinterInUse& printer = described.value();
+    const core::Result<printing::Placement, printing::CalibrationFault> placed
+        = printing::Placement::of(lottery, values);
     if (!placed.ok())
         return placed.failure();
 
     const TestSheet sheet = testSheet(lottery, placed.value(), values, printer.description, date);
-    const std::unique_ptr<ui::PrintSurface> surface = printers.cards(printer.name, sheet.underlay);
-    for (const cards::MarkPoint& mark : {sheet.marks.first, sheet.marks.second}) {
-        if (auto reason = cards::drawMark(*surface, mark))
-            return cards::SurfaceFault {*reason, 1};
+    const std::unique_ptr<seams::PrintSurface> surface = printers.cards(printer.name, sheet.underlay);
+    for (const printing::MarkPoint& mark : {sheet.marks.first, sheet.marks.second}) {
+        if (auto reason = printing::drawMark(*surface, mark))
+            return printing::SurfaceFault {*reason, 1};
     }
     if (auto reason = surface->endCard())
-        return cards::SurfaceFault {*reason, 1};
+        return printing::SurfaceFault {*reason, 1};
     return {};
 }
 

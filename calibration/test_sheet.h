@@ -4,25 +4,25 @@
 // caption saying what it was printed with.
 #pragma once
 
-#include "cards/card_layout.h"
-#include "cards/print_run.h"
-#include "ui/drawing.h"
+#include "printing/card_layout.h"
+#include "printing/print_run.h"
+#include "seams/drawing.h"
 
 #include <QDate>
 
 namespace calibration {
 
 struct TestSheet {
-    ui::Drawing underlay; // everything but the reference marks
-    cards::ReferenceMarks marks; // printed as the print run prints every mark
+    seams::Drawing underlay; // everything but the reference marks
+    printing::ReferenceMarks marks; // printed as the print run prints every mark
 };
 
-TestSheet testSheet(lotteries::Lottery lottery, const cards::Placement& placement,
-    const settings::Calibration& values, const ui::PrinterDescription& printer, const QDate& date);
+TestSheet testSheet(lotteries::Lottery lottery, const printing::Placement& placement,
+    const settings::Calibration& values, const seams::PrinterDescription& printer, const QDate& date);
 
 // Prints the test sheet with the values given, saved or not, on the printer in use: one print job of one
 // page. Refused as a print run would be.
-core::Result<void, cards::PrintFailure> printTestSheet(lotteries::Lottery lottery,
-    const settings::Calibration& values, const QDir& dataDir, ui::Printers& printers, const QDate& date);
+core::Result<void, printing::PrintFailure> printTestSheet(lotteries::Lottery lottery,
+    const settings::Calibration& values, const QDir& dataDir, seams::Printers& printers, const QDate& date);
 
 } // namespace calibration

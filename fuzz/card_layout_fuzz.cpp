@@ -41,15 +41,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const core::Result<settings::Calibration> calibration = settingsFile.read();
     fuzz::require(calibration.ok(), "the settings file reads");
 
-    const auto placed = cards::Placement::of(lottery, calibration.value());
+    const auto placed = printing::Placement::of(lottery, calibration.value());
     const auto* placement = (placed.ok() ? &placed.value() : nullptr);
     if (placement == nullptr)
         return 0;
-    const cards::ReferenceMarks marks = placement->referenceMarks();
-    const auto refitted = cards::Placement::of(
+    const printing::ReferenceMarks marks = placement->referenceMarks();
+    const auto refitted = printing::Placement::of(
         lottery, calibration::fittedCalibration(lottery, marks, settings::kDefaultCalibration));
     if (const auto* again = (refitted.ok() ? &refitted.value() : nullptr)) {
-        const cards::ReferenceMarks placed = again->referenceMarks();
+        const printing::ReferenceMarks placed = again->referenceMarks();
         fuzz::require(std::abs(placed.first.x - marks.first.x) <= calibration::kFirstMarkReach
                 && std::abs(placed.first.y - marks.first.y) <= calibration::kFirstMarkReach,
             "first reference mark within reach");
@@ -60,10 +60,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     core::ShiftJisDecoder decode;
     int slot = 0;
     for (qsizetype line = kSettingsLines; line < lines.size(); ++line) {
-        slot = slot % cards::kSlotsPerCard + 1;
-        for (const cards::MarkPoint& mark : placement->marks(slot, decode(lines.at(line)))) {
-            fuzz::require(fitsInt32(mark.x) && fitsInt32(mark.x - cards::kBoxWidth), "box left and right");
-            fuzz::require(fitsInt32(mark.y) && fitsInt32(mark.y + cards::kBoxHeight), "box top and bottom");
+        slot = slot % printing::kSlotsPerCard + 1;
+        for (const printing::MarkPoint& mark : placement->marks(slot, decode(lines.at(line)))) {
+            fuzz::require(fitsInt32(mark.x) && fitsInt32(mark.x - printing::kBoxWidth), "box left and right");
+            fuzz::require(
+                fitsInt32(mark.y) && fitsInt32(mark.y + printing::kBoxHeight), "box top and bottom");
         }
     }
     return 0;

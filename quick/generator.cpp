@@ -29,7 +29,7 @@ QByteArray joined(std::initializer_list<char> characters)
     return QByteArray(characters.begin(), static_cast<qsizetype>(characters.size()));
 }
 
-QByteArray pick(const QList<QByteArray>& table, ui::RandomSource& random)
+QByteArray pick(const QList<QByteArray>& table, seams::RandomSource& random)
 {
     return table.at(draw(random, static_cast<int>(table.size())) - 1);
 }
@@ -45,7 +45,7 @@ bool allDistinct(const std::array<int, kMostNumbers>& numbers, int count)
     return true;
 }
 
-QByteArray drawnLine(ui::RandomSource& random, const DrawRule& rule)
+QByteArray drawnLine(seams::RandomSource& random, const DrawRule& rule)
 {
     std::array<int, kMostNumbers> numbers {};
     const auto first = numbers.begin();
@@ -73,7 +73,7 @@ QByteArray drawnLine(ui::RandomSource& random, const DrawRule& rule)
 
 } // namespace
 
-int draw(ui::RandomSource& random, int n)
+int draw(seams::RandomSource& random, int n)
 {
     return static_cast<int>(std::floor(static_cast<double>(random.next()) * n + 1.0));
 }
@@ -83,7 +83,8 @@ bool isEvenDay(const QDate& date)
     return date.day() % 2 == 0;
 }
 
-QByteArray numbers3Line(const QList<QByteArray>& table, ui::RandomSource& random, bool evenDay, char playType)
+QByteArray numbers3Line(
+    const QList<QByteArray>& table, seams::RandomSource& random, bool evenDay, char playType)
 {
     const QByteArray e = pick(table, random);
     const char c1 = e.at(0);
@@ -92,7 +93,8 @@ QByteArray numbers3Line(const QList<QByteArray>& table, ui::RandomSource& random
     return evenDay ? joined({c1, c3, c2, playType}) : joined({c3, c1, c2, playType});
 }
 
-QByteArray numbers4Line(const QList<QByteArray>& table, ui::RandomSource& random, bool evenDay, char playType)
+QByteArray numbers4Line(
+    const QList<QByteArray>& table, seams::RandomSource& random, bool evenDay, char playType)
 {
     const QByteArray e = pick(table, random);
     const char c1 = e.at(0);
@@ -102,12 +104,12 @@ QByteArray numbers4Line(const QList<QByteArray>& table, ui::RandomSource& random
     return evenDay ? joined({c3, c1, c2, c4, playType}) : joined({c2, c1, c4, c3, playType});
 }
 
-QByteArray miniLotoLine(ui::RandomSource& random)
+QByteArray miniLotoLine(seams::RandomSource& random)
 {
     return drawnLine(random, kMiniLoto);
 }
 
-QByteArray loto6Line(ui::RandomSource& random)
+QByteArray loto6Line(seams::RandomSource& random)
 {
     return drawnLine(random, kLoto6);
 }

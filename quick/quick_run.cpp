@@ -8,7 +8,7 @@ namespace quick {
 namespace {
 
 core::Lines linesFor(lotteries::Lottery lottery, const BaseTables& tables, const RunSettings& settings,
-    ui::RandomSource& random, const ui::Clock& clock)
+    seams::RandomSource& random, const seams::Clock& clock)
 {
     core::Lines lines;
     for (int set = 0; set < settings.count; ++set) {
@@ -34,7 +34,7 @@ core::Lines linesFor(lotteries::Lottery lottery, const BaseTables& tables, const
 } // namespace
 
 core::Result<void, RunFailure> runQuickPrediction(
-    const QDir& dataDir, const RunSettings& settings, ui::RandomSource& random, const ui::Clock& clock)
+    const QDir& dataDir, const RunSettings& settings, seams::RandomSource& random, const seams::Clock& clock)
 {
     const core::Result<BaseTables, TablesFailure> read = readBaseTables(dataDir);
     if (!read.ok())

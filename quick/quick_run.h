@@ -4,7 +4,8 @@
 
 #include "lotteries/lottery.h"
 #include "quick/base_tables.h"
-#include "ui/seams.h"
+#include "seams/clock.h"
+#include "seams/random_source.h"
 
 #include <array>
 #include <optional>
@@ -39,6 +40,6 @@ struct WriteFault {
 using RunFailure = std::variant<core::FileFailure, DataFault, WriteFault>;
 
 core::Result<void, RunFailure> runQuickPrediction(
-    const QDir& dataDir, const RunSettings& settings, ui::RandomSource& random, const ui::Clock& clock);
+    const QDir& dataDir, const RunSettings& settings, seams::RandomSource& random, const seams::Clock& clock);
 
 } // namespace quick

@@ -1,12 +1,13 @@
 // Stand-ins for the seams: they record what the program asked for and answer as scripted.
 #pragma once
 
-#include "app/launcher.h"
 #include "app/system_info.h"
-#include "ui/print_surface.h"
-#include "ui/printers.h"
+#include "seams/clock.h"
+#include "seams/launcher.h"
+#include "seams/print_surface.h"
+#include "seams/printers.h"
+#include "seams/random_source.h"
 #include "ui/prompter.h"
-#include "ui/seams.h"
 
 #include <QList>
 #include <QMap>
@@ -23,7 +24,7 @@ inline void PrintTo(const Prompt& prompt, std::ostream* os)
 
 namespace fakes {
 
-struct RecordingLauncher final : app::Launcher {
+struct RecordingLauncher final : seams::Launcher {
     bool startDetached(
         const QString& program, const QStringList& arguments, const QString& workingDirectory) override
     {
@@ -44,7 +45,7 @@ struct RecordingLauncher final : app::Launcher {
 };
 
 // Registry values by key and value name.
-struct MapRegistry final : app::Registry {
+struct MapRegistry final : seams::Registry {
     std::optional<Value> read(const QString& key, const QString& valueName) const override
     {
         const auto found = values.find({key, valueName});
@@ -69,7 +70,7 @@ struct ScriptedPrompter final : ui::Prompter {
 };
 
 // Keeps every box and every end of card, in order; fails from a chosen card on when told to.
-struct RecordingSurface final : ui::PrintSurface {
+struct RecordingSurface final : seams::PrintSurface {
     struct Box {
         float x1, y1, x2, y2;
         bool operator==(const Box&) const = default;
@@ -104,7 +105,7 @@ struct RecordingSurface final : ui::PrintSurface {
 
 // The system's printers as a list; every print run's cards go to the one recording surface, and the
 // printer each run was for is kept ("" for the system's default).
-struct ListedPrinters final : ui::Printers {
+struct ListedPrinters final : seams::Printers {
     explicit ListedPrinters(RecordingSurface& surface)
         : surface(surface)
     { }
@@ -112,27 +113,27 @@ struct ListedPrinters final : ui::Printers {
     QStringList names() const override
     {
         QStringList names;
-        for (const ui::PrinterDescription& printer : printers)
+        for (const seams::PrinterDescription& printer : printers)
             names.append(printer.name);
         return names;
     }
     QString defaultName() const override { return defaultPrinter; }
-    std::optional<ui::PrinterDescription> describe(const QString& name) const override
+    std::optional<seams::PrinterDescription> describe(const QString& name) const override
     {
-        for (const ui::PrinterDescription& printer : printers) {
+        for (const seams::PrinterDescription& printer : printers) {
             if (printer.name == name)
                 return printer;
         }
         return std::nullopt;
     }
-    std::unique_ptr<ui::PrintSurface> cards(const QString& name, const ui::Drawing& underlay) override
+    std::unique_ptr<seams::PrintSurface> cards(const QString& name, const seams::Drawing& underlay) override
     {
         runs.append(name);
         underlays.append(underlay);
         return std::make_unique<Forwarding>(surface);
     }
 
-    struct Forwarding final : ui::PrintSurface {
+    struct Forwarding final : seams::PrintSurface {
         explicit Forwarding(RecordingSurface& to)
             : to(to)
         { }
@@ -145,14 +146,14 @@ struct ListedPrinters final : ui::Printers {
     };
 
     RecordingSurface& surface;
-    QList<ui::PrinterDescription> printers;
+    QList<seams::PrinterDescription> printers;
     QString defaultPrinter;
     QStringList runs;
-    QList<ui::Drawing> underlays;
+    QList<seams::Drawing> underlays;
 };
 
 // Hands out the scripted values in turn, then an endless fixed sequence; reseeding changes nothing.
-struct ScriptedRandom final : ui::RandomSource {
+struct ScriptedRandom final : seams::RandomSource {
     void reseed() override { ++reseeds; }
     float next() override
     {
@@ -174,7 +175,7 @@ struct ScriptedRandom final : ui::RandomSource {
     int reseeds = 0;
 };
 
-struct FixedClock final : ui::Clock {
+struct FixedClock final : seams::Clock {
     QDate today() const override { return date; }
     QDate date {2026, 12, 6};
 };

@@ -8,8 +8,8 @@
 
 #include <gtest/gtest.h>
 
-inline const ui::PrinterDescription kOffice {
-    "office", "A4", {210, 297}, {5, 5, 5, 5}, ui::PrinterState::Idle};
+inline const seams::PrinterDescription kOffice {
+    "office", "A4", {210, 297}, {5, 5, 5, 5}, seams::PrinterState::Idle};
 
 class PrintersFolder : public testing::Test, protected DataFolder {
 protected:

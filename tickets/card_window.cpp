@@ -1,8 +1,8 @@
 #include "tickets/card_window.h"
 
-#include "cards/preview_window.h"
-#include "cards/print_prompts.h"
-#include "cards/print_run.h"
+#include "printing/preview_window.h"
+#include "printing/print_prompts.h"
+#include "printing/print_run.h"
 #include "tickets/entry.h"
 #include "tickets/ticket_list_model.h"
 #include "ui/prompter.h"
@@ -318,8 +318,8 @@ void CardWindow::clearPrintFile()
 void CardWindow::startPrintRun()
 {
     const ui::Services& services = this->services();
-    const core::Result<void, cards::PrintFailure> printed
-        = cards::printCards(m_printFile, services.dataDir, services.printers);
+    const core::Result<void, printing::PrintFailure> printed
+        = printing::printCards(m_printFile, services.dataDir, services.printers);
     if (printed.ok()) {
         // A good run ends as the close button does; the print file stays as it was.
         close();
@@ -332,8 +332,8 @@ void CardWindow::startPrintRun()
 void CardWindow::showPreview()
 {
     const ui::Services& services = this->services();
-    core::Result<cards::CardPreview, cards::PrintFailure> preview
-        = cards::previewCards(m_printFile, services.dataDir, services.printers);
+    core::Result<printing::CardPreview, printing::PrintFailure> preview
+        = printing::previewCards(m_printFile, services.dataDir, services.printers);
     if (!preview.ok()) {
         showPrintFailure(preview.failure());
         return;
@@ -344,9 +344,9 @@ void CardWindow::showPreview()
         startPrintRun();
 }
 
-void CardWindow::showPrintFailure(const cards::PrintFailure& failure)
+void CardWindow::showPrintFailure(const printing::PrintFailure& failure)
 {
-    services().prompter.ask(this, cards::printFailurePrompt(failure, windowTitle()));
+    services().prompter.ask(this, printing::printFailurePrompt(failure, windowTitle()));
 }
 
 void CardWindow::showList()

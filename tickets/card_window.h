@@ -2,8 +2,8 @@
 // One design serves all four lotteries; Form2, Form3, Form4 and Form7 only choose the lottery.
 #pragma once
 
-#include "cards/print_run.h"
 #include "lotteries/print_file.h"
+#include "printing/print_run.h"
 #include "tickets/stale_click.h"
 #include "ui/other_window.h"
 
@@ -31,7 +31,7 @@ private:
     void clearPrintFile();
     void startPrintRun();
     void showPreview();
-    void showPrintFailure(const cards::PrintFailure& failure);
+    void showPrintFailure(const printing::PrintFailure& failure);
     // Lists the print file as it stands; a file that cannot be read is named in a message.
     void showList();
     // Lists the print file again when it changed since it was last listed, as another copy of the program

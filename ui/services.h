@@ -2,9 +2,10 @@
 // ones, tests their fakes.
 #pragma once
 
-#include "ui/printers.h"
+#include "seams/clock.h"
+#include "seams/printers.h"
+#include "seams/random_source.h"
 #include "ui/prompter.h"
-#include "ui/seams.h"
 
 #include <QDir>
 
@@ -12,9 +13,9 @@ namespace ui {
 
 struct Services {
     Prompter& prompter;
-    Printers& printers;
-    RandomSource& random;
-    const Clock& clock;
+    seams::Printers& printers;
+    seams::RandomSource& random;
+    const seams::Clock& clock;
     QDir dataDir;
 };
 

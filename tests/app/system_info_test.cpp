@@ -11,17 +11,17 @@ const QString kToolKey = QStringLiteral(R"(SOFTWARE\Microsoft\Shared Tools\MSINF
 const QString kFolderKey = QStringLiteral(R"(SOFTWARE\Microsoft\Shared Tools Location)");
 constexpr std::uint32_t kNumberType = 4; // REG_DWORD
 
-app::Registry::Value text(const QByteArray& value)
+seams::Registry::Value text(const QByteArray& value)
 {
-    QByteArray buffer(app::Registry::kValueBufferSize, '\0');
+    QByteArray buffer(seams::Registry::kValueBufferSize, '\0');
     buffer.replace(0, value.size(), value);
-    return {app::Registry::kTextType, buffer};
+    return {seams::Registry::kTextType, buffer};
 }
 
 struct LookupCase {
     const char* name;
-    std::optional<app::Registry::Value> toolPath;
-    std::optional<app::Registry::Value> toolFolder;
+    std::optional<seams::Registry::Value> toolPath;
+    std::optional<seams::Registry::Value> toolFolder;
     QMap<QString, QString> installed;
     std::optional<QString> program;
 };
@@ -49,7 +49,7 @@ INSTANTIATE_TEST_SUITE_P(Machines, SystemInfoLookup,
         LookupCase {"FirstValueCutAtItsEnd", text(QByteArray("C:\\a.exe\0old", 12)), {}, {}, R"(C:\a.exe)"},
         LookupCase {"SecondValueWithTheTool", {}, text(R"(C:\Shared)"), {{kMsinfo, kMsinfo}}, kMsinfo},
         LookupCase {"SecondValueWithoutTheTool", {}, text(R"(C:\Shared)"), {}, std::nullopt},
-        LookupCase {"NumberInPlaceOfText", app::Registry::Value {kNumberType, QByteArray(4, '\1')},
+        LookupCase {"NumberInPlaceOfText", seams::Registry::Value {kNumberType, QByteArray(4, '\1')},
             text(R"(C:\Shared)"), {{kMsinfo, kMsinfo}}, kMsinfo},
         LookupCase {"Neither", {}, {}, {}, std::nullopt},
         LookupCase {"DesktopTool", {}, {}, {{"hardinfo", "/usr/bin/hardinfo"}}, "/usr/bin/hardinfo"},

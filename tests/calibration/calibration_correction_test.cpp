@@ -12,9 +12,9 @@ namespace {
 
 using calibration::CorrectionRefusal;
 using calibration::MeasuredOffsets;
-using cards::Placement;
-using cards::ReferenceMarks;
 using lotteries::Lottery;
+using printing::Placement;
+using printing::ReferenceMarks;
 using settings::Calibration;
 using settings::CalibrationValue;
 using Reason = CorrectionRefusal::Reason;

@@ -1,8 +1,8 @@
 #include "calibration/test_sheet.h"
-#include "cards/card_preview.h"
 #include "failure_of.h"
 #include "fakes.h"
 #include "printers_folder.h"
+#include "printing/card_preview.h"
 #include "qt_printing.h"
 #include "row_name.h"
 
@@ -50,14 +50,14 @@ TEST_P(Grid, OutlinesEveryBoxThePrintRunCanDrawAndNothingElse)
         everySlot += (line + "\r\n").repeated(5);
     write(c.printFile, everySlot);
     write("ravelov1.ini", "a\r\nb\r\n1975.5\r\n238.5\r\n-90.25\r\n361\r\n");
-    ASSERT_TRUE(cards::printCards(printFile(c.lottery), folder(), m_printer).ok());
+    ASSERT_TRUE(printing::printCards(printFile(c.lottery), folder(), m_printer).ok());
     QList<QRectF> printed;
     for (const QList<Box>& card : m_printer.cards) {
         for (const Box& box : card)
             printed.append(QRectF(QPointF(box.x1, box.y1), QPointF(box.x2, box.y2)).normalized());
     }
 
-    const auto placement = cards::Placement::of(c.lottery, calibration).value();
+    const auto placement = printing::Placement::of(c.lottery, calibration).value();
     const calibration::TestSheet sheet
         = calibration::testSheet(c.lottery, placement, calibration, kOffice, {2026, 12, 7});
     EXPECT_EQ(sheet.underlay.outlines.size(), 5 * c.positions);
@@ -104,12 +104,12 @@ INSTANTIATE_TEST_SUITE_P(DefaultCalibration, Reference,
 
 TEST_F(SheetTest, TheSheetSaysWhatItWasPrintedWith)
 {
-    const auto placement = cards::Placement::of(Lottery::MiniLoto, {}).value();
-    const ui::Drawing sheet
+    const auto placement = printing::Placement::of(Lottery::MiniLoto, {}).value();
+    const seams::Drawing sheet
         = calibration::testSheet(Lottery::MiniLoto, placement, {0.5, 238, 90, 360}, kOffice, {2026, 12, 7})
               .underlay;
     QStringList texts;
-    for (const ui::DrawnText& text : sheet.texts)
+    for (const seams::DrawnText& text : sheet.texts)
         texts.append(text.text);
     EXPECT_TRUE(texts.contains(u"テスト印刷　ミニロト"_qs));
     EXPECT_TRUE(texts.contains(u"横開始位置 0.5　横ステップ 238　縦開始位置 90　縦ステップ 360"_qs));
@@ -126,7 +126,7 @@ struct SheetRefusalCase {
     QByteArray settings; // empty: the defaults
     QString chosen;
     QString defaultPrinter;
-    cards::PrintFailure failure;
+    printing::PrintFailure failure;
 };
 
 class SheetRefusal : public SheetTest, public testing::WithParamInterface<SheetRefusalCase> { };
@@ -140,7 +140,7 @@ TEST_P(SheetRefusal, IsThePrintRunsAndNoPrinterIsAsked)
     if (!c.chosen.isEmpty())
         write("lotocard.ini", "[printer]\r\nname=" + c.chosen.toUtf8() + "\r\n");
     m_printers.defaultPrinter = c.defaultPrinter;
-    const auto preview = cards::previewCards(printFile(Lottery::Loto6), folder(), m_printers);
+    const auto preview = printing::previewCards(printFile(Lottery::Loto6), folder(), m_printers);
     ASSERT_TRUE(!preview.ok());
     EXPECT_EQ(preview.failure(), c.failure);
     EXPECT_EQ(failureOf(calibration::printTestSheet(Lottery::Loto6,
@@ -152,11 +152,11 @@ TEST_P(SheetRefusal, IsThePrintRunsAndNoPrinterIsAsked)
 
 INSTANTIATE_TEST_SUITE_P(PreviewsAndTestSheets, SheetRefusal,
     testing::Values(
-        SheetRefusalCase {"ChosenPrinterGone", {}, "gone", "office", cards::MissingPrinter {"gone"}},
+        SheetRefusalCase {"ChosenPrinterGone", {}, "gone", "office", printing::MissingPrinter {"gone"}},
         SheetRefusalCase {"NoPrinterAtAll", {}, {}, {},
-            cards::SurfaceFault {u"通常使うプリンタが設定されていません。"_qs, 1}},
+            printing::SurfaceFault {u"通常使うプリンタが設定されていません。"_qs, 1}},
         SheetRefusalCase {"VerticalStepTooLarge", "a\r\nb\r\n0\r\n0\r\n0\r\n1E10\r\n", {}, "office",
-            cards::CalibrationFault {settings::CalibrationValue::VerticalStep, 1e10}}),
+            printing::CalibrationFault {settings::CalibrationValue::VerticalStep, 1e10}}),
     rowName);
 
 } // namespace

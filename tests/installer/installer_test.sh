@@ -25,18 +25,11 @@ entry=011522304143
 # asked for the folder in Documents; made once, then kept in the cache.
 earlier=$("$here/earlier_setup.sh" 7c0608c1c493c5812476dfbafb269465c2ca8ceb)
 
-work=$(mktemp -d)
-xvfb_pid=
-program_pid=
-holder_pid=
-finish() {
-    # shellcheck disable=SC2086 # any may be empty
-    stop_processes $holder_pid $program_pid $xvfb_pid
+# What Wine still runs in the test's prefix ends with the test.
+stop_wine() {
     WINEPREFIX=$work/prefix wineserver -k 2>/dev/null || true
-    rm -rf "$work"
 }
-trap finish EXIT
-trap 'exit 1' INT TERM
+set_up_display --clean-up stop_wine holder_pid program_pid
 
 # Each file and folder under FOLDER with its kind, size and time: any change made there shows.
 state() {
@@ -60,7 +53,6 @@ start_in() {
     fi
 }
 
-start_xvfb "$work"
 # A home of its own: Wine links the user's documents folder to the home's, which must not be the caller's.
 mkdir "$work/home"
 export HOME=$work/home WINEPREFIX=$work/prefix WINEARCH=win64 WINEDEBUG=-all

@@ -170,7 +170,7 @@ class RealGenerator : public testing::Test, protected DataFolder { };
 TEST_F(RealGenerator, EverySetIsValidForItsLottery)
 {
     write("quick.dat", stagedQuickData());
-    ui::ClockSeededRandom random;
+    seams::ClockSeededRandom random;
     fakes::FixedClock clock;
     for (int day = 1; day <= 20; ++day) {
         clock.date = QDate(2026, 12, day);

@@ -12,18 +12,7 @@ main_title="ロト・ナンバーズ マークカード印刷"
 card_title="ＬＯＴＯ６カード印刷"
 entry=011522304143
 
-work=$(mktemp -d)
-xvfb_pid=
-program_pid=
-finish() {
-    # shellcheck disable=SC2086 # either may be empty
-    stop_processes $program_pid $xvfb_pid
-    rm -rf "$work"
-}
-trap finish EXIT
-trap 'exit 1' INT TERM
-
-start_xvfb "$work"
+set_up_display program_pid
 
 mkdir "$work/folder" "$work/runtime"
 chmod 700 "$work/runtime"

@@ -4,10 +4,10 @@
 // x1 y1 x2 y2 in twips from the printable area's top-left. A command given after the folder runs once the
 // first card has been sent, to change the printer under a run. A run that fails ends with status 1 and
 // the message the user would be shown on standard error.
-#include "cards/print_prompts.h"
-#include "cards/print_run.h"
-#include "cards/system_printers.h"
 #include "fakes.h"
+#include "printing/print_prompts.h"
+#include "printing/print_run.h"
+#include "printing/system_printers.h"
 
 #include <QApplication>
 #include <QProcess>
@@ -17,8 +17,8 @@ namespace {
 
 // Hands every box and end of card to the printer and keeps a copy of what was asked for; runs the
 // command, if any, once the first card has been sent.
-struct CopyingSurface final : ui::PrintSurface {
-    CopyingSurface(std::unique_ptr<ui::PrintSurface> printer, fakes::RecordingSurface& copy,
+struct CopyingSurface final : seams::PrintSurface {
+    CopyingSurface(std::unique_ptr<seams::PrintSurface> printer, fakes::RecordingSurface& copy,
         const QStringList& afterFirstCard)
         : printer(std::move(printer))
         , copy(copy)
@@ -39,25 +39,25 @@ struct CopyingSurface final : ui::PrintSurface {
         return reason;
     }
 
-    std::unique_ptr<ui::PrintSurface> printer;
+    std::unique_ptr<seams::PrintSurface> printer;
     fakes::RecordingSurface& copy;
     const QStringList& afterFirstCard;
 };
 
 // The system's printers, with a copy of every box a print run sends them.
-struct CopyingPrinters final : ui::Printers {
+struct CopyingPrinters final : seams::Printers {
     QStringList names() const override { return system.names(); }
     QString defaultName() const override { return system.defaultName(); }
-    std::optional<ui::PrinterDescription> describe(const QString& name) const override
+    std::optional<seams::PrinterDescription> describe(const QString& name) const override
     {
         return system.describe(name);
     }
-    std::unique_ptr<ui::PrintSurface> cards(const QString& name, const ui::Drawing& underlay) override
+    std::unique_ptr<seams::PrintSurface> cards(const QString& name, const seams::Drawing& underlay) override
     {
         return std::make_unique<CopyingSurface>(system.cards(name, underlay), copy, afterFirstCard);
     }
 
-    cards::SystemPrinters system;
+    printing::SystemPrinters system;
     fakes::RecordingSurface copy;
     QStringList afterFirstCard;
 };
@@ -90,11 +90,11 @@ int main(int argc, char* argv[])
     CopyingPrinters printers;
     printers.afterFirstCard = arguments.mid(3);
     if (const auto printed
-        = cards::printCards(lotteries::PrintFile(lotteries::rulesOf(*lottery), QDir(arguments.at(2))),
+        = printing::printCards(lotteries::PrintFile(lotteries::rulesOf(*lottery), QDir(arguments.at(2))),
             QDir(arguments.at(2)), printers);
         !printed.ok()) {
         err << "the print run failed:\n"
-            << cards::printFailurePrompt(printed.failure(), QStringLiteral("spooler_print")).text << '\n';
+            << printing::printFailurePrompt(printed.failure(), QStringLiteral("spooler_print")).text << '\n';
         return 1;
     }
     QTextStream out(stdout);

@@ -1,4 +1,4 @@
-#include "cards/print_run.h"
+#include "printing/print_run.h"
 #include "window_fixture.h"
 
 #include <QComboBox>
@@ -87,13 +87,13 @@ TEST_F(CalibrationWindowTest, SaveWritesTheBoxesKeepsEveryOtherLineAndThePrintRu
     EXPECT_TRUE(m_prompter.asked.isEmpty());
     EXPECT_EQ(settingsFile(), kOwnLines + "1975\r\n238\r\n0\r\n360.7\r\nline 7\r\n");
 
-    ASSERT_TRUE(cards::printCards(
+    ASSERT_TRUE(printing::printCards(
         lotteries::PrintFile(lotteries::rulesOf(lotteries::Lottery::Loto6), QDir(m_dir.path())),
         QDir(m_dir.path()), m_printer)
                     .ok());
     writeSettings("1975\r\n238\r\n0\r\n361\r\n");
     fakes::RecordingSurface with361;
-    ASSERT_TRUE(cards::printCards(
+    ASSERT_TRUE(printing::printCards(
         lotteries::PrintFile(lotteries::rulesOf(lotteries::Lottery::Loto6), QDir(m_dir.path())),
         QDir(m_dir.path()), with361)
                     .ok());
@@ -183,7 +183,7 @@ TEST_F(CalibrationWindowTest, AFileThatCannotBeReadIsReportedAndTheMainWindowRet
 TEST_F(CalibrationWindowTest, ATestSheetIsOnePageWithTheValuesInTheBoxesSavedOrNot)
 {
     writeSettings("1975\r\n238\r\n90\r\n360\r\n");
-    m_printers.printers = {{"office", "A4", {210, 297}, {5, 5, 5, 5}, ui::PrinterState::Idle}};
+    m_printers.printers = {{"office", "A4", {210, 297}, {5, 5, 5, 5}, seams::PrinterState::Idle}};
     m_printers.defaultPrinter = "office";
     open(&app::Navigator::openCalibration);
     auto* lottery = control<QComboBox>(m_window, "Combo1");
@@ -204,7 +204,7 @@ TEST_F(CalibrationWindowTest, ATestSheetIsOnePageWithTheValuesInTheBoxesSavedOrN
 TEST_F(CalibrationWindowTest, ATestSheetThePrinterRefusesIsReportedAndTheWindowStays)
 {
     writeSettings("1975\r\n238\r\n90\r\n360\r\n");
-    m_printers.printers = {{"office", "A4", {210, 297}, {5, 5, 5, 5}, ui::PrinterState::Idle}};
+    m_printers.printers = {{"office", "A4", {210, 297}, {5, 5, 5, 5}, seams::PrinterState::Idle}};
     m_printers.defaultPrinter = "office";
     m_printer.failEndAt = 1;
     open(&app::Navigator::openCalibration);

@@ -128,7 +128,7 @@ class HighDpiWindow : public WindowTest, public testing::WithParamInterface<Wind
 protected:
     void SetUp() override
     {
-        m_printers.printers = {{"office", "A4", {210, 297}, {5, 5, 5, 5}, ui::PrinterState::Idle}};
+        m_printers.printers = {{"office", "A4", {210, 297}, {5, 5, 5, 5}, seams::PrinterState::Idle}};
         m_printers.defaultPrinter = "office";
         write("loto6.txt", "011522304143\r\n");
     }

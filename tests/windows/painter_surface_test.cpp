@@ -1,4 +1,4 @@
-#include "cards/painter_surface.h"
+#include "printing/painter_surface.h"
 #include "qt_printing.h"
 
 #include <QImage>
@@ -9,7 +9,7 @@ namespace {
 constexpr double kInchesPerMetre = 1 / 0.0254;
 
 // Sheets of white paper with their own resolution, kept when they are finished.
-struct PaperSheets final : cards::SheetSource {
+struct PaperSheets final : printing::SheetSource {
     PaperSheets(int dpiX, int dpiY)
         : dpiX(dpiX)
         , dpiY(dpiY)
@@ -67,7 +67,7 @@ TEST(PainterSurface, OneTwipIsOneTwipFromTheTopLeftCornerOnEachAxis)
 {
     // 144 dots per inch across and 72 down: 10 twips and 20 twips to the dot.
     auto* paper = new PaperSheets(144, 72);
-    cards::PainterSurface surface {std::unique_ptr<cards::SheetSource>(paper)};
+    printing::PainterSurface surface {std::unique_ptr<printing::SheetSource>(paper)};
     EXPECT_EQ(surface.box(1000, 400, 960, 600), std::nullopt);
     EXPECT_EQ(surface.endCard(), std::nullopt);
     ASSERT_EQ(paper->printed.size(), 1);
@@ -79,7 +79,7 @@ TEST(PainterSurface, OneTwipIsOneTwipFromTheTopLeftCornerOnEachAxis)
 TEST(PainterSurface, EachCardIsASheetOfItsOwn)
 {
     auto* paper = new PaperSheets(144, 144);
-    cards::PainterSurface surface {std::unique_ptr<cards::SheetSource>(paper)};
+    printing::PainterSurface surface {std::unique_ptr<printing::SheetSource>(paper)};
     surface.box(40, 0, 0, 200);
     surface.box(6735, 3330, 6695, 3530);
     surface.endCard();
@@ -97,7 +97,7 @@ TEST(PainterSurface, ASheetThatCannotBeHadIsReportedAndNothingIsDrawn)
 {
     auto* paper = new PaperSheets(144, 144);
     paper->refuse = true;
-    cards::PainterSurface surface {std::unique_ptr<cards::SheetSource>(paper)};
+    printing::PainterSurface surface {std::unique_ptr<printing::SheetSource>(paper)};
     EXPECT_EQ(surface.box(1000, 400, 960, 600), QStringLiteral("out of paper"));
     EXPECT_EQ(surface.endCard(), std::nullopt);
     EXPECT_TRUE(paper->printed.isEmpty());
@@ -106,9 +106,9 @@ TEST(PainterSurface, ASheetThatCannotBeHadIsReportedAndNothingIsDrawn)
 TEST(PainterSurface, EverySheetShowsTheUnderlayUnderItsMarks)
 {
     auto* paper = new PaperSheets(144, 144);
-    ui::Drawing underlay;
+    seams::Drawing underlay;
     underlay.fills.append(QRectF(2000, 1000, 40, 200));
-    cards::PainterSurface surface {std::unique_ptr<cards::SheetSource>(paper), underlay};
+    printing::PainterSurface surface {std::unique_ptr<printing::SheetSource>(paper), underlay};
     surface.box(40, 0, 0, 200);
     surface.endCard();
     surface.box(40, 0, 0, 200);

@@ -1,4 +1,4 @@
-#include "cards/preview_window.h"
+#include "printing/preview_window.h"
 #include "window_fixture.h"
 
 #include <QDialog>
@@ -11,7 +11,7 @@ class PreviewTest : public WindowTest {
 protected:
     void SetUp() override
     {
-        m_printers.printers = {{"office", "A4", {210, 297}, {5, 5, 5, 5}, ui::PrinterState::Idle}};
+        m_printers.printers = {{"office", "A4", {210, 297}, {5, 5, 5, 5}, seams::PrinterState::Idle}};
         m_printers.defaultPrinter = "office";
     }
 
@@ -60,7 +60,7 @@ TEST_F(PreviewTest, ShowsAPagePerCardAndEscLeavesTheCardWindowAsItWas)
     open(&app::Navigator::openCard, lotteries::Lottery::Numbers3);
     const QDialog* shown = preview([](QDialog* dialog) {
         EXPECT_EQ(classOf(dialog), "frmPreview");
-        EXPECT_EQ(control<cards::PreviewPages>(dialog, "Picture1")->pageCount(), 2);
+        EXPECT_EQ(control<printing::PreviewPages>(dialog, "Picture1")->pageCount(), 2);
         QTest::keyClick(dialog, Qt::Key_Escape);
         EXPECT_FALSE(dialog->isVisible());
     });
@@ -91,7 +91,7 @@ TEST_P(PreviewZoom, ManyCardsAreDrawnOnlyWhenTheyComeIntoView)
         EXPECT_EQ(dialog->findChildren<QObject*>().size(), oneCard);
         for (int press = 0; press < std::abs(c.zoomIns); ++press)
             click(dialog, c.zoomIns < 0 ? "cmdZoomOut" : "cmdZoomIn");
-        auto* pages = control<cards::PreviewPages>(dialog, "Picture1");
+        auto* pages = control<printing::PreviewPages>(dialog, "Picture1");
         ASSERT_EQ(pages->pageCount(), 300);
         const QRect last = pages->pageRect(299);
         EXPECT_EQ(last.size(), c.page);

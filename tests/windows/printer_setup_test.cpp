@@ -11,8 +11,8 @@ class PrinterSetupTest : public WindowTest {
 protected:
     void SetUp() override
     {
-        m_printers.printers = {{"office", "A4", {210, 297}, {5, 5, 5, 5}, ui::PrinterState::Idle},
-            {"office/cards", "A5", {148, 210}, {3, 4, 3, 4}, ui::PrinterState::Stopped}};
+        m_printers.printers = {{"office", "A4", {210, 297}, {5, 5, 5, 5}, seams::PrinterState::Idle},
+            {"office/cards", "A5", {148, 210}, {3, 4, 3, 4}, seams::PrinterState::Stopped}};
         m_printers.defaultPrinter = "office";
     }
 

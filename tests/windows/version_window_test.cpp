@@ -75,7 +75,7 @@ TEST_F(VersionWindowTest, OkEnterAndEscBringTheMainWindowBack)
 TEST_F(VersionWindowTest, SystemInformationStartsTheToolTheLookupFinds)
 {
     m_registry.values[{R"(SOFTWARE\Microsoft\Shared Tools\MSINFO)", "PATH"}]
-        = {app::Registry::kTextType, QByteArray(R"(C:\Tools\msinfo32.exe)")};
+        = {seams::Registry::kTextType, QByteArray(R"(C:\Tools\msinfo32.exe)")};
     open(&app::Navigator::openVersion);
     click(m_window, "cmdSysInfo");
     EXPECT_EQ(m_launcher.started, QList<QStringList>({{R"(C:\Tools\msinfo32.exe)", ""}}));

@@ -1,0 +1,40 @@
+// The print setup: which printer the cards go to. A small modal dialog over the main window, as a
+// message box is, so that one window at a time still holds.
+#pragma once
+
+#include "printing/printer_setup.h"
+
+#include <QDialog>
+
+class QLabel;
+class QListWidget;
+
+namespace ui {
+struct Services;
+}
+
+class frmPrinter final : public QDialog {
+    Q_OBJECT
+
+public:
+    // chosen: the printer chosen so far, empty for the system's default.
+    frmPrinter(const ui::Services& services, const QString& chosen, QWidget* parent);
+
+private:
+    void showDetails();
+    void keepChoice();
+
+    const ui::Services& m_services;
+    QString m_chosen;
+    QList<printing::PrinterEntry> m_entries;
+    QListWidget* m_list1 = nullptr;
+    QList<QLabel*> m_details;
+};
+
+namespace printing {
+
+// Opens the print setup over parent and keeps what the user chooses in it. A choice that cannot be read
+// is reported instead.
+void setUpPrinter(const ui::Services& services, QWidget* parent);
+
+} // namespace printing
