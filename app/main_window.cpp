@@ -12,6 +12,8 @@
 
 using lotteries::Lottery;
 
+namespace app {
+
 namespace {
 
 constexpr int kClientWidth = 4965;
@@ -38,7 +40,7 @@ constexpr ButtonDesign kButtons[] = {
 
 } // namespace
 
-Form1::Form1(app::Navigator& navigator)
+MainWindow::MainWindow(app::Navigator& navigator)
     : m_navigator(navigator)
 {
     setObjectName(QStringLiteral("Form1"));
@@ -49,7 +51,7 @@ Form1::Form1(app::Navigator& navigator)
     resize(client.width(), client.height() + menuBar()->sizeHint().height());
 }
 
-void Form1::buildButtons()
+void MainWindow::buildButtons()
 {
     auto* client = new QWidget(this);
     setCentralWidget(client);
@@ -69,7 +71,7 @@ void Form1::buildButtons()
     connect(button("Command6"), &QPushButton::clicked, this, [this] { m_navigator.openQuick(); });
 }
 
-void Form1::buildMenus()
+void MainWindow::buildMenus()
 {
     const auto addMenu = [this](const char* name, const QString& title) {
         QMenu* menu = menuBar()->addMenu(title);
@@ -105,17 +107,17 @@ void Form1::buildMenus()
 
     QMenu* help = addMenu("help", QStringLiteral("その他"));
     connect(addItem(help, "hlp", QStringLiteral("Readme.txt"), {}), &QAction::triggered, this,
-        &Form1::showReadme);
+        &MainWindow::showReadme);
     connect(addItem(help, "ver", QStringLiteral("バージョン情報"), {}), &QAction::triggered, this,
         [this] { m_navigator.openVersion(); });
 }
 
-std::function<void()> Form1::opener(Lottery lottery)
+std::function<void()> MainWindow::opener(Lottery lottery)
 {
     return [this, lottery] { m_navigator.openCard(lottery); };
 }
 
-void Form1::showReadme()
+void MainWindow::showReadme()
 {
     const ui::Services& services = m_navigator.services();
     if (app::openReadme(m_navigator.shell().launcher, services.dataDir))
@@ -127,3 +129,5 @@ void Form1::showReadme()
                     services.dataDir.absoluteFilePath(QString::fromLatin1(app::kReadmeFile)))),
             ui::PromptIcon::Exclamation, ui::PromptButtons::Ok});
 }
+
+} // namespace app

@@ -11,11 +11,13 @@ namespace app {
 class Navigator;
 }
 
-class Form1 final : public QMainWindow {
+namespace app {
+
+class MainWindow final : public QMainWindow {
     Q_OBJECT
 
 public:
-    explicit Form1(app::Navigator& navigator);
+    explicit MainWindow(app::Navigator& navigator);
 
 private:
     void buildButtons();
@@ -25,3 +27,5 @@ private:
 
     app::Navigator& m_navigator;
 };
+
+} // namespace app

@@ -25,7 +25,7 @@ void Navigator::loadMain()
 {
     if (m_main && m_main->isVisible())
         return;
-    auto* main = new Form1(*this);
+    auto* main = new MainWindow(*this);
     main->setAttribute(Qt::WA_DeleteOnClose);
     m_main = main;
     main->show();
@@ -44,17 +44,17 @@ void Navigator::openCard(lotteries::Lottery lottery)
 
 void Navigator::openQuick()
 {
-    openOther([this] { return new Form6(*this); });
+    openOther([this] { return new quick::QuickWindow(*this); });
 }
 
 void Navigator::openCalibration()
 {
-    openOther([this] { return new Form5(*this); });
+    openOther([this] { return new calibration::CalibrationWindow(*this); });
 }
 
 void Navigator::openVersion()
 {
-    openOther([this] { return new frmAbout(*this); });
+    openOther([this] { return new VersionWindow(*this); });
 }
 
 void Navigator::openOther(const std::function<ui::OtherWindow*()>& create)

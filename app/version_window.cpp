@@ -13,6 +13,8 @@
 #include <QPushButton>
 #include <functional>
 
+namespace app {
+
 namespace {
 
 constexpr int kClientWidth = 5865;
@@ -83,7 +85,7 @@ private:
 
 } // namespace
 
-frmAbout::frmAbout(app::Navigator& navigator)
+VersionWindow::VersionWindow(app::Navigator& navigator)
     : ui::OtherWindow(navigator)
     , m_shell(navigator.shell())
 {
@@ -130,10 +132,10 @@ frmAbout::frmAbout(app::Navigator& navigator)
     ui::setTabOrder({m_ok, sysInfo});
 
     connect(m_ok, &QPushButton::clicked, this, &QWidget::close);
-    connect(sysInfo, &QPushButton::clicked, this, &frmAbout::startSysInfo);
+    connect(sysInfo, &QPushButton::clicked, this, &VersionWindow::startSysInfo);
 }
 
-void frmAbout::onLoad()
+void VersionWindow::onLoad()
 {
     m_version->setText(app::versionText());
     m_title->setText(ui::applicationTitle());
@@ -142,7 +144,7 @@ void frmAbout::onLoad()
     m_ok->setFocus();
 }
 
-void frmAbout::keyPressEvent(QKeyEvent* event)
+void VersionWindow::keyPressEvent(QKeyEvent* event)
 {
     switch (event->key()) {
     case Qt::Key_Escape:
@@ -155,7 +157,7 @@ void frmAbout::keyPressEvent(QKeyEvent* event)
     }
 }
 
-void frmAbout::startSysInfo()
+void VersionWindow::startSysInfo()
 {
     const std::optional<QString> program = app::systemInfoProgram(m_shell.registry, m_shell.launcher);
     if (program && m_shell.launcher.startDetached(*program, {}, {}))
@@ -164,3 +166,5 @@ void frmAbout::startSysInfo()
         {ui::applicationTitle(), QStringLiteral("現時点ではｼｽﾃﾑ情報を使用できません"), ui::PromptIcon::None,
             ui::PromptButtons::Ok});
 }
+
+} // namespace app

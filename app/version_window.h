@@ -8,11 +8,13 @@
 class QLabel;
 class QPushButton;
 
-class frmAbout final : public ui::OtherWindow {
+namespace app {
+
+class VersionWindow final : public ui::OtherWindow {
     Q_OBJECT
 
 public:
-    explicit frmAbout(app::Navigator& navigator);
+    explicit VersionWindow(app::Navigator& navigator);
 
 protected:
     void onLoad() override;
@@ -26,3 +28,5 @@ private:
     QPushButton* m_ok = nullptr;
     app::ShellServices m_shell;
 };
+
+} // namespace app

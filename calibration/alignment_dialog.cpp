@@ -9,6 +9,8 @@
 #include <QPushButton>
 #include <variant>
 
+namespace calibration {
+
 namespace {
 
 constexpr int kClientWidth = 4800;
@@ -49,7 +51,7 @@ core::Result<calibration::MeasuredOffsets, std::size_t> offsetsOf(const std::arr
 
 } // namespace
 
-frmAlign::frmAlign(
+AlignmentDialog::AlignmentDialog(
     lotteries::Lottery lottery, const settings::Calibration& printed, ui::Prompter& prompter, QWidget* parent)
     : QDialog(parent)
     , m_lottery(lottery)
@@ -68,7 +70,7 @@ frmAlign::frmAlign(
             this, entry.label, {120, entry.top + 60, 1335, 255}, QString::fromUtf16(entry.caption));
         m_entries.at(i) = ui::placeControl<QLineEdit>(this, entry.box, {1560, entry.top, 1215, 375});
         order.append(m_entries.at(i));
-        connect(m_entries.at(i), &QLineEdit::textChanged, this, &frmAlign::showChange);
+        connect(m_entries.at(i), &QLineEdit::textChanged, this, &AlignmentDialog::showChange);
     }
     auto* guide = ui::placeLabel(this, "Label5", {2940, 120, 1740, 1635},
         QStringLiteral("%1のテスト印刷で、R1・R2 の枠からカードのマークまでの長さ。"
@@ -86,12 +88,12 @@ frmAlign::frmAlign(
     m_entries.front()->setFocus();
     showChange();
 
-    connect(correct, &QPushButton::clicked, this, &frmAlign::correct);
+    connect(correct, &QPushButton::clicked, this, &AlignmentDialog::correct);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 // What "補正" would change, while the user types.
-void frmAlign::showChange()
+void AlignmentDialog::showChange()
 {
     const auto offsets = offsetsOf(m_entries);
     if (!offsets.ok()) {
@@ -105,7 +107,7 @@ void frmAlign::showChange()
         m_change->setText(calibration::correctionSummary(m_printed, corrected.value()));
 }
 
-void frmAlign::correct()
+void AlignmentDialog::correct()
 {
     const auto offsets = offsetsOf(m_entries);
     if (!offsets.ok()) {
@@ -129,3 +131,5 @@ void frmAlign::correct()
     m_corrected = corrected.value();
     accept();
 }
+
+} // namespace calibration

@@ -17,12 +17,14 @@ namespace ui {
 class Prompter;
 }
 
-class frmAlign final : public QDialog {
+namespace calibration {
+
+class AlignmentDialog final : public QDialog {
     Q_OBJECT
 
 public:
     // printed: the calibration the test sheet was printed with, the calibration window's values.
-    frmAlign(lotteries::Lottery lottery, const settings::Calibration& printed, ui::Prompter& prompter,
+    AlignmentDialog(lotteries::Lottery lottery, const settings::Calibration& printed, ui::Prompter& prompter,
         QWidget* parent);
 
     // The corrected calibration, once "補正" has closed the dialog.
@@ -39,3 +41,5 @@ private:
     QLabel* m_change = nullptr;
     std::optional<settings::Calibration> m_corrected;
 };
+
+} // namespace calibration

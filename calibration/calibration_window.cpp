@@ -14,6 +14,8 @@
 
 using ui::TwipRect;
 
+namespace calibration {
+
 namespace {
 
 constexpr int kClientWidth = 4245;
@@ -59,7 +61,7 @@ QString titleText()
 
 } // namespace
 
-Form5::Form5(ui::Navigation& navigation)
+CalibrationWindow::CalibrationWindow(ui::Navigation& navigation)
     : ui::OtherWindow(navigation)
 {
     setObjectName(QStringLiteral("Form5"));
@@ -97,14 +99,14 @@ Form5::Form5(ui::Navigation& navigation)
 
     ui::setTabOrder(this, kTabOrder);
 
-    connect(command11, &QPushButton::clicked, this, &Form5::save);
+    connect(command11, &QPushButton::clicked, this, &CalibrationWindow::save);
     connect(command1, &QPushButton::clicked, this, &QWidget::close);
-    connect(command10, &QPushButton::clicked, this, &Form5::restoreDefaults);
-    connect(command12, &QPushButton::clicked, this, &Form5::printSheet);
-    connect(command13, &QPushButton::clicked, this, &Form5::align);
+    connect(command10, &QPushButton::clicked, this, &CalibrationWindow::restoreDefaults);
+    connect(command12, &QPushButton::clicked, this, &CalibrationWindow::printSheet);
+    connect(command13, &QPushButton::clicked, this, &CalibrationWindow::align);
 }
 
-void Form5::onLoad()
+void CalibrationWindow::onLoad()
 {
     m_command1->setFocus();
     const ui::Services& services = this->services();
@@ -121,13 +123,13 @@ void Form5::onLoad()
         m_boxes.at(i)->setText(texts.at(i));
 }
 
-void Form5::nudge(std::size_t box, int step)
+void CalibrationWindow::nudge(std::size_t box, int step)
 {
     QLineEdit* edit = m_boxes.at(box);
     edit->setText(calibration::nudged(settings::kCalibrationValues.at(box), edit->text(), step));
 }
 
-calibration::BoxTexts Form5::boxTexts() const
+calibration::BoxTexts CalibrationWindow::boxTexts() const
 {
     calibration::BoxTexts texts;
     for (std::size_t i = 0; i < m_boxes.size(); ++i)
@@ -135,7 +137,7 @@ calibration::BoxTexts Form5::boxTexts() const
     return texts;
 }
 
-void Form5::refuseTooLarge(settings::CalibrationValue value)
+void CalibrationWindow::refuseTooLarge(settings::CalibrationValue value)
 {
     // An infinite value has no decimal text; the window stays so that the user can correct it.
     QLineEdit* box = m_boxes.at(static_cast<std::size_t>(value));
@@ -147,7 +149,7 @@ void Form5::refuseTooLarge(settings::CalibrationValue value)
     box->setFocus();
 }
 
-void Form5::save()
+void CalibrationWindow::save()
 {
     const auto lines = calibration::savedLines(boxTexts());
     if (!lines.ok()) {
@@ -157,7 +159,7 @@ void Form5::save()
     writeAndClose(lines.value());
 }
 
-std::optional<settings::Calibration> Form5::calibrationInBoxes()
+std::optional<settings::Calibration> CalibrationWindow::calibrationInBoxes()
 {
     const auto inBoxes = calibration::boxCalibration(boxTexts());
     if (!inBoxes.ok()) {
@@ -168,7 +170,7 @@ std::optional<settings::Calibration> Form5::calibrationInBoxes()
 }
 
 // A plain sheet with the values in the boxes now, saved or not; the window stays for the next try.
-void Form5::printSheet()
+void CalibrationWindow::printSheet()
 {
     const std::optional<settings::Calibration> inBoxes = calibrationInBoxes();
     if (!inBoxes)
@@ -182,12 +184,12 @@ void Form5::printSheet()
 }
 
 // The corrected values go into the boxes; "設定書込" saves them, "閉じる" drops them.
-void Form5::align()
+void CalibrationWindow::align()
 {
     const std::optional<settings::Calibration> inBoxes = calibrationInBoxes();
     if (!inBoxes)
         return;
-    frmAlign dialog(kLotteries[m_combo1->currentIndex()], *inBoxes, services().prompter, this);
+    AlignmentDialog dialog(kLotteries[m_combo1->currentIndex()], *inBoxes, services().prompter, this);
     if (dialog.exec() != QDialog::Accepted || !dialog.corrected())
         return;
     const calibration::BoxTexts texts = calibration::openingTexts({*dialog.corrected(), {}});
@@ -195,12 +197,12 @@ void Form5::align()
         m_boxes.at(i)->setText(texts.at(i));
 }
 
-void Form5::restoreDefaults()
+void CalibrationWindow::restoreDefaults()
 {
     writeAndClose(settings::defaultValueLines());
 }
 
-void Form5::writeAndClose(const settings::ValueLines& lines)
+void CalibrationWindow::writeAndClose(const settings::ValueLines& lines)
 {
     const ui::Services& services = this->services();
     if (const auto done = settings::SettingsFile(services.dataDir).writeValues(lines); !done.ok()) {
@@ -210,3 +212,5 @@ void Form5::writeAndClose(const settings::ValueLines& lines)
     }
     close();
 }
+
+} // namespace calibration

@@ -11,11 +11,13 @@
 class QComboBox;
 class QLineEdit;
 
-class Form5 final : public ui::OtherWindow {
+namespace calibration {
+
+class CalibrationWindow final : public ui::OtherWindow {
     Q_OBJECT
 
 public:
-    explicit Form5(ui::Navigation& navigation);
+    explicit CalibrationWindow(ui::Navigation& navigation);
 
 protected:
     void onLoad() override;
@@ -37,3 +39,5 @@ private:
     QWidget* m_command1 = nullptr;
     QComboBox* m_combo1 = nullptr;
 };
+
+} // namespace calibration

@@ -186,9 +186,7 @@ void PreviewPages::paintEvent(QPaintEvent* event)
     }
 }
 
-} // namespace printing
-
-frmPreview::frmPreview(printing::CardPreview preview, const QString& title, QWidget* parent)
+PreviewWindow::PreviewWindow(printing::CardPreview preview, const QString& title, QWidget* parent)
     : QDialog(parent)
     , m_dotsPerInch(kFirstDotsPerInch)
 {
@@ -239,8 +237,10 @@ frmPreview::frmPreview(printing::CardPreview preview, const QString& title, QWid
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-void frmPreview::zoom(double factor)
+void PreviewWindow::zoom(double factor)
 {
     m_dotsPerInch = std::clamp(m_dotsPerInch * factor, kFewestDotsPerInch, kMostDotsPerInch);
     m_pages->setDotsPerInch(m_dotsPerInch);
 }
+
+} // namespace printing

@@ -41,16 +41,14 @@ private:
     double m_dotsPerInch;
 };
 
-} // namespace printing
-
-class frmPreview final : public QDialog {
+class PreviewWindow final : public QDialog {
     Q_OBJECT
 
 public:
     // The result when the user asks for the cards to be printed.
     static constexpr int kPrint = QDialog::Accepted + 1;
 
-    frmPreview(printing::CardPreview preview, const QString& title, QWidget* parent);
+    PreviewWindow(printing::CardPreview preview, const QString& title, QWidget* parent);
 
 private:
     void zoom(double factor);
@@ -58,3 +56,5 @@ private:
     double m_dotsPerInch;
     printing::PreviewPages* m_pages = nullptr;
 };
+
+} // namespace printing

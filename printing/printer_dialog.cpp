@@ -10,6 +10,8 @@
 #include <QPushButton>
 #include <algorithm>
 
+namespace printing {
+
 namespace {
 
 constexpr int kClientWidth = 6600;
@@ -20,7 +22,7 @@ constexpr const char* kDetailLabels[] = {"Label2", "Label3", "Label4", "Label5"}
 
 } // namespace
 
-frmPrinter::frmPrinter(const ui::Services& services, const QString& chosen, QWidget* parent)
+PrinterDialog::PrinterDialog(const ui::Services& services, const QString& chosen, QWidget* parent)
     : QDialog(parent)
     , m_services(services)
     , m_chosen(chosen)
@@ -52,12 +54,12 @@ frmPrinter::frmPrinter(const ui::Services& services, const QString& chosen, QWid
     m_list1->setFocus();
     showDetails();
 
-    connect(m_list1, &QListWidget::currentRowChanged, this, &frmPrinter::showDetails);
-    connect(ok, &QPushButton::clicked, this, &frmPrinter::keepChoice);
+    connect(m_list1, &QListWidget::currentRowChanged, this, &PrinterDialog::showDetails);
+    connect(ok, &QPushButton::clicked, this, &PrinterDialog::keepChoice);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-void frmPrinter::showDetails()
+void PrinterDialog::showDetails()
 {
     const int row = m_list1->currentRow();
     const QStringList lines
@@ -66,7 +68,7 @@ void frmPrinter::showDetails()
         m_details.at(i)->setText(lines.value(i));
 }
 
-void frmPrinter::keepChoice()
+void PrinterDialog::keepChoice()
 {
     const int row = m_list1->currentRow();
     const QString name = row < 0 ? m_chosen : m_entries.at(row).name;
@@ -78,8 +80,6 @@ void frmPrinter::keepChoice()
     accept();
 }
 
-namespace printing {
-
 void setUpPrinter(const ui::Services& services, QWidget* parent)
 {
     const core::Result<QString> chosen = settings::readChosenPrinter(services.dataDir);
@@ -87,7 +87,7 @@ void setUpPrinter(const ui::Services& services, QWidget* parent)
         services.prompter.ask(parent, ui::fileFailurePrompt(chosen.failure()));
         return;
     }
-    frmPrinter dialog(services, chosen.value(), parent);
+    PrinterDialog dialog(services, chosen.value(), parent);
     dialog.exec();
 }
 

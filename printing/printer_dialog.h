@@ -13,12 +13,14 @@ namespace ui {
 struct Services;
 }
 
-class frmPrinter final : public QDialog {
+namespace printing {
+
+class PrinterDialog final : public QDialog {
     Q_OBJECT
 
 public:
     // chosen: the printer chosen so far, empty for the system's default.
-    frmPrinter(const ui::Services& services, const QString& chosen, QWidget* parent);
+    PrinterDialog(const ui::Services& services, const QString& chosen, QWidget* parent);
 
 private:
     void showDetails();
@@ -30,8 +32,6 @@ private:
     QListWidget* m_list1 = nullptr;
     QList<QLabel*> m_details;
 };
-
-namespace printing {
 
 // Opens the print setup over parent and keeps what the user chooses in it. A choice that cannot be read
 // is reported instead.

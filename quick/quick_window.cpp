@@ -10,6 +10,8 @@
 #include <QRadioButton>
 #include <QStringList>
 
+namespace quick {
+
 namespace {
 
 constexpr int kClientWidth = 4470;
@@ -68,7 +70,7 @@ ui::Prompt writeFaultPrompt(const quick::WriteFault& fault)
 
 } // namespace
 
-Form6::Form6(ui::Navigation& navigation)
+QuickWindow::QuickWindow(ui::Navigation& navigation)
     : ui::OtherWindow(navigation)
 {
     setObjectName(QStringLiteral("Form6"));
@@ -89,10 +91,10 @@ Form6::Form6(ui::Navigation& navigation)
 
     ui::setTabOrder({m_option3, m_option2, m_check1, m_check2, m_option1, command1, command2});
     connect(command1, &QPushButton::clicked, this, &QWidget::close);
-    connect(command2, &QPushButton::clicked, this, &Form6::writePredictions);
+    connect(command2, &QPushButton::clicked, this, &QuickWindow::writePredictions);
 }
 
-void Form6::onLoad()
+void QuickWindow::onLoad()
 {
     // "セット" comes first in the tab order; taking the focus selects it, so a run started without a
     // choice writes play type C.
@@ -100,7 +102,7 @@ void Form6::onLoad()
     m_option3->setFocus();
 }
 
-void Form6::writePredictions()
+void QuickWindow::writePredictions()
 {
     const char playType = m_option1->isChecked() ? 'A' : m_option2->isChecked() ? 'B' : 'C';
     const quick::RunSettings settings {m_check1->isChecked() ? 5 : 10,
@@ -121,3 +123,5 @@ void Form6::writePredictions()
     else
         services.prompter.ask(this, writeFaultPrompt(std::get<quick::WriteFault>(failure)));
 }
+
+} // namespace quick

@@ -7,11 +7,13 @@
 class QCheckBox;
 class QRadioButton;
 
-class Form6 final : public ui::OtherWindow {
+namespace quick {
+
+class QuickWindow final : public ui::OtherWindow {
     Q_OBJECT
 
 public:
-    explicit Form6(ui::Navigation& navigation);
+    explicit QuickWindow(ui::Navigation& navigation);
 
 protected:
     void onLoad() override;
@@ -25,3 +27,5 @@ private:
     QRadioButton* m_option2 = nullptr;
     QRadioButton* m_option3 = nullptr;
 };
+
+} // namespace quick

@@ -19,17 +19,8 @@ fi
 
 mkdir -p "$cache"
 work=$cache/.work-benchmark-$digest
-building=$cache/.building-benchmark-$digest
 mkdir -p "$work"
 # shellcheck source=debian-source.sh
 source "$root/scripts/debian-source.sh"
 [ -e "$work/src/.complete" ] || debian_source benchmark "$version" "$work"
-rm -rf "$building"
-cmake -S "$work/src" -B "$work/build" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" \
-    -DCMAKE_INSTALL_PREFIX="$building" "${options[@]}" >"$work/configure.log" 2>&1 \
-    || { tail -n 40 "$work/configure.log" >&2; exit 1; }
-cmake --build "$work/build" >"$work/build.log" 2>&1 || { grep -m 20 -E 'error|FAILED' "$work/build.log" >&2; exit 1; }
-cmake --install "$work/build" >/dev/null
-mv "$building" "$prefix"
-rm -rf "$work"
-echo "$prefix"
+build_for_windows "$work" "$cache/.building-benchmark-$digest" "$prefix" "${options[@]}"

@@ -46,16 +46,6 @@ mkdir -p "$work"
 source "$root/scripts/debian-source.sh"
 [ -e "$work/src/.complete" ] || debian_source qt6-base "$qt_version" "$work"
 
-building=$cache/.building-$digest
-rm -rf "$building"
 echo "Building Qt $upstream for Windows into $prefix (about 25 minutes on two cores)" >&2
-cmake -S "$work/src" -B "$work/build" -G Ninja \
-    -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" \
-    -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
-    -DCMAKE_INSTALL_PREFIX="$building" "${options[@]}" >"$work/configure.log" 2>&1 \
-    || { tail -n 40 "$work/configure.log" >&2; exit 1; }
-cmake --build "$work/build" >"$work/build.log" 2>&1 || { grep -m 20 -E 'error|FAILED' "$work/build.log" >&2; exit 1; }
-cmake --install "$work/build" >/dev/null
-mv "$building" "$prefix"
-rm -rf "$work"
-echo "$prefix"
+build_for_windows "$work" "$cache/.building-$digest" "$prefix" \
+    -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake "${options[@]}"

@@ -18,6 +18,44 @@ start_xvfb() {
     export DISPLAY
 }
 
+# Makes a fresh working folder, sets work to it and starts Xvfb there (start_xvfb). However the check
+# ends, even interrupted, it then cleans up after itself: stops the processes whose pids the variables
+# PID_VARIABLE hold at that moment (set empty here; a check empties one again once it has waited for its
+# process), then Xvfb, runs the command CLEAN_UP for what else the check leaves running, and removes the
+# folder.
+# Usage: set_up_display [--clean-up CLEAN_UP] [PID_VARIABLE...]
+set_up_display() {
+    display_clean_up=
+    if [ "${1:-}" = --clean-up ]; then
+        display_clean_up=$2
+        shift 2
+    fi
+    display_pid_variables=("$@" xvfb_pid)
+    local variable
+    for variable in "${display_pid_variables[@]}"; do
+        printf -v "$variable" ''
+    done
+    work=$(mktemp -d)
+    trap finish_display EXIT
+    trap 'exit 1' INT TERM
+    start_xvfb "$work"
+}
+
+# The clean-up set_up_display promises, run when the check ends.
+finish_display() {
+    local variable pids=()
+    for variable in "${display_pid_variables[@]}"; do
+        if [ -n "${!variable}" ]; then
+            pids+=("${!variable}")
+        fi
+    done
+    stop_processes "${pids[@]}"
+    if [ -n "$display_clean_up" ]; then
+        "$display_clean_up"
+    fi
+    rm -rf "$work"
+}
+
 # The ids of the visible windows titled TITLE, one a line; nothing when there is none. xdotool walks the
 # whole window tree, and a window destroyed meanwhile makes the X server answer BadWindow, upon which
 # xdotool gives up with an X error: that lookup is no answer, and it is made again.

@@ -338,9 +338,9 @@ void CardWindow::showPreview()
         showPrintFailure(preview.failure());
         return;
     }
-    frmPreview dialog(std::move(preview).value(), windowTitle(), this);
+    printing::PreviewWindow dialog(std::move(preview).value(), windowTitle(), this);
     // Printing from the preview is the print-start button's own print run, nothing else.
-    if (dialog.exec() == frmPreview::kPrint)
+    if (dialog.exec() == printing::PreviewWindow::kPrint)
         startPrintRun();
 }
 
@@ -386,31 +386,15 @@ CardWindow* createCardWindow(lotteries::Lottery lottery, ui::Navigation& navigat
 {
     switch (lottery) {
     case lotteries::Lottery::Loto6:
-        return new ::Form7(navigation);
+        return new CardWindow(kLoto6, navigation);
     case lotteries::Lottery::MiniLoto:
-        return new ::Form2(navigation);
+        return new CardWindow(kMiniLoto, navigation);
     case lotteries::Lottery::Numbers4:
-        return new ::Form3(navigation);
+        return new CardWindow(kNumbers4, navigation);
     case lotteries::Lottery::Numbers3:
-        return new ::Form4(navigation);
+        return new CardWindow(kNumbers3, navigation);
     }
     return nullptr;
 }
 
 } // namespace tickets
-
-Form7::Form7(ui::Navigation& navigation)
-    : tickets::CardWindow(tickets::kLoto6, navigation)
-{ }
-
-Form2::Form2(ui::Navigation& navigation)
-    : tickets::CardWindow(tickets::kMiniLoto, navigation)
-{ }
-
-Form3::Form3(ui::Navigation& navigation)
-    : tickets::CardWindow(tickets::kNumbers4, navigation)
-{ }
-
-Form4::Form4(ui::Navigation& navigation)
-    : tickets::CardWindow(tickets::kNumbers3, navigation)
-{ }

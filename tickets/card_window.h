@@ -1,5 +1,6 @@
 // The card window of a lottery: register, list, delete and clear the sets of its print file.
-// One design serves all four lotteries; Form2, Form3, Form4 and Form7 only choose the lottery.
+// One design serves all four lotteries; each lottery's window (Form2, Form3, Form4, Form7) is this class
+// made with that lottery's design.
 #pragma once
 
 #include "lotteries/print_file.h"
@@ -15,11 +16,13 @@ namespace tickets {
 struct CardWindowDesign;
 class TicketListModel;
 
-class CardWindow : public ui::OtherWindow {
+class CardWindow final : public ui::OtherWindow {
     Q_OBJECT
 
-protected:
+public:
     CardWindow(const CardWindowDesign& design, ui::Navigation& navigation);
+
+protected:
     void onLoad() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void changeEvent(QEvent* event) override;
@@ -52,34 +55,3 @@ private:
 CardWindow* createCardWindow(lotteries::Lottery lottery, ui::Navigation& navigation);
 
 } // namespace tickets
-
-// The forms keep their own names as class names, outside any namespace, so that people and tests
-// find them by the names they have always had.
-
-// LOTO6
-class Form7 final : public tickets::CardWindow {
-    Q_OBJECT
-public:
-    explicit Form7(ui::Navigation& navigation);
-};
-
-// MINILOTO
-class Form2 final : public tickets::CardWindow {
-    Q_OBJECT
-public:
-    explicit Form2(ui::Navigation& navigation);
-};
-
-// Numbers4
-class Form3 final : public tickets::CardWindow {
-    Q_OBJECT
-public:
-    explicit Form3(ui::Navigation& navigation);
-};
-
-// Numbers3
-class Form4 final : public tickets::CardWindow {
-    Q_OBJECT
-public:
-    explicit Form4(ui::Navigation& navigation);
-};

@@ -26,7 +26,7 @@ TEST_F(CalibrationWindowTest, OpensOnTheFileWithCloseFocusedAndTheBoxesInTabOrde
 {
     writeSettings("2000\r\n1E999\r\n-.5\r\n360.5\r\n");
     open(&app::Navigator::openCalibration);
-    ASSERT_EQ(classOf(m_window), "Form5");
+    ASSERT_EQ(formOf(m_window), "Form5");
     EXPECT_EQ(m_window->windowTitle(), u"印字位置の設定"_qs);
     EXPECT_EQ(shown(), QStringList({"2000", "1E999", "-0.5", "360"}));
     EXPECT_TRUE(control(m_window, "Command1")->hasFocus());
@@ -83,7 +83,7 @@ TEST_F(CalibrationWindowTest, SaveWritesTheBoxesKeepsEveryOtherLineAndThePrintRu
     box("Text3")->setText("abc");
     box("Text4")->setText("360.7");
     click(m_window, "Command11");
-    EXPECT_EQ(classOf(onlyWindow()), "Form1");
+    EXPECT_EQ(formOf(onlyWindow()), "Form1");
     EXPECT_TRUE(m_prompter.asked.isEmpty());
     EXPECT_EQ(settingsFile(), kOwnLines + "1975\r\n238\r\n0\r\n360.7\r\nline 7\r\n");
 
@@ -109,7 +109,7 @@ TEST_F(CalibrationWindowTest, RestoreWritesTheDefaultsAndKeepsEveryOtherLine)
     open(&app::Navigator::openCalibration);
     box("Text1")->setText("5000");
     click(m_window, "Command10");
-    EXPECT_EQ(classOf(onlyWindow()), "Form1");
+    EXPECT_EQ(formOf(onlyWindow()), "Form1");
     EXPECT_EQ(settingsFile(), kOwnLines + "1975\r\n238\r\n90\r\n360\r\nline 7\r\n");
     open(&app::Navigator::openCalibration);
     EXPECT_EQ(shown(), QStringList({"1975", "238", "90", "360"}));
@@ -137,7 +137,7 @@ TEST_F(CalibrationWindowTest, CloseAndTheCloseBoxLeaveTheFileAsItWas)
             m_window->close();
         else
             click(m_window, "Command1");
-        EXPECT_EQ(classOf(onlyWindow()), "Form1");
+        EXPECT_EQ(formOf(onlyWindow()), "Form1");
         EXPECT_EQ(settingsFile(), before);
     }
 }
@@ -150,7 +150,7 @@ TEST_F(CalibrationWindowTest, AValueTooLargeToWriteIsNamedAndNothingIsSaved)
     click(m_window, "Command11");
     ASSERT_EQ(m_prompter.asked.size(), 1);
     EXPECT_EQ(m_prompter.asked.first().text, u"「横ステップ」の値「1E999」は大きすぎて書き込めません。"_qs);
-    EXPECT_EQ(classOf(onlyWindow()), "Form5");
+    EXPECT_EQ(formOf(onlyWindow()), "Form5");
     EXPECT_TRUE(box("Text2")->hasFocus());
     EXPECT_EQ(settingsFile(), kOwnLines + "1975\r\n238\r\n90\r\n360\r\n");
 }
@@ -168,7 +168,7 @@ TEST_F(CalibrationWindowTest, AFileThatCannotBeWrittenIsReportedAndTheEditsStay)
         EXPECT_TRUE(
             m_prompter.asked.first().text.contains(QDir::toNativeSeparators(filePath("ravelov1.ini"))))
             << button;
-        EXPECT_EQ(classOf(onlyWindow()), "Form5") << button;
+        EXPECT_EQ(formOf(onlyWindow()), "Form5") << button;
         EXPECT_EQ(box("Text1")->text(), "2000");
     }
 }
@@ -176,7 +176,7 @@ TEST_F(CalibrationWindowTest, AFileThatCannotBeWrittenIsReportedAndTheEditsStay)
 TEST_F(CalibrationWindowTest, AFileThatCannotBeReadIsReportedAndTheMainWindowReturns)
 {
     ASSERT_TRUE(QDir(m_dir.path()).mkdir("ravelov1.ini"));
-    EXPECT_EQ(classOf(open(&app::Navigator::openCalibration)), "Form1");
+    EXPECT_EQ(formOf(open(&app::Navigator::openCalibration)), "Form1");
     EXPECT_EQ(m_prompter.asked.size(), 1);
 }
 
@@ -196,7 +196,7 @@ TEST_F(CalibrationWindowTest, ATestSheetIsOnePageWithTheValuesInTheBoxesSavedOrN
     ASSERT_EQ(m_printer.cards.size(), 1);
     EXPECT_EQ(m_printer.cards.first().first(), (fakes::RecordingSurface::Box {6840, 81, 6800, 281}));
     EXPECT_EQ(m_printer.ends, 1);
-    EXPECT_EQ(classOf(onlyWindow()), "Form5");
+    EXPECT_EQ(formOf(onlyWindow()), "Form5");
     EXPECT_EQ(settingsFile(), kOwnLines + "1975\r\n238\r\n90\r\n360\r\n");
     EXPECT_TRUE(m_prompter.asked.isEmpty());
 }
@@ -209,7 +209,7 @@ TEST_F(CalibrationWindowTest, ATestSheetThePrinterRefusesIsReportedAndTheWindowS
     m_printer.failEndAt = 1;
     open(&app::Navigator::openCalibration);
     click(m_window, "Command12");
-    EXPECT_EQ(classOf(onlyWindow()), "Form5");
+    EXPECT_EQ(formOf(onlyWindow()), "Form5");
     EXPECT_EQ(m_prompter.asked,
         QList<ui::Prompt>({{u"印字位置の設定"_qs,
             u"job lost\n1 枚目のカードで印刷を止めました。プリンタに送ったカードはありません。"_qs,

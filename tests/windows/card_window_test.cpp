@@ -348,9 +348,9 @@ TEST_P(PrintStart, PrintsThePrintFileThenTheMainWindowReturns)
     const PrintCase& c = GetParam();
     write(c.file, c.lines);
     open(&app::Navigator::openCard, c.lottery);
-    ASSERT_EQ(classOf(m_window), c.form);
+    ASSERT_EQ(formOf(m_window), c.form);
     click(m_window, "Command2");
-    EXPECT_EQ(classOf(onlyWindow()), "Form1");
+    EXPECT_EQ(formOf(onlyWindow()), "Form1");
     ASSERT_EQ(m_printer.cards.size(), 2);
     EXPECT_EQ(m_printer.cards.first().first(), c.firstBox);
     EXPECT_EQ(m_printer.ends, 2);
@@ -372,7 +372,7 @@ TEST_F(CardWindowTest, PrintingAnEmptyPrintFileJustReturns)
 {
     open(&app::Navigator::openCard, lotteries::Lottery::Numbers3);
     click(m_window, "Command2");
-    EXPECT_EQ(classOf(onlyWindow()), "Form1");
+    EXPECT_EQ(formOf(onlyWindow()), "Form1");
     EXPECT_EQ(m_printer.ends, 0);
 }
 
@@ -383,7 +383,7 @@ TEST_F(CardWindowTest, APrintRunThatStopsSaysWhyUnderTheWindowsTitleAndTheWindow
     m_printer.failEndAt = 2;
     open(&app::Navigator::openCard, lotteries::Lottery::Loto6);
     click(m_window, "Command2");
-    EXPECT_EQ(classOf(onlyWindow()), "Form7");
+    EXPECT_EQ(formOf(onlyWindow()), "Form7");
     EXPECT_EQ(m_prompter.asked,
         QList<ui::Prompt>({{u"ＬＯＴＯ６カード印刷"_qs,
             u"job lost\n2 枚目のカードで印刷を止めました。1 枚目のカードはプリンタに送りました。"_qs,

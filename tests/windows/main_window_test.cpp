@@ -47,11 +47,11 @@ TEST_P(OpenFromMain, ShowsOnlyTheTargetAndComesBackWhenItCloses)
         control<QAction>(main, GetParam().control)->trigger();
 
     QWidget* target = onlyWindow();
-    ASSERT_EQ(classOf(target), GetParam().window);
+    ASSERT_EQ(formOf(target), GetParam().window);
     EXPECT_EQ(target->objectName(), GetParam().window);
 
     click(target, "Command1");
-    EXPECT_EQ(classOf(onlyWindow()), "Form1");
+    EXPECT_EQ(formOf(onlyWindow()), "Form1");
 }
 
 INSTANTIATE_TEST_SUITE_P(Controls, OpenFromMain,
@@ -78,10 +78,10 @@ TEST_P(ShortcutFromMain, OpensItsWindow)
     ASSERT_TRUE(QTest::qWaitForWindowActive(main));
     QTest::keyClick(main, GetParam().key, Qt::ControlModifier);
     QWidget* target = onlyWindow();
-    EXPECT_EQ(classOf(target), GetParam().window);
+    EXPECT_EQ(formOf(target), GetParam().window);
     // The close box brings the main window back just as the close button does.
     target->close();
-    EXPECT_EQ(classOf(onlyWindow()), "Form1");
+    EXPECT_EQ(formOf(onlyWindow()), "Form1");
 }
 
 INSTANTIATE_TEST_SUITE_P(Keys, ShortcutFromMain,
@@ -94,7 +94,7 @@ TEST_F(MainWindowTest, LoadingTheMainWindowTwiceShowsOne)
 {
     open();
     m_navigator.loadMain();
-    EXPECT_EQ(classOf(onlyWindow()), "Form1");
+    EXPECT_EQ(formOf(onlyWindow()), "Form1");
 }
 
 TEST_F(MainWindowTest, EndsByTheExitButtonAtOnce)
@@ -131,10 +131,10 @@ TEST_F(MainWindowTest, ProgramGoesOnWhileACardWindowIsOpen)
     EXPECT_TRUE(programEndsAfter([&] {
         click(main, "Command4");
         QWidget* window = onlyWindow();
-        card = classOf(window);
+        card = formOf(window);
         window->close();
         QWidget* back = onlyWindow();
-        EXPECT_EQ(classOf(back), "Form1");
+        EXPECT_EQ(formOf(back), "Form1");
         back->close();
     }));
     EXPECT_EQ(card, "Form7");

@@ -59,13 +59,13 @@ TEST_F(PreviewTest, ShowsAPagePerCardAndEscLeavesTheCardWindowAsItWas)
     write("numbers3.txt", QByteArray("123A\r\n").repeated(6));
     open(&app::Navigator::openCard, lotteries::Lottery::Numbers3);
     const QDialog* shown = preview([](QDialog* dialog) {
-        EXPECT_EQ(classOf(dialog), "frmPreview");
+        EXPECT_EQ(formOf(dialog), "frmPreview");
         EXPECT_EQ(control<printing::PreviewPages>(dialog, "Picture1")->pageCount(), 2);
         QTest::keyClick(dialog, Qt::Key_Escape);
         EXPECT_FALSE(dialog->isVisible());
     });
     EXPECT_NE(shown, nullptr);
-    EXPECT_EQ(classOf(onlyWindow()), "Form4");
+    EXPECT_EQ(formOf(onlyWindow()), "Form4");
     EXPECT_TRUE(m_printers.runs.isEmpty());
     EXPECT_EQ(content("numbers3.txt"), QByteArray("123A\r\n").repeated(6));
 }
@@ -123,7 +123,7 @@ TEST_F(PreviewTest, PrintingFromThePreviewIsThePrintStartButtonsRun)
     preview([](QDialog* dialog) { click(dialog, "cmdPrint"); });
     EXPECT_EQ(m_printers.runs, QStringList({"office"}));
     EXPECT_EQ(m_printer.ends, 1);
-    EXPECT_EQ(classOf(onlyWindow()), "Form1");
+    EXPECT_EQ(formOf(onlyWindow()), "Form1");
 }
 
 TEST_F(PreviewTest, WhatThePrintRunRefusesThePreviewRefusesTheSameWay)

@@ -21,7 +21,7 @@ protected:
     {
         QWidget* main = open();
         EXPECT_NE(whileModal([main] { control<QAction>(main, "prn")->trigger(); }, act), nullptr);
-        EXPECT_EQ(classOf(onlyWindow()), "Form1");
+        EXPECT_EQ(formOf(onlyWindow()), "Form1");
     }
 
     static QStringList details(QDialog* dialog)
@@ -37,7 +37,7 @@ TEST_F(PrinterSetupTest, OpensOnThePrinterInUseAndLeavesItOnEsc)
 {
     write("lotocard.ini", "[printer]\nname=office/cards\n");
     withSetup([](QDialog* dialog) {
-        EXPECT_EQ(classOf(dialog), "frmPrinter");
+        EXPECT_EQ(formOf(dialog), "frmPrinter");
         EXPECT_EQ(dialog->windowTitle(), u"プリンタの設定"_qs);
         auto* list = control<QListWidget>(dialog, "List1");
         ASSERT_EQ(list->count(), 3);
@@ -76,7 +76,7 @@ TEST_F(PrinterSetupTest, ThePrintRunGoesToTheChosenPrinterAndNeverToAnother)
 
     write("lotocard.ini", "[printer]\r\nname=gone\r\n");
     click(open(&app::Navigator::openCard, lotteries::Lottery::Loto6), "Command2");
-    EXPECT_EQ(classOf(onlyWindow()), "Form7");
+    EXPECT_EQ(formOf(onlyWindow()), "Form7");
     EXPECT_EQ(m_prompter.asked,
         QList<ui::Prompt>({{u"ＬＯＴＯ６カード印刷"_qs,
             u"プリンタ「gone」が見つかりません。「プリンタの設定」で選び直してください。"_qs,

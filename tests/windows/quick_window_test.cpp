@@ -20,7 +20,7 @@ protected:
 TEST_F(QuickWindowTest, OpensWithSetSelectedAndBothBoxesUnticked)
 {
     open(&app::Navigator::openQuick);
-    ASSERT_EQ(classOf(m_window), "Form6");
+    ASSERT_EQ(formOf(m_window), "Form6");
     EXPECT_EQ(m_window->windowTitle(), u"クイック予想"_qs);
     EXPECT_TRUE(control<QRadioButton>(m_window, "Option3")->isChecked());
     EXPECT_TRUE(control<QRadioButton>(m_window, "Option3")->hasFocus());
@@ -57,7 +57,7 @@ TEST_P(QuickRun, WritesAllFourFilesThenTheMainWindowReturns)
     if (c.option)
         click(m_window, c.option);
     click(m_window, "Command2");
-    EXPECT_EQ(classOf(onlyWindow()), "Form1");
+    EXPECT_EQ(formOf(onlyWindow()), "Form1");
     EXPECT_TRUE(m_prompter.asked.isEmpty());
     const int count = c.five ? 5 : 10;
     for (const char* file : kPrintFiles) {
@@ -81,7 +81,7 @@ TEST_F(QuickWindowTest, UnusableQuickDataIsNamedAndNothingIsWritten)
     write("quick.dat", "123\r\n1%3\r\n");
     open(&app::Navigator::openQuick);
     click(m_window, "Command2");
-    EXPECT_EQ(classOf(onlyWindow()), "Form6");
+    EXPECT_EQ(formOf(onlyWindow()), "Form6");
     ASSERT_EQ(m_prompter.asked.size(), 1);
     EXPECT_EQ(m_prompter.asked.first().text,
         u"予想データファイルを使えません。印刷ファイルは元のままです。\n\n"_qs
@@ -97,7 +97,7 @@ TEST_F(QuickWindowTest, APrintFileThatCannotBeWrittenIsNamedWithWhatWasWritten)
     ASSERT_TRUE(QDir(m_dir.path()).mkdir("numbers4.txt"));
     open(&app::Navigator::openQuick);
     click(m_window, "Command2");
-    EXPECT_EQ(classOf(onlyWindow()), "Form6");
+    EXPECT_EQ(formOf(onlyWindow()), "Form6");
     ASSERT_EQ(m_prompter.asked.size(), 1);
     const QString text = m_prompter.asked.first().text;
     EXPECT_TRUE(text.contains(QDir::toNativeSeparators(filePath("numbers4.txt")))) << text.toStdString();

@@ -76,7 +76,7 @@ TEST_F(SystemInfoRegistryTest, WithoutTheKeysTheMessageIsShown)
     clickSystemInfo();
     ASSERT_EQ(m_prompter.asked.size(), 1);
     EXPECT_EQ(m_prompter.asked.first().text, u"現時点ではｼｽﾃﾑ情報を使用できません"_qs);
-    EXPECT_EQ(classOf(onlyWindow()), "frmAbout");
+    EXPECT_EQ(formOf(onlyWindow()), "frmAbout");
 }
 
 } // namespace

@@ -24,7 +24,7 @@ TEST_F(VersionWindowTest, OpensFromTheMenuWithTitleVersionAndOkFocused)
 {
     control<QAction>(open(), "ver")->trigger();
     m_window = onlyWindow();
-    ASSERT_EQ(classOf(m_window), "frmAbout");
+    ASSERT_EQ(formOf(m_window), "frmAbout");
     EXPECT_EQ(m_window->windowTitle(), u"ﾊﾞｰｼﾞｮﾝ情報"_qs);
     EXPECT_EQ(control<QLabel>(m_window, "lblVersion")->text(), app::versionText());
     EXPECT_EQ(control<QLabel>(m_window, "lblTitle")->text(), u"ロト・ナンバーズ マークカード印刷"_qs);
@@ -57,7 +57,7 @@ TEST_F(VersionWindowTest, LinksOpenTheirPagesAndTheMailLabelTheMailPage)
     EXPECT_EQ(m_launcher.opened,
         QList<QUrl>({QUrl("https://lotocard.example.com/"), QUrl("https://lotocard.example.com/support/"),
             QUrl("https://lotocard.example.com/mail.html")}));
-    EXPECT_EQ(classOf(onlyWindow()), "frmAbout");
+    EXPECT_EQ(formOf(onlyWindow()), "frmAbout");
 }
 
 TEST_F(VersionWindowTest, OkEnterAndEscBringTheMainWindowBack)
@@ -68,7 +68,7 @@ TEST_F(VersionWindowTest, OkEnterAndEscBringTheMainWindowBack)
             [](QWidget* w) { QTest::keyClick(w->focusWidget(), Qt::Key_Escape); },
             [](QWidget* w) { w->close(); }}) {
         leave(open(&app::Navigator::openVersion));
-        EXPECT_EQ(classOf(onlyWindow()), "Form1");
+        EXPECT_EQ(formOf(onlyWindow()), "Form1");
     }
 }
 
@@ -80,7 +80,7 @@ TEST_F(VersionWindowTest, SystemInformationStartsTheToolTheLookupFinds)
     click(m_window, "cmdSysInfo");
     EXPECT_EQ(m_launcher.started, QList<QStringList>({{R"(C:\Tools\msinfo32.exe)", ""}}));
     EXPECT_TRUE(m_prompter.asked.isEmpty());
-    EXPECT_EQ(classOf(onlyWindow()), "frmAbout");
+    EXPECT_EQ(formOf(onlyWindow()), "frmAbout");
 }
 
 TEST_F(VersionWindowTest, WithoutAToolOrWhenItCannotStartTheMessageIsShownAndTheWindowStays)
@@ -99,7 +99,7 @@ TEST_F(VersionWindowTest, WithoutAToolOrWhenItCannotStartTheMessageIsShownAndThe
     ASSERT_TRUE(QTest::qWaitFor([this] { return !m_launcher.started.isEmpty(); }));
     EXPECT_EQ(m_launcher.started, QList<QStringList>({{"/usr/bin/hardinfo", ""}}));
     EXPECT_EQ(m_prompter.asked, QList<ui::Prompt>({message, message}));
-    EXPECT_EQ(classOf(onlyWindow()), "frmAbout");
+    EXPECT_EQ(formOf(onlyWindow()), "frmAbout");
 }
 
 } // namespace

@@ -50,10 +50,8 @@ protected:
         return open.size() == 1 ? open.first() : nullptr;
     }
 
-    static QString classOf(const QWidget* window)
-    {
-        return window ? window->metaObject()->className() : "<none>";
-    }
+    // The window's form name, which every window carries as its object name.
+    static QString formOf(const QWidget* window) { return window ? window->objectName() : "<none>"; }
 
     // Runs open, which shows a modal dialog and waits for it, and hands the dialog to act while it is
     // open; whatever act leaves open is then cancelled. The dialog, or nothing when none opened.
