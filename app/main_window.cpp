@@ -100,10 +100,10 @@ void MainWindow::buildMenus()
         &QWidget::close);
 
     QMenu* sst = addMenu("sst", QStringLiteral("設定"));
-    connect(addItem(sst, "lok", QStringLiteral("印字位置の設定"), {}), &QAction::triggered, this,
+    connect(addItem(sst, "lok", ui::calibrationTitle(), {}), &QAction::triggered, this,
         [this] { m_navigator.openCalibration(); });
-    connect(addItem(sst, "prn", QStringLiteral("プリンタの設定..."), {}), &QAction::triggered, this,
-        [this] { printing::setUpPrinter(m_navigator.services(), this); });
+    connect(addItem(sst, "prn", ui::printerSetupTitle() + QStringLiteral("..."), {}), &QAction::triggered,
+        this, [this] { printing::setUpPrinter(m_navigator.services(), this); });
 
     QMenu* help = addMenu("help", QStringLiteral("その他"));
     connect(addItem(help, "hlp", QStringLiteral("Readme.txt"), {}), &QAction::triggered, this,

@@ -1,5 +1,6 @@
 #include "app/working_folder.h"
 
+#include "app/shipped_files.h"
 #include "core/line_file.h"
 
 #include <QFileInfo>

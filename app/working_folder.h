@@ -11,10 +11,6 @@
 
 namespace app {
 
-// The files every working folder starts with: the quick prediction's candidates, the guide and the
-// default calibration.
-inline constexpr const char* kShippedFiles[] = {"quick.dat", "readme.txt", "ravelov1.ini"};
-
 // What the Start menu shortcut starts the program with: work in the folder kDocumentsFolder in the user's
 // Documents folder, looked up anew at every start. A folder fixed when the program was installed is lost
 // whenever the user, or OneDrive's folder backup, moves Documents or deletes the folder, and Windows does
@@ -29,8 +25,8 @@ inline constexpr char kDocumentsFolder[] = "lotocard";
 core::Result<QString> chooseWorkingFolder(
     const QStringList& arguments, const QString& current, const QString& documents);
 
-// Copies each shipped file that the working folder lacks, byte for byte; a file already there is never
-// replaced, since the user may have changed it. Stops at the first file that cannot be copied.
+// Copies each shipped file (app/shipped_files.h) that the working folder lacks, byte for byte; a file already
+// there is never replaced, since the user may have changed it. Stops at the first file that cannot be copied.
 core::Result<void> fillWorkingFolder(const QDir& shipped, const QDir& work);
 
 // Makes the folder, with the folders above it, where it is missing, fills it and makes it the current

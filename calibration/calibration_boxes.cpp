@@ -1,5 +1,6 @@
 #include "calibration/calibration_boxes.h"
 
+#include "core/rounding.h"
 #include "core/shift_jis.h"
 #include "settings/numeric_text.h"
 
@@ -19,7 +20,7 @@ constexpr double kHighestStep = std::numeric_limits<std::int32_t>::max();
 // within 32 bits.
 double wholeStep(double value)
 {
-    return std::clamp(settings::roundHalfEven(value), kLowestStep, kHighestStep);
+    return std::clamp(core::roundHalfEven(value), kLowestStep, kHighestStep);
 }
 
 QString stepText(double step)
@@ -71,7 +72,7 @@ core::Result<settings::Calibration, settings::CalibrationValue> boxCalibration(c
         return lines.failure();
     const settings::ValueLines& saved = lines.value();
     return settings::Calibration {settings::numericValue(saved.at(0)), settings::numericValue(saved.at(1)),
-        settings::numericValue(saved.at(2)), settings::roundHalfEven(settings::numericValue(saved.at(3)))};
+        settings::numericValue(saved.at(2)), core::roundHalfEven(settings::numericValue(saved.at(3)))};
 }
 
 } // namespace calibration

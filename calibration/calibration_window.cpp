@@ -4,6 +4,7 @@
 #include "calibration/calibration_boxes.h"
 #include "calibration/test_sheet.h"
 #include "printing/print_prompts.h"
+#include "ui/app_info.h"
 #include "ui/prompter.h"
 #include "ui/window_layout.h"
 
@@ -54,18 +55,13 @@ constexpr const char* kTabOrder[] = {"Command1", "Text1", "Text2", "Text3", "Tex
 constexpr lotteries::Lottery kLotteries[] = {lotteries::Lottery::Loto6, lotteries::Lottery::MiniLoto,
     lotteries::Lottery::Numbers4, lotteries::Lottery::Numbers3};
 
-QString titleText()
-{
-    return QStringLiteral("印字位置の設定");
-}
-
 } // namespace
 
 CalibrationWindow::CalibrationWindow(ui::Navigation& navigation)
     : ui::OtherWindow(navigation)
 {
     setObjectName(QStringLiteral("Form5"));
-    setWindowTitle(titleText());
+    setWindowTitle(ui::calibrationTitle());
     resize(ui::pixelSize(kClientWidth, kClientHeight));
 
     for (std::size_t i = 0; i < m_boxes.size(); ++i) {
@@ -142,7 +138,7 @@ void CalibrationWindow::refuseTooLarge(settings::CalibrationValue value)
     // An infinite value has no decimal text; the window stays so that the user can correct it.
     QLineEdit* box = m_boxes.at(static_cast<std::size_t>(value));
     services().prompter.ask(this,
-        {titleText(),
+        {ui::calibrationTitle(),
             QStringLiteral("「%1」の値「%2」は大きすぎて書き込めません。")
                 .arg(settings::valueName(value), box->text()),
             ui::PromptIcon::Exclamation, ui::PromptButtons::Ok});

@@ -1,5 +1,7 @@
 #include "calibration/fitting.h"
 
+#include "core/rounding.h"
+
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -59,7 +61,7 @@ Block spanBlock(const printing::CardLayout& layout, int column, double span)
             * printing::kDigitColumnFactor);
         return {j / printing::kDigitColumnFactor, (j + 1) / printing::kDigitColumnFactor, column * j};
     }
-    const double j = settings::roundHalfEven(span / (printing::kSpanSteps + column) * column);
+    const double j = core::roundHalfEven(span / (printing::kSpanSteps + column) * column);
     return {(j - 0.5) / column, (j + 0.5) / column, j};
 }
 
@@ -129,7 +131,7 @@ settings::Calibration fittedCalibration(
         const double start = nearestOnGrain(places.first.y, 1, startBlock(down, places.first.y), perTwip,
             near.verticalStart, [&](double value) { return down.applied(value); });
         const double step
-            = settings::roundHalfEven((places.second.y - down.applied(start)) / (printing::kRows - 1));
+            = core::roundHalfEven((places.second.y - down.applied(start)) / (printing::kRows - 1));
         return Axis {start, step};
     };
     // The print run drops the fraction of a row offset, which only a kept step can have.

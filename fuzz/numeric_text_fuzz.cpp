@@ -3,6 +3,7 @@
 // The same text typed into the calibration boxes: "＋" and "-" keep the vertical step whole and within 32
 // bits, and whatever a save writes reads back as a finite number.
 #include "calibration/calibration_boxes.h"
+#include "core/rounding.h"
 #include "fuzz/fuzz_target.h"
 #include "settings/numeric_text.h"
 
@@ -46,7 +47,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (!std::isfinite(value))
         return 0;
 
-    const double rounded = settings::roundHalfEven(value);
+    const double rounded = core::roundHalfEven(value);
     fuzz::require(rounded == std::trunc(rounded) && std::abs(rounded - value) <= 0.5, "rounding");
 
     const QByteArray text = settings::decimalText(value);

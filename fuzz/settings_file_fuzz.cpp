@@ -1,6 +1,7 @@
 // ravelov1.ini of any content: reading gives values, and writing values then reading gives those values
 // back while every line other than lines 3 to 6 stays as it was.
 #include "core/line_file.h"
+#include "core/rounding.h"
 #include "fuzz/fuzz_target.h"
 #include "settings/numeric_text.h"
 #include "settings/settings_file.h"
@@ -48,7 +49,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     fuzz::require(reread.ok(), "the written file reads");
     const settings::Calibration expected {settings::numericValue(values[0]),
         settings::numericValue(values[1]), settings::numericValue(values[2]),
-        settings::roundHalfEven(settings::numericValue(values[3]))};
+        core::roundHalfEven(settings::numericValue(values[3]))};
     fuzz::require(reread.value() == expected, "the written values read back");
 
     const core::Result<core::Lines> after = core::readLines(file.path());

@@ -2,8 +2,8 @@
 // marks read them: the grid rule, the start adjustments and the columns.
 #pragma once
 
+#include "core/rounding.h"
 #include "lotteries/lottery.h"
-#include "settings/numeric_text.h"
 
 #include <array>
 #include <cmath>
@@ -71,7 +71,7 @@ inline double columnStep(const CardLayout& layout, double horizontalStep)
 
 inline double columnOffset(const CardLayout& layout, int column, double horizontalStep)
 {
-    return settings::roundHalfEven(column * columnStep(layout, horizontalStep));
+    return core::roundHalfEven(column * columnStep(layout, horizontalStep));
 }
 
 } // namespace printing

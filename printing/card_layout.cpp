@@ -1,5 +1,6 @@
 #include "printing/card_layout.h"
 
+#include "core/rounding.h"
 #include "lotteries/line_fields.h"
 #include "settings/numeric_text.h"
 
@@ -137,7 +138,7 @@ QList<MarkPoint> Placement::marks(int slot, const QString& line) const
     lotteries::forEachField(rules, QStringView(line), [&](int index, QStringView field) {
         if (m_layout.grid == Grid::Loto) {
             // Two characters hold at most 99, so the rounded value is always a whole int.
-            const int number = static_cast<int>(settings::roundHalfEven(settings::numericValue(field)));
+            const int number = static_cast<int>(core::roundHalfEven(settings::numericValue(field)));
             marks.append(markAt(
                 base, numberColumn(m_layout, number, rules.highest), numberRow(number, rules.highest)));
         } else if (index < rules.count) {

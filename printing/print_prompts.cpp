@@ -1,6 +1,8 @@
 #include "printing/print_prompts.h"
 
+#include "printing/printer_messages.h"
 #include "settings/numeric_text.h"
+#include "ui/app_info.h"
 
 namespace printing {
 
@@ -8,9 +10,9 @@ namespace {
 
 ui::Prompt calibrationPrompt(const CalibrationFault& fault)
 {
-    return {QStringLiteral("印字位置の設定"),
-        QStringLiteral("「%1」の値 %2 では印刷できません。\n「印字位置の設定」で値を直してください。")
-            .arg(settings::valueName(fault.value), settings::valueText(fault.number)),
+    return {ui::calibrationTitle(),
+        QStringLiteral("「%1」の値 %2 では印刷できません。\n「%3」で値を直してください。")
+            .arg(settings::valueName(fault.value), settings::valueText(fault.number), ui::calibrationTitle()),
         ui::PromptIcon::Critical, ui::PromptButtons::Ok};
 }
 
@@ -31,8 +33,8 @@ ui::Prompt printerPrompt(const QString& title, const SurfaceFault& fault)
 ui::Prompt missingPrinterPrompt(const QString& title, const MissingPrinter& missing)
 {
     return {title,
-        QStringLiteral("プリンタ「%1」が見つかりません。「プリンタの設定」で選び直してください。")
-            .arg(missing.name),
+        printerNotFoundReason(missing.name)
+            + QStringLiteral("「%1」で選び直してください。").arg(ui::printerSetupTitle()),
         ui::PromptIcon::Critical, ui::PromptButtons::Ok};
 }
 

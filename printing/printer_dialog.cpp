@@ -1,6 +1,7 @@
 #include "printing/printer_dialog.h"
 
 #include "settings/program_settings.h"
+#include "ui/app_info.h"
 #include "ui/prompter.h"
 #include "ui/services.h"
 #include "ui/window_layout.h"
@@ -29,7 +30,7 @@ PrinterDialog::PrinterDialog(const ui::Services& services, const QString& chosen
     , m_entries(printing::printerEntries(services.printers.names(), chosen))
 {
     setObjectName(QStringLiteral("frmPrinter"));
-    setWindowTitle(QStringLiteral("プリンタの設定"));
+    setWindowTitle(ui::printerSetupTitle());
     setModal(true);
     setFixedSize(ui::pixelSize(kClientWidth, kClientHeight));
 

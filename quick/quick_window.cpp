@@ -48,8 +48,8 @@ ui::Prompt dataFaultPrompt(const quick::DataFault& fault)
 ui::Prompt unreadableDataPrompt(const core::FileFailure& failure)
 {
     return {titleText(),
-        QStringLiteral("予想データファイルを読めません。印刷ファイルは元のままです。\n\n%1\n\n理由: %2")
-            .arg(failure.path, failure.reason),
+        ui::fileFailureText(
+            QStringLiteral("予想データファイルを読めません。印刷ファイルは元のままです。"), failure),
         ui::PromptIcon::Critical, ui::PromptButtons::Ok};
 }
 
@@ -60,8 +60,8 @@ ui::Prompt writeFaultPrompt(const quick::WriteFault& fault)
     for (std::size_t i = 0; i < quick::kWriteOrder.size(); ++i)
         (static_cast<int>(i) < fault.written ? written : untouched)
             .append(lotteries::lotteryName(quick::kWriteOrder.at(i)));
-    QString text = QStringLiteral("印刷ファイルに書き込めませんでした。\n\n%1\n\n理由: %2\n\n")
-                       .arg(fault.failure.path, fault.failure.reason);
+    QString text = ui::fileFailureText(QStringLiteral("印刷ファイルに書き込めませんでした。"), fault.failure)
+        + QStringLiteral("\n\n");
     if (!written.isEmpty())
         text += QStringLiteral("%1 には新しい予想を書き込みました。").arg(written.join(u'、'));
     text += QStringLiteral("%1 の印刷ファイルは元のままです。").arg(untouched.join(u'、'));

@@ -140,13 +140,6 @@ double numericValue(QStringView text)
     return valueOf(text);
 }
 
-double roundHalfEven(double value)
-{
-    if (std::abs(value - std::trunc(value)) == 0.5)
-        return 2.0 * std::round(value / 2.0);
-    return std::round(value);
-}
-
 QByteArray decimalText(double value)
 {
     if (value == 0.0)

@@ -15,9 +15,6 @@ namespace settings {
 double numericValue(QByteArrayView text);
 double numericValue(QStringView text);
 
-// The nearest whole number; a value exactly halfway goes to the even neighbour (360.5 to 360).
-double roundHalfEven(double value);
-
 // A finite value in decimal as the settings file keeps it: up to 15 significant digits, no point for
 // whole numbers, no zero before the point (".5", "-.5"), "0" for zero, and E notation where a plain
 // decimal would need more than 15 digits.

@@ -1,5 +1,6 @@
 #include "settings/settings_file.h"
 
+#include "core/rounding.h"
 #include "settings/numeric_text.h"
 
 #include <QFileInfo>
@@ -84,7 +85,7 @@ core::Result<StoredCalibration> SettingsFile::readStored(WhenMissing missing) co
     calibration.horizontalStart = value(0, kDefaultCalibration.horizontalStart);
     calibration.horizontalStep = value(1, kDefaultCalibration.horizontalStep);
     calibration.verticalStart = value(2, kDefaultCalibration.verticalStart);
-    calibration.verticalStep = roundHalfEven(value(3, kDefaultCalibration.verticalStep));
+    calibration.verticalStep = core::roundHalfEven(value(3, kDefaultCalibration.verticalStep));
     return stored;
 }
 

@@ -1,4 +1,5 @@
-// The program's own name, shown as the main window's title and on its message boxes.
+// The names the user knows the program and its settings windows by, the same in a window's title, in
+// the menu item that opens it and in every message that sends the user there.
 #pragma once
 
 #include <QString>
@@ -8,6 +9,18 @@ namespace ui {
 inline QString applicationTitle()
 {
     return QStringLiteral("ロト・ナンバーズ マークカード印刷");
+}
+
+// The calibration window.
+inline QString calibrationTitle()
+{
+    return QStringLiteral("印字位置の設定");
+}
+
+// The print setup; its menu item adds "..." for the dialog it opens.
+inline QString printerSetupTitle()
+{
+    return QStringLiteral("プリンタの設定");
 }
 
 } // namespace ui

@@ -28,6 +28,9 @@ public:
     virtual PromptAnswer ask(QWidget* parent, const Prompt& prompt) = 0;
 };
 
+// What happened, then the file and the system's reason, each on a paragraph of its own.
+QString fileFailureText(const QString& what, const core::FileFailure& failure);
+
 // Tells the user which file could not be read or written and why; the file itself is unchanged.
 Prompt fileFailurePrompt(const core::FileFailure& failure);
 

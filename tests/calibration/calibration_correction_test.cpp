@@ -3,6 +3,7 @@
 #include "core/units.h"
 #include "qt_printing.h"
 #include "row_name.h"
+#include "settings/numeric_text.h"
 
 #include <cmath>
 #include <gtest/gtest.h>

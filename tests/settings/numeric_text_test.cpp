@@ -1,3 +1,4 @@
+#include "core/rounding.h"
 #include "qt_printing.h"
 #include "settings/numeric_text.h"
 
@@ -40,14 +41,6 @@ TEST(NumericValue, StopsAtCharactersBeyondAscii)
 {
     EXPECT_EQ(settings::numericValue(u"１２"), 0);
     EXPECT_EQ(settings::numericValue(u"12　3"), 12);
-}
-
-TEST(RoundHalfEven, HalvesGoToTheEvenNeighbour)
-{
-    const std::pair<double, double> cases[] {{360.5, 360}, {361.5, 362}, {0.5, 0}, {1.5, 2}, {-0.5, 0},
-        {-1.5, -2}, {-2.5, -2}, {2.4999, 2}, {2.5001, 3}, {-360.7, -361}, {1e300, 1e300}};
-    for (const auto& [value, rounded] : cases)
-        EXPECT_EQ(settings::roundHalfEven(value), rounded) << value;
 }
 
 TEST(DecimalText, WritesValuesAsTheSettingsFileKeepsThem)
