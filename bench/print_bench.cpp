@@ -29,7 +29,7 @@ public:
         : m_folder(folder)
     { }
 
-    std::optional<QString> begin(QPainter& painter) override
+    seams::PrintStep begin(QPainter& painter) override
     {
         constexpr int kDotsPerInch = 1200;
         m_writer
@@ -38,14 +38,14 @@ public:
         m_writer->setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()));
         if (!painter.begin(m_writer.get()))
             return QStringLiteral("cannot begin card %1").arg(m_cards);
-        return std::nullopt;
+        return {};
     }
 
-    std::optional<QString> finish(QPainter& painter) override
+    seams::PrintStep finish(QPainter& painter) override
     {
         if (!painter.end())
             return QStringLiteral("cannot finish card %1").arg(m_cards);
-        return std::nullopt;
+        return {};
     }
 
 private:

@@ -126,11 +126,11 @@ core::Result<void, printing::PrintFailure> printTestSheet(lotteries::Lottery lot
     const TestSheet sheet = testSheet(lottery, placed.value(), values, printer.description, date);
     const std::unique_ptr<seams::PrintSurface> surface = printers.cards(printer.name, sheet.underlay);
     for (const printing::MarkPoint& mark : {sheet.marks.first, sheet.marks.second}) {
-        if (auto reason = printing::drawMark(*surface, mark))
-            return printing::SurfaceFault {*reason, 1};
+        if (const seams::PrintStep drawn = printing::drawMark(*surface, mark); !drawn.ok())
+            return printing::SurfaceFault {drawn.failure(), 1};
     }
-    if (auto reason = surface->endCard())
-        return printing::SurfaceFault {*reason, 1};
+    if (const seams::PrintStep ended = surface->endCard(); !ended.ok())
+        return printing::SurfaceFault {ended.failure(), 1};
     return {};
 }
 

@@ -17,19 +17,19 @@ public:
         : m_grid(std::move(grid))
     { }
 
-    std::optional<QString> box(float x1, float y1, float x2, float y2) override
+    seams::PrintStep box(float x1, float y1, float x2, float y2) override
     {
         if (m_cards.isEmpty() || m_ended) {
             m_cards.append(m_grid);
             m_ended = false;
         }
         m_cards.last().fills.append(QRectF(QPointF(x1, y1), QPointF(x2, y2)).normalized());
-        return std::nullopt;
+        return {};
     }
-    std::optional<QString> endCard() override
+    seams::PrintStep endCard() override
     {
         m_ended = true;
-        return std::nullopt;
+        return {};
     }
 
     QList<seams::Drawing> cards() const

@@ -16,24 +16,24 @@ PainterSurface::PainterSurface(std::unique_ptr<SheetSource> sheets, seams::Drawi
     , m_underlay(std::move(underlay))
 { }
 
-std::optional<QString> PainterSurface::box(float x1, float y1, float x2, float y2)
+seams::PrintStep PainterSurface::box(float x1, float y1, float x2, float y2)
 {
     if (!m_painter.isActive()) {
-        if (auto reason = m_sheets->begin(m_painter))
-            return reason;
+        if (seams::PrintStep begun = m_sheets->begin(m_painter); !begun.ok())
+            return begun;
         const QPaintDevice* sheet = m_painter.device();
         m_painter.scale(
             sheet->logicalDpiX() / core::kTwipsPerInch, sheet->logicalDpiY() / core::kTwipsPerInch);
         paintDrawing(m_painter, m_underlay);
     }
     m_painter.fillRect(QRectF(QPointF(x1, y1), QPointF(x2, y2)).normalized(), Qt::black);
-    return std::nullopt;
+    return {};
 }
 
-std::optional<QString> PainterSurface::endCard()
+seams::PrintStep PainterSurface::endCard()
 {
     if (!m_painter.isActive())
-        return std::nullopt;
+        return {};
     return m_sheets->finish(m_painter);
 }
 

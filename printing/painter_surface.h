@@ -14,9 +14,9 @@ class SheetSource {
 public:
     virtual ~SheetSource() = default;
     // Begins the painter on a fresh sheet for the next card; the reason when there is none.
-    virtual std::optional<QString> begin(QPainter& painter) = 0;
+    virtual seams::PrintStep begin(QPainter& painter) = 0;
     // Ends the painter on the sheet, which sends the card off; the reason when it did not go.
-    virtual std::optional<QString> finish(QPainter& painter) = 0;
+    virtual seams::PrintStep finish(QPainter& painter) = 0;
 };
 
 // One unit is one twip from the top-left corner of the sheet's paintable area, whatever the sheet's
@@ -25,8 +25,8 @@ class PainterSurface final : public seams::PrintSurface {
 public:
     explicit PainterSurface(std::unique_ptr<SheetSource> sheets, seams::Drawing underlay = {});
 
-    std::optional<QString> box(float x1, float y1, float x2, float y2) override;
-    std::optional<QString> endCard() override;
+    seams::PrintStep box(float x1, float y1, float x2, float y2) override;
+    seams::PrintStep endCard() override;
 
 private:
     std::unique_ptr<SheetSource> m_sheets;

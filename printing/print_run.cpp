@@ -4,7 +4,7 @@
 
 namespace printing {
 
-std::optional<QString> drawMark(seams::PrintSurface& surface, const MarkPoint& mark)
+seams::PrintStep drawMark(seams::PrintSurface& surface, const MarkPoint& mark)
 {
     const MarkBox box = boxAt(mark);
     return surface.box(static_cast<float>(box.right), static_cast<float>(box.top),
@@ -44,19 +44,19 @@ core::Result<void, PrintFailure> drawCards(
     for (const QByteArray& line : lines) {
         ++entries;
         for (const MarkPoint& mark : placement.marks(entries, decode(line))) {
-            if (auto reason = drawMark(surface, mark))
-                return SurfaceFault {*reason, card};
+            if (const seams::PrintStep drawn = drawMark(surface, mark); !drawn.ok())
+                return SurfaceFault {drawn.failure(), card};
         }
         if (entries == kSlotsPerCard) {
-            if (auto reason = surface.endCard())
-                return SurfaceFault {*reason, card};
+            if (const seams::PrintStep ended = surface.endCard(); !ended.ok())
+                return SurfaceFault {ended.failure(), card};
             entries = 0;
             ++card;
         }
     }
     if (entries != 0) {
-        if (auto reason = surface.endCard())
-            return SurfaceFault {*reason, card};
+        if (const seams::PrintStep ended = surface.endCard(); !ended.ok())
+            return SurfaceFault {ended.failure(), card};
     }
     return {};
 }

@@ -23,7 +23,7 @@ core::Result<void, PrintFailure> drawCards(
 
 // Draws the mark box whose top-right corner is the mark point: worked out in double precision, handed
 // over in single precision as the printer takes it.
-std::optional<QString> drawMark(seams::PrintSurface& surface, const MarkPoint& mark);
+seams::PrintStep drawMark(seams::PrintSurface& surface, const MarkPoint& mark);
 
 // Prints the print file given onto cards, with the calibration of the data folder. Everything that can be
 // checked is checked before the first box; after a failure nothing more is drawn. The files are only read.

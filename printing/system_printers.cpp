@@ -75,7 +75,7 @@ const char* sidesOf(QPrinter::DuplexMode duplex, QPageLayout::Orientation orient
 // with its own jobs (the paper, the sides, the orientation, the copies) and the printer's settings. Qt's
 // engine would send the card itself, but it never tells whether the scheduler took the job; here the
 // scheduler's reason comes back when it took none.
-std::optional<QString> submit(const QPrinter& printer, const QString& file)
+seams::PrintStep submit(const QPrinter& printer, const QString& file)
 {
     const QPageLayout layout = printer.pageLayout();
     cups_option_t* options = nullptr;
@@ -96,7 +96,7 @@ std::optional<QString> submit(const QPrinter& printer, const QString& file)
     cupsFreeOptions(count, options);
     if (job == 0)
         return reason;
-    return std::nullopt;
+    return {};
 }
 #endif
 
@@ -163,7 +163,7 @@ PrinterSheets::PrinterSheets(QString name)
 
 PrinterSheets::~PrinterSheets() = default;
 
-std::optional<QString> PrinterSheets::begin(QPainter& painter)
+seams::PrintStep PrinterSheets::begin(QPainter& painter)
 {
     const QString printer = SystemPrinters().named(m_name);
     if (printer.isEmpty())
@@ -183,10 +183,10 @@ std::optional<QString> PrinterSheets::begin(QPainter& painter)
 #endif
     if (!painter.begin(m_printer.get()))
         return cannotBegin;
-    return std::nullopt;
+    return {};
 }
 
-std::optional<QString> PrinterSheets::finish(QPainter& painter)
+seams::PrintStep PrinterSheets::finish(QPainter& painter)
 {
 #if QT_CONFIG(cups)
     // Gone with the card's file, however the card ends.
@@ -197,12 +197,12 @@ std::optional<QString> PrinterSheets::finish(QPainter& painter)
     if (!ended || state == QPrinter::Error || state == QPrinter::Aborted)
         return QStringLiteral("プリンタ「%1」で印刷を終えられませんでした。").arg(m_printer->printerName());
 #if QT_CONFIG(cups)
-    if (auto reason = submit(*m_printer, folder->filePath(kCardFile))) {
+    if (const seams::PrintStep taken = submit(*m_printer, folder->filePath(kCardFile)); !taken.ok()) {
         return QStringLiteral("プリンタ「%1」が印刷を受け付けませんでした。\n理由: %2")
-            .arg(m_printer->printerName(), *reason);
+            .arg(m_printer->printerName(), taken.failure());
     }
 #endif
-    return std::nullopt;
+    return {};
 }
 
 } // namespace printing

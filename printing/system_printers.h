@@ -26,8 +26,8 @@ public:
     explicit PrinterSheets(QString name);
     ~PrinterSheets() override;
 
-    std::optional<QString> begin(QPainter& painter) override;
-    std::optional<QString> finish(QPainter& painter) override;
+    seams::PrintStep begin(QPainter& painter) override;
+    seams::PrintStep finish(QPainter& painter) override;
 
 private:
     QString m_name;

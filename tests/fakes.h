@@ -76,7 +76,7 @@ struct RecordingSurface final : seams::PrintSurface {
         bool operator==(const Box&) const = default;
     };
 
-    std::optional<QString> box(float x1, float y1, float x2, float y2) override
+    seams::PrintStep box(float x1, float y1, float x2, float y2) override
     {
         if (cards.isEmpty() || cardEnded) {
             if (cards.size() + 1 >= failBeginAt)
@@ -85,15 +85,15 @@ struct RecordingSurface final : seams::PrintSurface {
             cardEnded = false;
         }
         cards.last().append({x1, y1, x2, y2});
-        return std::nullopt;
+        return {};
     }
-    std::optional<QString> endCard() override
+    seams::PrintStep endCard() override
     {
         ++ends;
         cardEnded = true;
         if (ends >= failEndAt)
             return QStringLiteral("job lost");
-        return std::nullopt;
+        return {};
     }
 
     QList<QList<Box>> cards; // the boxes of each card begun
@@ -137,11 +137,11 @@ struct ListedPrinters final : seams::Printers {
         explicit Forwarding(RecordingSurface& to)
             : to(to)
         { }
-        std::optional<QString> box(float x1, float y1, float x2, float y2) override
+        seams::PrintStep box(float x1, float y1, float x2, float y2) override
         {
             return to.box(x1, y1, x2, y2);
         }
-        std::optional<QString> endCard() override { return to.endCard(); }
+        seams::PrintStep endCard() override { return to.endCard(); }
         RecordingSurface& to;
     };
 

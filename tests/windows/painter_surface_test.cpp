@@ -15,7 +15,7 @@ struct PaperSheets final : printing::SheetSource {
         , dpiY(dpiY)
     { }
 
-    std::optional<QString> begin(QPainter& painter) override
+    seams::PrintStep begin(QPainter& painter) override
     {
         if (refuse)
             return QStringLiteral("out of paper");
@@ -24,14 +24,14 @@ struct PaperSheets final : printing::SheetSource {
         m_sheet.setDotsPerMeterY(qRound(dpiY * kInchesPerMetre));
         m_sheet.fill(Qt::white);
         painter.begin(&m_sheet);
-        return std::nullopt;
+        return {};
     }
 
-    std::optional<QString> finish(QPainter& painter) override
+    seams::PrintStep finish(QPainter& painter) override
     {
         painter.end();
         printed.append(m_sheet);
-        return std::nullopt;
+        return {};
     }
 
     int dpiX;
@@ -68,8 +68,8 @@ TEST(PainterSurface, OneTwipIsOneTwipFromTheTopLeftCornerOnEachAxis)
     // 144 dots per inch across and 72 down: 10 twips and 20 twips to the dot.
     auto* paper = new PaperSheets(144, 72);
     printing::PainterSurface surface {std::unique_ptr<printing::SheetSource>(paper)};
-    EXPECT_EQ(surface.box(1000, 400, 960, 600), std::nullopt);
-    EXPECT_EQ(surface.endCard(), std::nullopt);
+    EXPECT_TRUE(surface.box(1000, 400, 960, 600).ok());
+    EXPECT_TRUE(surface.endCard().ok());
     ASSERT_EQ(paper->printed.size(), 1);
     const Ink ink = inkOn(paper->printed.first());
     EXPECT_EQ(ink.bounds, QRect(QPoint(96, 20), QPoint(99, 29)));
@@ -80,13 +80,13 @@ TEST(PainterSurface, EachCardIsASheetOfItsOwn)
 {
     auto* paper = new PaperSheets(144, 144);
     printing::PainterSurface surface {std::unique_ptr<printing::SheetSource>(paper)};
-    surface.box(40, 0, 0, 200);
-    surface.box(6735, 3330, 6695, 3530);
-    surface.endCard();
-    surface.box(1975, 90, 1935, 290);
-    surface.endCard();
+    ASSERT_TRUE(surface.box(40, 0, 0, 200).ok());
+    ASSERT_TRUE(surface.box(6735, 3330, 6695, 3530).ok());
+    ASSERT_TRUE(surface.endCard().ok());
+    ASSERT_TRUE(surface.box(1975, 90, 1935, 290).ok());
+    ASSERT_TRUE(surface.endCard().ok());
     // An end with nothing drawn since the last one sends no empty sheet.
-    surface.endCard();
+    ASSERT_TRUE(surface.endCard().ok());
     ASSERT_EQ(paper->printed.size(), 2);
     EXPECT_EQ(inkOn(paper->printed.at(0)).pixels, 2 * 4 * 20);
     EXPECT_EQ(inkOn(paper->printed.at(0)).bounds, QRect(QPoint(0, 0), QPoint(673, 352)));
@@ -98,8 +98,10 @@ TEST(PainterSurface, ASheetThatCannotBeHadIsReportedAndNothingIsDrawn)
     auto* paper = new PaperSheets(144, 144);
     paper->refuse = true;
     printing::PainterSurface surface {std::unique_ptr<printing::SheetSource>(paper)};
-    EXPECT_EQ(surface.box(1000, 400, 960, 600), QStringLiteral("out of paper"));
-    EXPECT_EQ(surface.endCard(), std::nullopt);
+    const seams::PrintStep refused = surface.box(1000, 400, 960, 600);
+    ASSERT_FALSE(refused.ok());
+    EXPECT_EQ(refused.failure(), QStringLiteral("out of paper"));
+    EXPECT_TRUE(surface.endCard().ok());
     EXPECT_TRUE(paper->printed.isEmpty());
 }
 
@@ -109,10 +111,10 @@ TEST(PainterSurface, EverySheetShowsTheUnderlayUnderItsMarks)
     seams::Drawing underlay;
     underlay.fills.append(QRectF(2000, 1000, 40, 200));
     printing::PainterSurface surface {std::unique_ptr<printing::SheetSource>(paper), underlay};
-    surface.box(40, 0, 0, 200);
-    surface.endCard();
-    surface.box(40, 0, 0, 200);
-    surface.endCard();
+    ASSERT_TRUE(surface.box(40, 0, 0, 200).ok());
+    ASSERT_TRUE(surface.endCard().ok());
+    ASSERT_TRUE(surface.box(40, 0, 0, 200).ok());
+    ASSERT_TRUE(surface.endCard().ok());
     ASSERT_EQ(paper->printed.size(), 2);
     for (const QImage& sheet : paper->printed)
         EXPECT_EQ(inkOn(sheet).bounds, QRect(QPoint(0, 0), QPoint(203, 119)));
