@@ -62,7 +62,7 @@ void MainWindow::buildButtons()
     }
     ui::setTabOrder(buttons);
 
-    const auto button = [client](const char* name) { return client->findChild<QPushButton*>(name); };
+    const auto button = [client](const char* name) { return ui::buttonNamed(client, name); };
     connect(button("Command1"), &QPushButton::clicked, this, opener(Lottery::Numbers3));
     connect(button("Command2"), &QPushButton::clicked, this, opener(Lottery::Numbers4));
     connect(button("Command3"), &QPushButton::clicked, this, opener(Lottery::MiniLoto));

@@ -89,13 +89,19 @@ VersionWindow::VersionWindow(app::Navigator& navigator)
     : ui::OtherWindow(navigator)
     , m_shell(navigator.shell())
 {
-    setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報"));
     // A fixed dialog frame: no resizing, no minimize or maximize button.
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint
         | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-    setFixedSize(ui::pixelSize(kClientWidth, kClientHeight));
+    ui::setUpWindow(
+        this, "frmAbout", QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報"), kClientWidth, kClientHeight, ui::Sizing::Fixed);
+    createTitle();
+    createLinks();
+    createButtons();
+    connectButtons();
+}
 
+void VersionWindow::createTitle()
+{
     auto* icon = ui::placeControl<QLabel>(this, "picIcon", {240, 240, 540, 540});
     icon->setPixmap(app::applicationPixmap(icon->width()));
     m_title = ui::placeLabel(this, "lblTitle", {1560, 240, 3375, 480}, {});
@@ -108,7 +114,10 @@ VersionWindow::VersionWindow(app::Navigator& navigator)
     m_title->setPalette(titlePalette);
     m_version = ui::placeLabel(this, "lblVersion", {1560, 720, 2415, 225}, {});
     m_version->setFont(ui::proportionalFont(12));
+}
 
+void VersionWindow::createLinks()
+{
     const std::array<ui::TwipRect, 3> linkPlaces {
         {{1200, 1200, 4095, 285}, {1200, 1560, 4215, 285}, {1200, 1920, 2775, 285}}};
     const std::array<app::Link, 3> links = app::authorLinks();
@@ -121,7 +130,10 @@ VersionWindow::VersionWindow(app::Navigator& navigator)
         ui::fitLabelText(label);
     }
     new EtchedLine(this);
+}
 
+void VersionWindow::createButtons()
+{
     m_ok = ui::placeButton(this, "cmdOK", {4245, 2625, 1467, 345}, QStringLiteral("OK"));
     auto* sysInfo
         = ui::placeButton(this, "cmdSysInfo", {4260, 3075, 1452, 345}, QStringLiteral("ｼｽﾃﾑ情報(&S)..."));
@@ -130,9 +142,12 @@ VersionWindow::VersionWindow(app::Navigator& navigator)
     m_ok->setAutoDefault(true);
     sysInfo->setAutoDefault(true);
     ui::setTabOrder({m_ok, sysInfo});
+}
 
+void VersionWindow::connectButtons()
+{
     connect(m_ok, &QPushButton::clicked, this, &QWidget::close);
-    connect(sysInfo, &QPushButton::clicked, this, &VersionWindow::startSysInfo);
+    connect(ui::buttonNamed(this, "cmdSysInfo"), &QPushButton::clicked, this, &VersionWindow::startSysInfo);
 }
 
 void VersionWindow::onLoad()

@@ -21,6 +21,10 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    void createTitle();
+    void createLinks();
+    void createButtons();
+    void connectButtons();
     void startSysInfo();
 
     QLabel* m_title = nullptr;

@@ -58,38 +58,54 @@ AlignmentDialog::AlignmentDialog(
     , m_printed(printed)
     , m_prompter(prompter)
 {
-    setObjectName(QStringLiteral("frmAlign"));
-    setWindowTitle(titleText());
+    ui::setUpWindow(this, "frmAlign", titleText(), kClientWidth, kClientHeight, ui::Sizing::Fixed);
     setModal(true);
-    setFixedSize(ui::pixelSize(kClientWidth, kClientHeight));
+    createEntries();
+    createTexts();
+    createButtons();
+    connectControls();
+    m_entries.front()->setFocus();
+    showChange();
+}
 
-    QList<QWidget*> order;
+void AlignmentDialog::createEntries()
+{
     for (std::size_t i = 0; i < m_entries.size(); ++i) {
         const EntryDesign& entry = kEntries[i];
         ui::placeLabel(
             this, entry.label, {120, entry.top + 60, 1335, 255}, QString::fromUtf16(entry.caption));
         m_entries.at(i) = ui::placeControl<QLineEdit>(this, entry.box, {1560, entry.top, 1215, 375});
-        order.append(m_entries.at(i));
-        connect(m_entries.at(i), &QLineEdit::textChanged, this, &AlignmentDialog::showChange);
     }
+}
+
+void AlignmentDialog::createTexts()
+{
     auto* guide = ui::placeLabel(this, "Label5", {2940, 120, 1740, 1635},
         QStringLiteral("%1のテスト印刷で、R1・R2 の枠からカードのマークまでの長さ。"
                        "＋はマークが枠より右・下にあるとき。空欄は 0。")
-            .arg(lotteries::lotteryName(lottery)));
+            .arg(lotteries::lotteryName(m_lottery)));
     guide->setWordWrap(true);
     m_change = ui::placeLabel(this, "Label6", {120, 1860, 4560, 540}, {});
     m_change->setWordWrap(true);
+}
+
+void AlignmentDialog::createButtons()
+{
     auto* correct = ui::placeButton(this, "cmdCorrect", {2160, 2490, 1215, 405}, QStringLiteral("補正"));
     auto* cancel = ui::placeButton(this, "cmdCancel", {3465, 2490, 1215, 405}, QStringLiteral("キャンセル"));
     // Enter corrects from any entry; Esc and the close box leave the calibration window as it was.
     correct->setDefault(true);
+    QList<QWidget*> order(m_entries.cbegin(), m_entries.cend());
     order << correct << cancel;
     ui::setTabOrder(order);
-    m_entries.front()->setFocus();
-    showChange();
+}
 
-    connect(correct, &QPushButton::clicked, this, &AlignmentDialog::correct);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+void AlignmentDialog::connectControls()
+{
+    for (QLineEdit* entry : m_entries)
+        connect(entry, &QLineEdit::textChanged, this, &AlignmentDialog::showChange);
+    connect(ui::buttonNamed(this, "cmdCorrect"), &QPushButton::clicked, this, &AlignmentDialog::correct);
+    connect(ui::buttonNamed(this, "cmdCancel"), &QPushButton::clicked, this, &QDialog::reject);
 }
 
 // What "補正" would change, while the user types.

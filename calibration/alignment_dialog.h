@@ -31,6 +31,10 @@ public:
     std::optional<settings::Calibration> corrected() const { return m_corrected; }
 
 private:
+    void createEntries();
+    void createTexts();
+    void createButtons();
+    void connectControls();
     void showChange();
     void correct();
 

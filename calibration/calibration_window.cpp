@@ -60,10 +60,15 @@ constexpr lotteries::Lottery kLotteries[] = {lotteries::Lottery::Loto6, lotterie
 CalibrationWindow::CalibrationWindow(ui::Navigation& navigation)
     : ui::OtherWindow(navigation)
 {
-    setObjectName(QStringLiteral("Form5"));
-    setWindowTitle(ui::calibrationTitle());
-    resize(ui::pixelSize(kClientWidth, kClientHeight));
+    ui::setUpWindow(this, "Form5", ui::calibrationTitle(), kClientWidth, kClientHeight);
+    createValueRows();
+    createButtons();
+    ui::setTabOrder(this, kTabOrder);
+    connectButtons();
+}
 
+void CalibrationWindow::createValueRows()
+{
     for (std::size_t i = 0; i < m_boxes.size(); ++i) {
         const RowDesign& row = kRows[i];
         ui::placeLabel(
@@ -71,35 +76,38 @@ CalibrationWindow::CalibrationWindow(ui::Navigation& navigation)
             ->setFont(ui::proportionalFont(9.75));
         m_boxes.at(i) = ui::placeControl<QLineEdit>(this, row.box, row.boxPlace);
         m_boxes.at(i)->setFont(ui::fixedFont(14.25));
-        auto* up = ui::placeButton(this, row.up, row.upPlace, QStringLiteral("＋"));
-        up->setFont(ui::fixedFont(9.75, true));
-        auto* down = ui::placeButton(this, row.down, row.downPlace, QStringLiteral("-"));
-        down->setFont(ui::fixedFont(15.75, true));
-        connect(up, &QPushButton::clicked, this, [this, i] { nudge(i, +1); });
-        connect(down, &QPushButton::clicked, this, [this, i] { nudge(i, -1); });
+        ui::placeButton(this, row.up, row.upPlace, QStringLiteral("＋"))->setFont(ui::fixedFont(9.75, true));
+        ui::placeButton(this, row.down, row.downPlace, QStringLiteral("-"))
+            ->setFont(ui::fixedFont(15.75, true));
     }
+}
+
+void CalibrationWindow::createButtons()
+{
     // Created in tab order: Qt 6.4 drops a button from the focus chain when it is moved behind one
     // created after it.
-    auto* command1 = ui::placeButton(this, "Command1", {2760, 840, 1335, 1215}, QStringLiteral("閉じる"));
-    auto* command10
-        = ui::placeButton(this, "Command10", {2760, 2280, 1335, 495}, QStringLiteral("初期値に戻す"));
-    auto* command11 = ui::placeButton(this, "Command11", {2760, 120, 1335, 495}, QStringLiteral("設定書込"));
+    m_command1 = ui::placeButton(this, "Command1", {2760, 840, 1335, 1215}, QStringLiteral("閉じる"));
+    ui::placeButton(this, "Command10", {2760, 2280, 1335, 495}, QStringLiteral("初期値に戻す"));
+    ui::placeButton(this, "Command11", {2760, 120, 1335, 495}, QStringLiteral("設定書込"));
     m_combo1 = ui::placeControl<QComboBox>(this, "Combo1", {120, 2895, 1575, 375});
     for (const lotteries::Lottery lottery : kLotteries)
         m_combo1->addItem(lotteries::lotteryName(lottery));
-    auto* command12
-        = ui::placeButton(this, "Command12", {1800, 2895, 1095, 375}, QStringLiteral("テスト印刷"));
-    auto* command13
-        = ui::placeButton(this, "Command13", {3000, 2895, 1095, 375}, QStringLiteral("位置合わせ..."));
-    m_command1 = command1;
+    ui::placeButton(this, "Command12", {1800, 2895, 1095, 375}, QStringLiteral("テスト印刷"));
+    ui::placeButton(this, "Command13", {3000, 2895, 1095, 375}, QStringLiteral("位置合わせ..."));
+}
 
-    ui::setTabOrder(this, kTabOrder);
-
-    connect(command11, &QPushButton::clicked, this, &CalibrationWindow::save);
-    connect(command1, &QPushButton::clicked, this, &QWidget::close);
-    connect(command10, &QPushButton::clicked, this, &CalibrationWindow::restoreDefaults);
-    connect(command12, &QPushButton::clicked, this, &CalibrationWindow::printSheet);
-    connect(command13, &QPushButton::clicked, this, &CalibrationWindow::align);
+void CalibrationWindow::connectButtons()
+{
+    const auto button = [this](const char* name) { return ui::buttonNamed(this, name); };
+    for (std::size_t i = 0; i < m_boxes.size(); ++i) {
+        connect(button(kRows[i].up), &QPushButton::clicked, this, [this, i] { nudge(i, +1); });
+        connect(button(kRows[i].down), &QPushButton::clicked, this, [this, i] { nudge(i, -1); });
+    }
+    connect(button("Command11"), &QPushButton::clicked, this, &CalibrationWindow::save);
+    connect(button("Command1"), &QPushButton::clicked, this, &QWidget::close);
+    connect(button("Command10"), &QPushButton::clicked, this, &CalibrationWindow::restoreDefaults);
+    connect(button("Command12"), &QPushButton::clicked, this, &CalibrationWindow::printSheet);
+    connect(button("Command13"), &QPushButton::clicked, this, &CalibrationWindow::align);
 }
 
 void CalibrationWindow::onLoad()

@@ -10,6 +10,7 @@
 
 class QComboBox;
 class QLineEdit;
+class QPushButton;
 
 namespace calibration {
 
@@ -23,6 +24,9 @@ protected:
     void onLoad() override;
 
 private:
+    void createValueRows();
+    void createButtons();
+    void connectButtons();
     void nudge(std::size_t box, int step);
     void save();
     void restoreDefaults();
@@ -36,7 +40,7 @@ private:
 
     // Text1 to Text4: horizontal start, horizontal step, vertical start, vertical step.
     std::array<QLineEdit*, 4> m_boxes {};
-    QWidget* m_command1 = nullptr;
+    QPushButton* m_command1 = nullptr;
     QComboBox* m_combo1 = nullptr;
 };
 

@@ -193,48 +193,63 @@ PreviewWindow::PreviewWindow(printing::CardPreview preview, const QString& title
     setObjectName(QStringLiteral("frmPreview"));
     setWindowTitle(QStringLiteral("%1 - プレビュー").arg(title));
     setModal(true);
+    QLabel* summary = createSummary(preview);
+    m_pages = new printing::PreviewPages(std::move(preview), m_dotsPerInch, this);
+    m_pages->setObjectName(QStringLiteral("Picture1"));
+    layOut(summary, createButtons());
+    connectButtons();
+}
 
+QLabel* PreviewWindow::createSummary(const CardPreview& preview)
+{
     const seams::PrinterDescription& printer = preview.printer;
     auto* label1 = new QLabel(QStringLiteral("カード %1 枚　プリンタ %2　用紙 %3")
                                   .arg(QString::number(preview.cards.size()), printer.name, printer.paper),
         this);
     label1->setObjectName(QStringLiteral("Label1"));
-    m_pages = new printing::PreviewPages(std::move(preview), m_dotsPerInch, this);
-    m_pages->setObjectName(QStringLiteral("Picture1"));
+    return label1;
+}
 
+QHBoxLayout* PreviewWindow::createButtons()
+{
     const auto button = [this](const char* name, const QString& caption) {
         auto* made = new QPushButton(caption, this);
         made->setObjectName(QString::fromLatin1(name));
         made->setAutoDefault(false);
         return made;
     };
-    auto* zoomOut = button("cmdZoomOut", QStringLiteral("縮小"));
-    auto* zoomIn = button("cmdZoomIn", QStringLiteral("拡大"));
-    auto* print = button("cmdPrint", QStringLiteral("印刷"));
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(button("cmdZoomOut", QStringLiteral("縮小")));
+    buttons->addWidget(button("cmdZoomIn", QStringLiteral("拡大")));
+    buttons->addStretch();
+    buttons->addWidget(button("cmdPrint", QStringLiteral("印刷")));
     auto* close = button("cmdClose", QStringLiteral("閉じる"));
     // Enter closes; a card is printed only by asking for it.
     close->setDefault(true);
-
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(zoomOut);
-    buttons->addWidget(zoomIn);
-    buttons->addStretch();
-    buttons->addWidget(print);
     buttons->addWidget(close);
+    return buttons;
+}
+
+void PreviewWindow::layOut(QLabel* summary, QHBoxLayout* buttons)
+{
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(label1);
+    layout->addWidget(summary);
     layout->addWidget(m_pages, 1);
     layout->addLayout(buttons);
-    ui::setTabOrder({m_pages, zoomOut, zoomIn, print, close});
+    ui::setTabOrder({m_pages, ui::buttonNamed(this, "cmdZoomOut"), ui::buttonNamed(this, "cmdZoomIn"),
+        ui::buttonNamed(this, "cmdPrint"), ui::buttonNamed(this, "cmdClose")});
     // As large as designed where the screen has room; on a small screen, or a laptop's at 150 %, nine
     // tenths of its working area, which leaves room for the frame, so that the buttons stay on it.
     const QSize room = screen()->availableGeometry().size() * 9 / 10;
     resize(ui::pixelSize(13500, 10800).boundedTo(room));
+}
 
-    connect(zoomOut, &QPushButton::clicked, this, [this] { zoom(0.5); });
-    connect(zoomIn, &QPushButton::clicked, this, [this] { zoom(2); });
-    connect(print, &QPushButton::clicked, this, [this] { done(kPrint); });
-    connect(close, &QPushButton::clicked, this, &QDialog::reject);
+void PreviewWindow::connectButtons()
+{
+    connect(ui::buttonNamed(this, "cmdZoomOut"), &QPushButton::clicked, this, [this] { zoom(0.5); });
+    connect(ui::buttonNamed(this, "cmdZoomIn"), &QPushButton::clicked, this, [this] { zoom(2); });
+    connect(ui::buttonNamed(this, "cmdPrint"), &QPushButton::clicked, this, [this] { done(kPrint); });
+    connect(ui::buttonNamed(this, "cmdClose"), &QPushButton::clicked, this, &QDialog::reject);
 }
 
 void PreviewWindow::zoom(double factor)

@@ -8,6 +8,9 @@
 #include <QAbstractScrollArea>
 #include <QDialog>
 
+class QHBoxLayout;
+class QLabel;
+
 namespace printing {
 
 // The pages of the cards one under the other, each under its caption "N 枚目", at a zoom in dots per
@@ -51,6 +54,10 @@ public:
     PreviewWindow(printing::CardPreview preview, const QString& title, QWidget* parent);
 
 private:
+    QLabel* createSummary(const CardPreview& preview);
+    QHBoxLayout* createButtons();
+    void layOut(QLabel* summary, QHBoxLayout* buttons);
+    void connectButtons();
     void zoom(double factor);
 
     double m_dotsPerInch;

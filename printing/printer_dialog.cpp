@@ -29,35 +29,56 @@ PrinterDialog::PrinterDialog(const ui::Services& services, const QString& chosen
     , m_chosen(chosen)
     , m_entries(printing::printerEntries(services.printers.names(), chosen))
 {
-    setObjectName(QStringLiteral("frmPrinter"));
-    setWindowTitle(ui::printerSetupTitle());
+    ui::setUpWindow(
+        this, "frmPrinter", ui::printerSetupTitle(), kClientWidth, kClientHeight, ui::Sizing::Fixed);
     setModal(true);
-    setFixedSize(ui::pixelSize(kClientWidth, kClientHeight));
+    createList();
+    createDetails();
+    createButtons();
+    showChosen();
+    connectControls();
+}
 
+void PrinterDialog::createList()
+{
     ui::placeLabel(this, "Label1", {120, 120, 6360, 255}, QStringLiteral("カードを印刷するプリンタ"));
     m_list1 = ui::placeControl<QListWidget>(this, "List1", {120, 405, 6360, 1410});
     for (const printing::PrinterEntry& entry : m_entries)
         m_list1->addItem(entry.caption);
+}
+
+void PrinterDialog::createDetails()
+{
     int top = kDetailTop;
     for (const char* name : kDetailLabels) {
         m_details.append(ui::placeLabel(this, name, {120, top, 6360, kDetailHeight}, {}));
         top += kDetailHeight;
     }
+}
+
+void PrinterDialog::createButtons()
+{
     auto* ok = ui::placeButton(this, "cmdOK", {3900, 3300, 1215, 405}, QStringLiteral("OK"));
     auto* cancel = ui::placeButton(this, "cmdCancel", {5265, 3300, 1215, 405}, QStringLiteral("キャンセル"));
     // Enter keeps the choice from anywhere in the dialog; Esc and the close box leave the old one.
     ok->setDefault(true);
     ui::setTabOrder({m_list1, ok, cancel});
+}
 
+void PrinterDialog::showChosen()
+{
     const auto inUse = std::find_if(m_entries.cbegin(), m_entries.cend(),
-        [&chosen](const printing::PrinterEntry& entry) { return entry.name == chosen; });
+        [this](const printing::PrinterEntry& entry) { return entry.name == m_chosen; });
     m_list1->setCurrentRow(static_cast<int>(inUse - m_entries.cbegin()));
     m_list1->setFocus();
     showDetails();
+}
 
+void PrinterDialog::connectControls()
+{
     connect(m_list1, &QListWidget::currentRowChanged, this, &PrinterDialog::showDetails);
-    connect(ok, &QPushButton::clicked, this, &PrinterDialog::keepChoice);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(ui::buttonNamed(this, "cmdOK"), &QPushButton::clicked, this, &PrinterDialog::keepChoice);
+    connect(ui::buttonNamed(this, "cmdCancel"), &QPushButton::clicked, this, &QDialog::reject);
 }
 
 void PrinterDialog::showDetails()

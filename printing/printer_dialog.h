@@ -23,6 +23,12 @@ public:
     PrinterDialog(const ui::Services& services, const QString& chosen, QWidget* parent);
 
 private:
+    void createList();
+    void createDetails();
+    void createButtons();
+    // Selects the printer chosen so far and shows what it is.
+    void showChosen();
+    void connectControls();
     void showDetails();
     void keepChoice();
 

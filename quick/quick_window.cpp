@@ -73,9 +73,7 @@ ui::Prompt writeFaultPrompt(const quick::WriteFault& fault)
 QuickWindow::QuickWindow(ui::Navigation& navigation)
     : ui::OtherWindow(navigation)
 {
-    setObjectName(QStringLiteral("Form6"));
-    setWindowTitle(titleText());
-    resize(ui::pixelSize(kClientWidth, kClientHeight));
+    ui::setUpWindow(this, "Form6", titleText(), kClientWidth, kClientHeight);
 
     m_check1
         = ui::placeCheckBox(this, "Check1", {120, 120, 2295, 255}, QStringLiteral("予想件数を５件にする"));

@@ -187,11 +187,10 @@ CardWindow::CardWindow(const CardWindowDesign& design, ui::Navigation& navigatio
 
 void CardWindow::buildUi(const CardWindowDesign& design)
 {
-    setObjectName(QString::fromLatin1(design.formName));
-    setWindowTitle(text(design.caption));
     // Grown under the preview button, by the margin the window had under its close button.
     const int bottomMargin = design.clientHeight - (design.command1.top + design.command1.height);
-    resize(ui::pixelSize(design.clientWidth, design.command5.top + design.command5.height + bottomMargin));
+    ui::setUpWindow(this, design.formName, text(design.caption), design.clientWidth,
+        design.command5.top + design.command5.height + bottomMargin);
 
     auto* label2 = ui::placeLabel(this, "Label2", design.label2, text(design.listCaption));
     label2->setFont(ui::fixedFont(design.listCaptionPoints));

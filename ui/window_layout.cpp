@@ -78,6 +78,22 @@ QSize pixelSize(int widthTwips, int heightTwips)
     return {twipsToPixels(widthTwips, dpiX()), twipsToPixels(heightTwips, dpiY())};
 }
 
+void setUpWindow(QWidget* window, const char* formName, const QString& title, int widthTwips, int heightTwips,
+    Sizing sizing)
+{
+    window->setObjectName(QString::fromLatin1(formName));
+    window->setWindowTitle(title);
+    if (sizing == Sizing::Fixed)
+        window->setFixedSize(pixelSize(widthTwips, heightTwips));
+    else
+        window->resize(pixelSize(widthTwips, heightTwips));
+}
+
+QPushButton* buttonNamed(const QWidget* window, const char* name)
+{
+    return window->findChild<QPushButton*>(QString::fromLatin1(name));
+}
+
 QFont fixedFont(qreal points, bool bold)
 {
     QFont font = fontOf({QStringLiteral("ＭＳ ゴシック"), QStringLiteral("MS Gothic"),

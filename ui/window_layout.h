@@ -25,6 +25,14 @@ struct TwipRect {
 QRect pixelRect(const TwipRect& twips);
 QSize pixelSize(int widthTwips, int heightTwips);
 
+// Whether the user may resize a window: the dialogs keep the size they were laid out for.
+enum class Sizing { Resizable, Fixed };
+
+// What every window is given first: its form's name, which tests and people find it by, its title, and
+// its client area in twips.
+void setUpWindow(QWidget* window, const char* formName, const QString& title, int widthTwips, int heightTwips,
+    Sizing sizing = Sizing::Resizable);
+
 // "ＭＳ ゴシック": fixed pitch, for the ticket lists and entry boxes whose columns must line up.
 QFont fixedFont(qreal points, bool bold = false);
 // "ＭＳ Ｐゴシック": the windows' own proportional font.
@@ -56,6 +64,9 @@ QPushButton* placeButton(QWidget* parent, const char* name, const TwipRect& twip
 QCheckBox* placeCheckBox(QWidget* parent, const char* name, const TwipRect& twips, const QString& caption);
 QRadioButton* placeOptionButton(
     QWidget* parent, const char* name, const TwipRect& twips, const QString& caption);
+
+// The window's button of that name, for connecting it once the window is laid out.
+QPushButton* buttonNamed(const QWidget* window, const char* name);
 
 void setTabOrder(const QList<QWidget*>& order);
 // The same for the controls of a window given by their names.
