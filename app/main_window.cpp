@@ -110,6 +110,10 @@ void MainWindow::buildMenus()
         &MainWindow::showReadme);
     connect(addItem(help, "ver", QStringLiteral("バージョン情報"), {}), &QAction::triggered, this,
         [this] { m_navigator.openVersion(); });
+    // After the two items the menu has always had, with the shortcut after the card windows' Ctrl+A to
+    // Ctrl+E.
+    connect(addItem(help, "chk", QStringLiteral("当せん確認"), Qt::CTRL | Qt::Key_F), &QAction::triggered,
+        this, [this] { m_navigator.openDrawCheck(); });
 }
 
 std::function<void()> MainWindow::opener(Lottery lottery)

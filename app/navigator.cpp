@@ -3,6 +3,7 @@
 #include "app/main_window.h"
 #include "app/version_window.h"
 #include "calibration/calibration_window.h"
+#include "draws/draw_check_window.h"
 #include "quick/quick_window.h"
 #include "tickets/card_window.h"
 
@@ -55,6 +56,11 @@ void Navigator::openCalibration()
 void Navigator::openVersion()
 {
     openOther([this] { return new VersionWindow(*this); });
+}
+
+void Navigator::openDrawCheck()
+{
+    openOther([this] { return new draws::DrawCheckWindow(*this); });
 }
 
 void Navigator::openOther(const std::function<ui::OtherWindow*()>& create)

@@ -39,10 +39,11 @@ public:
     void unloadMain() override;
     // Loads the card window of a lottery unless a window other than the main window is open.
     void openCard(lotteries::Lottery lottery);
-    // Load the quick prediction, calibration and version windows, likewise.
+    // Load the quick prediction, calibration, version and draw check windows, likewise.
     void openQuick();
     void openCalibration();
     void openVersion();
+    void openDrawCheck();
 
 private:
     void openOther(const std::function<ui::OtherWindow*()>& create);

@@ -1,5 +1,6 @@
 #include "core/shift_jis.h"
 
+#include <QStringDecoder>
 #include <algorithm>
 
 #ifdef Q_OS_WIN
@@ -82,6 +83,14 @@ bool isAscii(QByteArrayView bytes)
 QString ShiftJisDecoder::operator()(QByteArrayView bytes)
 {
     return isAscii(bytes) ? QString::fromLatin1(bytes) : decoded(bytes);
+}
+
+QString textOf(QByteArrayView bytes)
+{
+    QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+    // The decoder leaves a byte-order mark off by itself.
+    const QString text = utf8(bytes);
+    return utf8.hasError() ? ShiftJisDecoder()(bytes) : text;
 }
 
 } // namespace core

@@ -32,4 +32,8 @@ private:
 #endif
 };
 
+// A text file a user brings in (a results table, a list of sets): UTF-8 when its bytes are UTF-8, a
+// byte-order mark left off; else Shift_JIS, the two encodings such files come in.
+QString textOf(QByteArrayView bytes);
+
 } // namespace core

@@ -8,7 +8,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-floors=(app calibration tickets quick printing settings lotteries ui seams core)
+floors=(app draws calibration tickets quick printing settings lotteries ui seams core)
 status=0
 
 # report HITS RULE

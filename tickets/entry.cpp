@@ -118,4 +118,10 @@ QString listLine(
                                : listLine(rules, sequence, decode(line));
 }
 
+QString setText(const lotteries::LotteryRules& rules, QByteArrayView line, core::ShiftJisDecoder& decode)
+{
+    // The sequence number and the two blanks after it.
+    return listLine(rules, 0, line, decode).mid(kSequenceWidth + 2);
+}
+
 } // namespace tickets

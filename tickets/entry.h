@@ -24,4 +24,7 @@ QString listLine(const lotteries::LotteryRules& rules, int sequence, const QStri
 QString listLine(
     const lotteries::LotteryRules& rules, int sequence, QByteArrayView line, core::ShiftJisDecoder& decode);
 
+// The set of a print-file line as the list shows it, without the sequence number before it.
+QString setText(const lotteries::LotteryRules& rules, QByteArrayView line, core::ShiftJisDecoder& decode);
+
 } // namespace tickets

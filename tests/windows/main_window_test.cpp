@@ -87,7 +87,7 @@ TEST_P(ShortcutFromMain, OpensItsWindow)
 INSTANTIATE_TEST_SUITE_P(Keys, ShortcutFromMain,
     testing::Values(ShortcutCase {"CtrlA", Qt::Key_A, "Form4"}, ShortcutCase {"CtrlB", Qt::Key_B, "Form3"},
         ShortcutCase {"CtrlC", Qt::Key_C, "Form2"}, ShortcutCase {"CtrlD", Qt::Key_D, "Form7"},
-        ShortcutCase {"CtrlE", Qt::Key_E, "Form6"}),
+        ShortcutCase {"CtrlE", Qt::Key_E, "Form6"}, ShortcutCase {"CtrlF", Qt::Key_F, "frmDrawCheck"}),
     rowName);
 
 TEST_F(MainWindowTest, LoadingTheMainWindowTwiceShowsOne)
