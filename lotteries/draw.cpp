@@ -115,11 +115,8 @@ public:
     int size() const { return static_cast<int>(m_runs.size()); }
     QStringView digits(int run) const { return text(m_runs[run].begin, m_runs[run].end); }
 
-    // Written 第N回; either mark alone is as plain.
-    bool isDrawNumber(int run) const
-    {
-        return run < size() && (between(run).endsWith(u'第') || between(run + 1).startsWith(u'回'));
-    }
+    // Written 第N回: the 回 tells it, whether or not the 第 is there.
+    bool isDrawNumber(int run) const { return run < size() && between(run + 1).startsWith(u'回'); }
 
     // 2023/12/11, 2023-12-11 or 2023年12月11日 from the run on, whether or not there is such a day.
     bool isDate(int run) const

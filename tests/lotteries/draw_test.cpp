@@ -140,15 +140,18 @@ INSTANTIATE_TEST_SUITE_P(Kept, DrawFileLine,
 
 class DrawFileLineRefused : public testing::TestWithParam<QByteArray> { };
 
+// Each line is one step from a line of one lottery, and no other lottery's either.
 TEST_P(DrawFileLineRefused, TakesNothingButTheWrittenForm)
 {
-    EXPECT_FALSE(lotteries::readDrawFileLine(Loto6, GetParam()).ok());
+    for (const lotteries::Lottery lottery : {Loto6, MiniLoto, Numbers4, Numbers3})
+        EXPECT_FALSE(lotteries::readDrawFileLine(lottery, GetParam()).ok()) << static_cast<int>(lottery);
 }
 
 INSTANTIATE_TEST_SUITE_P(Kept, DrawFileLineRefused,
     testing::Values("1850,2023/12/11,03,7,15,22,31,40,12", "1850,2023/12/11,3,7,15,22,31,40",
         "1850,2023/12/11,3,7,15,22,31,40,12,1", "1850,2023/12/1,3,7,15,22,31,40,12",
         "1850,2023/02/30,3,7,15,22,31,40,12", "0,,3,7,15,22,31,40,12", "1850,,3,7,15,22,31,44,12",
-        "1850,,3,7,15,22,31,40,7", "1850,,3,7,15,22,31,40,12\r", "1850 ,,3,7,15,22,31,40,12"));
+        "1850,,3,7,15,22,31,40,7", "1850,,3,7,15,22,31,40,12\r", "1850 ,,3,7,15,22,31,40,12",
+        "6300,2023/12/11,12a4", "6300,2023/12/11,12345"));
 
 } // namespace
