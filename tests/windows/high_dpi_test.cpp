@@ -217,7 +217,9 @@ INSTANTIATE_TEST_SUITE_P(EveryWindow, HighDpiWindow,
             nullptr},
         WindowCase {"frmPrinter", QSize(6600, 3840), {}, "prn"},
         WindowCase {"frmPreview", std::nullopt, card(Lottery::Loto6), "Command5"},
-        WindowCase {"frmAlign", QSize(4800, 3015), calibration, "Command13"}),
+        WindowCase {"frmAlign", QSize(4800, 3015), calibration, "Command13"},
+        WindowCase {"frmDrawCheck", QSize(9000, 7560),
+            [](app::Navigator& navigator) { navigator.openDrawCheck(); }, nullptr}),
     [](const testing::TestParamInfo<WindowCase>& info) { return std::string(info.param.form); });
 
 } // namespace
