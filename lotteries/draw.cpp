@@ -94,7 +94,7 @@ Draw withDigits(Draw draw, QStringView digits)
 }
 
 // The runs of digits in a draw's text, and what stands between them: any other character separates
-// numbers, and only a draw number's marks and a date's separators carry meaning.
+// numbers, and only the 回 after a draw number and a date's separators carry meaning.
 class Runs {
 public:
     explicit Runs(QStringView text)
@@ -327,7 +327,7 @@ core::Result<Draw, QString> readDrawFileLine(Lottery lottery, QByteArrayView lin
     if (!loto) {
         const QStringView digits = fields[2];
         if (digits.size() != rules.count || !std::all_of(digits.begin(), digits.end(), isAsciiDigit))
-            return QStringLiteral("数字「%1」が正しくありません（%2）。").arg(digits).arg(countText(rules));
+            return QStringLiteral("数字「%1」が正しくありません（%2）。").arg(digits, countText(rules));
         return withDigits(draw, digits);
     }
     for (const QStringView field : fields.sliced(2)) {

@@ -140,7 +140,7 @@ INSTANTIATE_TEST_SUITE_P(Kept, DrawFileLine,
 
 class DrawFileLineRefused : public testing::TestWithParam<QByteArray> { };
 
-// Each line is one step from a line of one lottery, and no other lottery's either.
+// Each line is one step away from a kept line of one lottery, and is no other lottery's line either.
 TEST_P(DrawFileLineRefused, TakesNothingButTheWrittenForm)
 {
     for (const lotteries::Lottery lottery : {Loto6, MiniLoto, Numbers4, Numbers3})
