@@ -61,6 +61,8 @@ bool confirmResults(QWidget* parent, const QString& report, bool anyDraw)
     auto* keep = buttons->addButton(QStringLiteral("保存"), QDialogButtonBox::AcceptRole);
     keep->setObjectName(QStringLiteral("cmdKeep"));
     keep->setEnabled(anyDraw);
+    // Enter keeps what was understood; Esc and the close box keep nothing.
+    keep->setDefault(anyDraw);
     buttons->addButton(QStringLiteral("キャンセル"), QDialogButtonBox::RejectRole)
         ->setObjectName(QStringLiteral("cmdCancel"));
     auto* layout = new QVBoxLayout(&dialog);
@@ -139,6 +141,8 @@ void DrawCheckWindow::connectControls()
     // Enter in the draw checks, as "照合" does, and the focus stays there for the next draw.
     connect(m_text1, &QLineEdit::returnPressed, this, &DrawCheckWindow::checkTyped);
     connect(ui::buttonNamed(this, "Command1"), &QPushButton::clicked, this, &DrawCheckWindow::checkTyped);
+    connect(m_text2, &QLineEdit::returnPressed, this, &DrawCheckWindow::checkRange);
+    connect(m_text3, &QLineEdit::returnPressed, this, &DrawCheckWindow::checkRange);
     connect(ui::buttonNamed(this, "Command2"), &QPushButton::clicked, this, &DrawCheckWindow::checkRange);
     connect(ui::buttonNamed(this, "Command3"), &QPushButton::clicked, this, &DrawCheckWindow::keepTyped);
     connect(ui::buttonNamed(this, "Command4"), &QPushButton::clicked, this, &DrawCheckWindow::openResults);
@@ -164,10 +168,17 @@ const lotteries::LotteryRules& DrawCheckWindow::rules() const
 
 bool DrawCheckWindow::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == m_grid1 && event->type() == QEvent::KeyPress
-        && static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy)) {
-        copyRows();
-        return true;
+    if (watched == m_grid1 && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->matches(QKeySequence::Copy)) {
+            copyRows();
+            return true;
+        }
+        // A results table pasted into the table, where the draw box would take it as one draw.
+        if (key->matches(QKeySequence::Paste)) {
+            loadResults(QGuiApplication::clipboard()->text());
+            return true;
+        }
     }
     return ui::OtherWindow::eventFilter(watched, event);
 }

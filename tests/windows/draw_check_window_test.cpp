@@ -3,6 +3,7 @@
 #include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QTableView>
 
 namespace {
@@ -74,6 +75,22 @@ TEST_F(DrawCheckWindowTest, KeptDrawsAreCheckedAsARange)
     EXPECT_EQ(rows.first(), u"回号\t行\tセット\t一致\t等級"_qs);
     EXPECT_TRUE(rows.at(4).startsWith(u"1851\t1\t"_qs)) << rows.at(4).toStdString();
     EXPECT_TRUE(rows.at(4).endsWith(u"\t5等"_qs)) << rows.at(4).toStdString();
+}
+
+TEST_F(DrawCheckWindowTest, APastedResultsTableIsShownThenKept)
+{
+    QGuiApplication::clipboard()->setText(
+        u"回号,日付,本数字\n第1851回,2023/12/14,1,2,3,10,11,12,13,1口,2億円\n1850,2023/12/11,1,2,3,4,5,6,7\n"_qs);
+    QString shown;
+    const auto keep = [&shown](QDialog* dialog) {
+        shown = control<QPlainTextEdit>(dialog, "Text1")->toPlainText();
+        click(dialog, "cmdKeep");
+    };
+    ASSERT_NE(whileModal([this] { click(m_window, "Command5"); }, keep), nullptr);
+    EXPECT_TRUE(shown.contains(u"読み取れた回: 2"_qs)) << shown.toStdString();
+    EXPECT_TRUE(shown.contains(u"1 行目: "_qs)) << shown.toStdString();
+    EXPECT_EQ(
+        content("loto6_draws.csv"), "1850,2023/12/11,1,2,3,4,5,6,7\r\n1851,2023/12/14,1,2,3,10,11,12,13\r\n");
 }
 
 } // namespace
