@@ -2,6 +2,8 @@
 
 #include "tickets/entry.h"
 
+#include <algorithm>
+#include <limits>
 #include <vector>
 
 namespace draws {
@@ -24,26 +26,25 @@ QString columnName(int column)
     }
 }
 
-// LOTO: the matched numbers two digits each, the bonus after them in brackets. Numbers: the set's
-// digits, a dash where the draw has another digit in that place.
-QString matchedText(
-    const lotteries::LotteryRules& rules, const lotteries::SetCheck& check, QByteArrayView line)
+// LOTO: the matched numbers two digits each, "(ボーナス)" after them when the set holds the bonus
+// number. Numbers: the set's digits, a dash where the draw has another digit in that place.
+QString matchedText(const lotteries::LotteryRules& rules, const lotteries::SetCheck& check,
+    QByteArrayView line, const lotteries::Draw& draw)
 {
-    QStringList parts;
     if (rules.form == lotteries::EntryForm::NumberFields) {
+        QStringList parts;
         for (const int number : check.matched)
             parts.append(QStringLiteral("%1").arg(number, 2, 10, QLatin1Char('0')));
         if (check.bonus)
             parts.append(QStringLiteral("(ボーナス)"));
         return parts.join(u' ');
     }
+    if (check.refusal == lotteries::Refusal::NoEntry)
+        return {};
     QString text;
-    qsizetype next = 0;
     for (int digit = 0; digit < rules.count; ++digit) {
-        const int value = digit < line.size() ? line.at(digit) - '0' : -1;
-        const bool matched = next < check.matched.size() && check.matched.at(next) == value;
-        text.append(matched ? QChar(u'0' + value) : QChar(u'-'));
-        next += matched ? 1 : 0;
+        const int value = line.at(digit) - '0';
+        text.append(value == draw.numbers.at(digit) ? QChar(u'0' + value) : QChar(u'-'));
     }
     return text;
 }
@@ -130,8 +131,10 @@ void CheckTableModel::clear()
 
 int CheckTableModel::rowCount(const QModelIndex& parent) const
 {
-    // The window checks no more pairs than an int counts.
-    return parent.isValid() ? 0 : static_cast<int>(m_lines.size() * m_draws.size());
+    // The window refuses a check of more pairs than an int counts, once it has read the lines.
+    return parent.isValid() ? 0
+                            : static_cast<int>(std::min<qsizetype>(
+                                m_lines.size() * m_draws.size(), std::numeric_limits<int>::max()));
 }
 
 int CheckTableModel::columnCount(const QModelIndex& parent) const
@@ -175,7 +178,7 @@ QString CheckTableModel::text(int row, int column) const
     }
     const lotteries::SetCheck check = lotteries::checkLine(*m_rules, line, draw);
     if (column == MatchedColumn)
-        return matchedText(*m_rules, check, line);
+        return matchedText(*m_rules, check, line, draw);
     return check.refusal != lotteries::Refusal::None ? lotteries::refusalText(check.refusal)
                                                      : lotteries::prizeText(check.prize);
 }
