@@ -10,9 +10,11 @@
 
 #include <QAbstractScrollArea>
 #include <QApplication>
+#include <QClipboard>
 #include <QDialog>
 #include <QFile>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QListView>
 #include <QMouseEvent>
@@ -165,6 +167,34 @@ void BM_CardWindowDelete(benchmark::State& state)
     });
 }
 
+// Every line of the list picked with Ctrl+A and copied with Ctrl+C, until the clipboard holds them.
+void BM_CardWindowCopyAll(benchmark::State& state)
+{
+    const QDir& folder = folderWithEntries(entriesOf(state));
+    Desk desk(folder);
+    desk.openCard();
+    auto* list = Desk::control<QListView>("List1");
+    list->setFocus();
+    const auto press = [list](Qt::Key key) {
+        QKeyEvent event(QEvent::KeyPress, key, Qt::ControlModifier);
+        QCoreApplication::sendEvent(list, &event);
+    };
+    // Twelve characters and a line feed a line.
+    const qsizetype copied = qsizetype {entriesOf(state)} * (std::char_traits<char>::length(kEntry) + 1);
+    while (state.KeepRunning()) {
+        press(Qt::Key_A);
+        press(Qt::Key_C);
+        state.PauseTiming();
+        if (QGuiApplication::clipboard()->text().size() != copied) {
+            state.SkipWithError("the clipboard does not hold every line");
+            break;
+        }
+        list->clearSelection();
+        QGuiApplication::clipboard()->clear();
+        state.ResumeTiming();
+    }
+}
+
 // The floor for all three: the print file read into memory and its lines counted, nothing more.
 void BM_PlainFileRead(benchmark::State& state)
 {
@@ -278,6 +308,7 @@ BENCHMARK(BM_PlainFileRead)->Apply(entrySizes);
 BENCHMARK(BM_CardWindowOpen)->Apply(entrySizes);
 BENCHMARK(BM_CardWindowRegister)->Apply(entrySizes);
 BENCHMARK(BM_CardWindowDelete)->Apply(entrySizes);
+BENCHMARK(BM_CardWindowCopyAll)->Arg(1'000'000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_CardWindowMemory)
     ->Arg(10'000)
     ->Arg(100'000)

@@ -1,5 +1,8 @@
 #include "core/shift_jis.h"
 
+#include "core/line_file.h"
+
+#include <QFileInfo>
 #include <QStringDecoder>
 #include <algorithm>
 
@@ -91,6 +94,19 @@ QString textOf(QByteArrayView bytes)
     // The decoder leaves a byte-order mark off by itself.
     const QString text = utf8(bytes);
     return utf8.hasError() ? ShiftJisDecoder()(bytes) : text;
+}
+
+Result<QString> readTextFile(const QString& path)
+{
+    if (QFileInfo(path).size() > kLargestTextFile)
+        return failureOf(path,
+            QStringLiteral("ファイルが大きすぎます（%1 MB まで）。").arg(kLargestTextFile / 1024 / 1024));
+    const Result<QByteArray> bytes = readFile(path);
+    if (!bytes.ok())
+        return bytes.failure();
+    if (bytes.value().contains('\0'))
+        return failureOf(path, QStringLiteral("テキストファイルではありません。"));
+    return textOf(bytes.value());
 }
 
 } // namespace core

@@ -2,6 +2,8 @@
 // which people have always kept and edited these files.
 #pragma once
 
+#include "core/result.h"
+
 #include <QByteArrayView>
 #include <QString>
 #ifndef Q_OS_WIN
@@ -35,5 +37,12 @@ private:
 // A text file a user brings in (a results table, a list of sets): UTF-8 when its bytes are UTF-8, a
 // byte-order mark left off; else Shift_JIS, the two encodings such files come in.
 QString textOf(QByteArrayView bytes);
+
+// The biggest text file a user may bring in: far more lines than any list of sets or results table.
+inline constexpr qint64 kLargestTextFile = 64 * 1024 * 1024;
+
+// A text file a user brings in, as textOf reads it. A file larger than kLargestTextFile, or one holding a
+// zero byte (a picture, a spreadsheet's own format), is refused as a failure of that file.
+Result<QString> readTextFile(const QString& path);
 
 } // namespace core

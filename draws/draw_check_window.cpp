@@ -195,12 +195,12 @@ void DrawCheckWindow::dropEvent(QDropEvent* event)
     if (urls.isEmpty() || !urls.first().isLocalFile())
         return;
     event->acceptProposedAction();
-    const core::Result<QByteArray> bytes = core::readFile(urls.first().toLocalFile());
-    if (!bytes.ok()) {
-        showFailure(bytes.failure());
+    const core::Result<QString> text = core::readTextFile(urls.first().toLocalFile());
+    if (!text.ok()) {
+        showFailure(text.failure());
         return;
     }
-    loadResults(core::textOf(bytes.value()));
+    loadResults(text.value());
 }
 
 std::optional<lotteries::Draw> DrawCheckWindow::typedDraw()
@@ -329,12 +329,12 @@ void DrawCheckWindow::openResults()
         services().dataDir.path(), QStringLiteral("テキスト (*.txt *.csv *.tsv);;すべてのファイル (*)"));
     if (path.isEmpty())
         return;
-    const core::Result<QByteArray> bytes = core::readFile(path);
-    if (!bytes.ok()) {
-        showFailure(bytes.failure());
+    const core::Result<QString> text = core::readTextFile(path);
+    if (!text.ok()) {
+        showFailure(text.failure());
         return;
     }
-    loadResults(core::textOf(bytes.value()));
+    loadResults(text.value());
 }
 
 void DrawCheckWindow::copyRows()

@@ -2,6 +2,8 @@
 
 #include "core/shift_jis.h"
 
+#include <functional>
+
 namespace printing {
 
 seams::PrintStep drawMark(seams::PrintSurface& surface, const MarkPoint& mark)
@@ -61,14 +63,38 @@ core::Result<void, PrintFailure> drawCards(
     return {};
 }
 
-core::Result<void, PrintFailure> printCards(
-    const lotteries::PrintFile& printFile, const QDir& dataDir, seams::Printers& printers)
+namespace {
+
+// Runs print on the cards of the printer in use; a chosen printer that has gone is reported first.
+core::Result<void, PrintFailure> onPrinterInUse(const QDir& dataDir, seams::Printers& printers,
+    const std::function<core::Result<void, PrintFailure>(seams::PrintSurface&)>& print)
 {
     const core::Result<QString, PrintFailure> printer = printerInUse(dataDir, printers);
     if (!printer.ok())
         return printer.failure();
     const std::unique_ptr<seams::PrintSurface> surface = printers.cards(printer.value(), {});
-    return printCards(printFile, dataDir, *surface);
+    return print(*surface);
+}
+
+} // namespace
+
+core::Result<void, PrintFailure> printCards(
+    const lotteries::PrintFile& printFile, const QDir& dataDir, seams::Printers& printers)
+{
+    return onPrinterInUse(dataDir, printers,
+        [&](seams::PrintSurface& surface) { return printCards(printFile, dataDir, surface); });
+}
+
+core::Result<void, PrintFailure> printLines(
+    lotteries::Lottery lottery, const core::Lines& lines, const QDir& dataDir, seams::Printers& printers)
+{
+    return onPrinterInUse(
+        dataDir, printers, [&](seams::PrintSurface& surface) -> core::Result<void, PrintFailure> {
+            const core::Result<Placement, PrintFailure> placed = savedPlacement(lottery, dataDir);
+            if (!placed.ok())
+                return placed.failure();
+            return drawCards(placed.value(), lines, surface);
+        });
 }
 
 } // namespace printing

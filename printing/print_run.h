@@ -35,4 +35,9 @@ core::Result<void, PrintFailure> printCards(
 core::Result<void, PrintFailure> printCards(
     const lotteries::PrintFile& printFile, const QDir& dataDir, seams::Printers& printers);
 
+// Prints only the lines given, the lottery's print-file lines the caller picked from the file as it is
+// now, in the same way: the printer in use, the calibration read afresh, five to a card.
+core::Result<void, PrintFailure> printLines(
+    lotteries::Lottery lottery, const core::Lines& lines, const QDir& dataDir, seams::Printers& printers);
+
 } // namespace printing

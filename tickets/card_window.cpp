@@ -1,17 +1,23 @@
 #include "tickets/card_window.h"
 
+#include "core/shift_jis.h"
 #include "printing/preview_window.h"
 #include "printing/print_prompts.h"
 #include "printing/print_run.h"
+#include "tickets/add_sets_dialog.h"
 #include "tickets/entry.h"
 #include "tickets/ticket_list_model.h"
 #include "ui/prompter.h"
 #include "ui/window_layout.h"
 
+#include <QClipboard>
+#include <QDragEnterEvent>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QStyleHints>
@@ -54,6 +60,16 @@ constexpr auto kRegisterCaption = u"印　刷　登　録";
 constexpr auto kClearCaption = u"印刷ファイルのクリア";
 constexpr auto kCloseCaption = u"閉じる";
 constexpr auto kPreviewCaption = u"プレビュー";
+constexpr auto kAddSetsCaption = u"まとめて追加...";
+constexpr auto kPrintSelectionCaption = u"選択したセットを印刷";
+// Between the buttons added under the preview button, as between the buttons above it.
+constexpr int kButtonGap = 120;
+
+// A button as wide and high as the one above it, under it.
+TwipRect below(const TwipRect& above)
+{
+    return {above.left, above.top + above.height + kButtonGap, above.width, above.height};
+}
 
 constexpr CardWindowDesign kLoto6 {
     lotteries::Lottery::Loto6,
@@ -170,6 +186,20 @@ ui::Prompt goneEntryPrompt()
         ui::PromptIcon::Exclamation, ui::PromptButtons::Ok};
 }
 
+ui::Prompt deleteSeveralPrompt(qsizetype count)
+{
+    return {QStringLiteral("データ削除"),
+        QStringLiteral("選択の %1 件のデータを削除します。\rよろしいですか？！！").arg(count),
+        ui::PromptIcon::Exclamation, ui::PromptButtons::YesNo};
+}
+
+ui::Prompt missingPrompt(const QString& title, qsizetype missing, const QString& outcome)
+{
+    return {title,
+        QStringLiteral("選択のうち %1 件は印刷ファイルにもうありません。%2").arg(missing).arg(outcome),
+        ui::PromptIcon::Exclamation, ui::PromptButtons::Ok};
+}
+
 QString text(const char16_t* utf16)
 {
     return QString::fromUtf16(utf16);
@@ -187,16 +217,21 @@ CardWindow::CardWindow(const CardWindowDesign& design, ui::Navigation& navigatio
 
 void CardWindow::buildUi(const CardWindowDesign& design)
 {
-    // Grown under the preview button, by the margin the window had under its close button.
+    // Grown under the preview button and the two buttons under it, by the margin the window had under its
+    // close button.
     const int bottomMargin = design.clientHeight - (design.command1.top + design.command1.height);
+    const TwipRect command6Place = below(design.command5);
+    const TwipRect command7Place = below(command6Place);
     ui::setUpWindow(this, design.formName, text(design.caption), design.clientWidth,
-        design.command5.top + design.command5.height + bottomMargin);
+        command7Place.top + command7Place.height + bottomMargin);
+    setAcceptDrops(true);
 
     auto* label2 = ui::placeLabel(this, "Label2", design.label2, text(design.listCaption));
     label2->setFont(ui::fixedFont(design.listCaptionPoints));
     m_list1 = ui::placeControl<QListView>(this, "List1", design.list1);
     m_list1->setFont(ui::fixedFont(design.listPoints));
-    m_list1->setSelectionMode(QAbstractItemView::SingleSelection);
+    // Ctrl+click, Shift+click and Ctrl+A pick several sets; a plain click still picks one.
+    m_list1->setSelectionMode(QAbstractItemView::ExtendedSelection);
     m_list1->setUniformItemSizes(true);
     // A double click deletes; the lines are never edited in place.
     m_list1->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -212,8 +247,13 @@ void CardWindow::buildUi(const CardWindowDesign& design)
     // from the focus chain when it is moved behind one created after it.
     auto* command5 = ui::placeButton(this, "Command5", design.command5, text(kPreviewCaption));
     auto* command1 = ui::placeButton(this, "Command1", design.command1, text(kCloseCaption));
+    // Added after every button the window has always had, so that they follow them in the tab order.
+    auto* command6 = ui::placeButton(this, "Command6", command6Place, text(kAddSetsCaption));
+    m_command7 = ui::placeButton(this, "Command7", command7Place, text(kPrintSelectionCaption));
+    m_command7->setEnabled(false);
 
     ui::setTabOrder(this, design.tabOrder);
+    ui::setTabOrder({findChild<QWidget*>(QString::fromLatin1(design.tabOrder.back())), command6, m_command7});
 
     connect(command4, &QPushButton::clicked, this, &CardWindow::registerEntry);
     // The list's double click deletes the selected entry, wherever in the list it lands: on a line or
@@ -223,6 +263,13 @@ void CardWindow::buildUi(const CardWindowDesign& design)
     connect(command2, &QPushButton::clicked, this, &CardWindow::startPrintRun);
     connect(command1, &QPushButton::clicked, this, &QWidget::close);
     connect(command5, &QPushButton::clicked, this, &CardWindow::showPreview);
+    connect(command6, &QPushButton::clicked, this, [this] { addSets(QGuiApplication::clipboard()->text()); });
+    connect(m_command7, &QPushButton::clicked, this, &CardWindow::printSelection);
+    // Ctrl+V, Ctrl+C and Delete while the list has the focus; in the entry box Ctrl+V pastes into the box.
+    m_list1->installEventFilter(this);
+    const auto pickedChanged = [this] { m_command7->setEnabled(m_list1->selectionModel()->hasSelection()); };
+    connect(m_list1->selectionModel(), &QItemSelectionModel::selectionChanged, this, pickedChanged);
+    connect(m_lines, &QAbstractItemModel::modelReset, this, pickedChanged);
 }
 
 void CardWindow::onLoad()
@@ -257,6 +304,22 @@ void CardWindow::registerEntry()
 
 bool CardWindow::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == m_list1 && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->matches(QKeySequence::Paste)) {
+            addSets(QGuiApplication::clipboard()->text());
+            return true;
+        }
+        if (key->matches(QKeySequence::Copy)) {
+            copySelected();
+            return true;
+        }
+        if (key->key() == Qt::Key_Delete && key->modifiers() == Qt::NoModifier) {
+            deleteSeveral();
+            return true;
+        }
+        return false;
+    }
     if (watched != m_list1->viewport())
         return ui::OtherWindow::eventFilter(watched, event);
     switch (event->type()) {
@@ -283,8 +346,9 @@ bool CardWindow::eventFilter(QObject* watched, QEvent* event)
 
 void CardWindow::deleteSelected()
 {
+    // A double click below the last line deletes the selected entry only when it is the only one.
     const QModelIndexList selected = m_list1->selectionModel()->selectedIndexes();
-    if (selected.isEmpty())
+    if (selected.size() != 1)
         return;
     // The entry is known by its line's text, not its row: the file may have changed since it was listed.
     const QByteArray line = m_lines->line(selected.first().row());
@@ -297,6 +361,116 @@ void CardWindow::deleteSelected()
     else if (!removed.value())
         services().prompter.ask(this, goneEntryPrompt());
     showList();
+}
+
+void CardWindow::deleteSeveral()
+{
+    const core::Lines lines = selectedLines();
+    if (lines.size() < 2) {
+        deleteSelected();
+        return;
+    }
+    if (services().prompter.ask(this, deleteSeveralPrompt(lines.size())) != ui::PromptAnswer::Yes)
+        return;
+    // Each entry is known by its line's text, in the file as it is now.
+    const core::Result<qsizetype> removed = m_printFile.removeEach(lines);
+    if (!removed.ok())
+        showFailure(removed.failure());
+    else if (removed.value() < lines.size())
+        services().prompter.ask(this,
+            missingPrompt(QStringLiteral("データ削除"), lines.size() - removed.value(),
+                QStringLiteral("その分は削除しませんでした。")));
+    showList();
+}
+
+core::Lines CardWindow::selectedLines() const
+{
+    core::Lines lines;
+    // By ranges, not index by index: a million lines picked with Ctrl+A copy within a second or two.
+    QItemSelection selection = m_list1->selectionModel()->selection();
+    std::sort(selection.begin(), selection.end(),
+        [](const QItemSelectionRange& a, const QItemSelectionRange& b) { return a.top() < b.top(); });
+    for (const QItemSelectionRange& range : selection) {
+        for (int row = range.top(); row <= range.bottom(); ++row)
+            lines.append(m_lines->line(row));
+    }
+    return lines;
+}
+
+void CardWindow::copySelected()
+{
+    const core::Lines lines = selectedLines();
+    if (lines.isEmpty())
+        return;
+    QByteArray text;
+    for (const QByteArray& line : lines)
+        text += line + '\n';
+    // Lines the program did not write are kept as Shift_JIS; the clipboard takes them as text.
+    QGuiApplication::clipboard()->setText(core::textOf(text));
+}
+
+void CardWindow::addSets(const QString& text)
+{
+    AddSetsDialog dialog(m_rules, text, services().prompter, this);
+    if (dialog.exec() != QDialog::Accepted || dialog.accepted().isEmpty())
+        return;
+    const core::Result<void> added = m_printFile.append(dialog.accepted());
+    showList();
+    if (!added.ok()) {
+        showFailure(added.failure());
+        return;
+    }
+    services().prompter.ask(this,
+        {QStringLiteral("まとめて追加"),
+            QStringLiteral("%1 件を追加しました。追加できない行は %2 件でした。")
+                .arg(dialog.accepted().size())
+                .arg(dialog.refused()),
+            ui::PromptIcon::Information, ui::PromptButtons::Ok});
+}
+
+void CardWindow::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (event->mimeData()->hasUrls())
+        event->acceptProposedAction();
+}
+
+void CardWindow::dropEvent(QDropEvent* event)
+{
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (urls.isEmpty() || !urls.first().isLocalFile())
+        return;
+    event->acceptProposedAction();
+    const core::Result<QString> text = core::readTextFile(urls.first().toLocalFile());
+    if (!text.ok()) {
+        showFailure(text.failure());
+        return;
+    }
+    addSets(text.value());
+}
+
+void CardWindow::printSelection()
+{
+    const core::Result<core::Lines> now = m_printFile.lines();
+    if (!now.ok()) {
+        showFailure(now.failure());
+        return;
+    }
+    // The sets as the file holds them at this moment: one changed meanwhile is not printed as it was.
+    const lotteries::Picked picked = lotteries::pickLines(now.value(), selectedLines());
+    if (picked.missing > 0) {
+        services().prompter.ask(
+            this, missingPrompt(windowTitle(), picked.missing, QStringLiteral("その分は印刷しません。")));
+    }
+    if (picked.lines.isEmpty())
+        return;
+    const ui::Services& services = this->services();
+    const core::Result<void, printing::PrintFailure> printed
+        = printing::printLines(m_rules.lottery, picked.lines, services.dataDir, services.printers);
+    if (printed.ok()) {
+        close();
+        return;
+    }
+    showPrintFailure(printed.failure());
 }
 
 void CardWindow::changeEvent(QEvent* event)
@@ -356,9 +530,12 @@ void CardWindow::showList()
 
 void CardWindow::showListIfChanged()
 {
-    const QModelIndexList selected = m_list1->selectionModel()->selectedIndexes();
-    const int row = selected.isEmpty() ? -1 : selected.first().row();
-    const QByteArray selectedLine = row < 0 ? QByteArray() : m_lines->line(row);
+    // The rows picked, with their lines as they were listed.
+    QList<std::pair<int, QByteArray>> picked;
+    for (const QItemSelectionRange& range : m_list1->selectionModel()->selection()) {
+        for (int row = range.top(); row <= range.bottom(); ++row)
+            picked.append({row, m_lines->line(row)});
+    }
     // Read every time, not only when the file's size or times changed: a rewrite of the same size within
     // one tick of the file system's clock keeps both.
     const core::Result<bool> changed = m_lines->readAgain(m_printFile.path());
@@ -371,9 +548,14 @@ void CardWindow::showListIfChanged()
         showFailure(changed.failure());
         return;
     }
-    // Selected again without making it the current line, which would scroll the list to it.
-    if (row >= 0 && row < m_lines->rowCount() && m_lines->line(row) == selectedLine)
-        m_list1->selectionModel()->select(m_lines->index(row), QItemSelectionModel::ClearAndSelect);
+    // Each entry still on its row is selected again, without making it the current line, which would
+    // scroll the list to it.
+    QItemSelection again;
+    for (const auto& [row, line] : picked) {
+        if (row < m_lines->rowCount() && m_lines->line(row) == line)
+            again.select(m_lines->index(row), m_lines->index(row));
+    }
+    m_list1->selectionModel()->select(again, QItemSelectionModel::ClearAndSelect);
 }
 
 void CardWindow::showFailure(const core::FileFailure& failure)

@@ -10,6 +10,7 @@
 
 class QLineEdit;
 class QListView;
+class QPushButton;
 
 namespace tickets {
 
@@ -26,11 +27,21 @@ protected:
     void onLoad() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void buildUi(const CardWindowDesign& design);
     void registerEntry();
     void deleteSelected();
+    // The Delete key: one selected entry as a double click deletes it, several after one question.
+    void deleteSeveral();
+    // The selected entries' print-file lines, in the list's order.
+    core::Lines selectedLines() const;
+    void copySelected();
+    // Shows the sets of the text in "まとめて追加" and adds those accepted when the user says so.
+    void addSets(const QString& text);
+    void printSelection();
     void clearPrintFile();
     void startPrintRun();
     void showPreview();
@@ -47,6 +58,7 @@ private:
     lotteries::PrintFile m_printFile;
     QLineEdit* m_text1 = nullptr;
     QListView* m_list1 = nullptr;
+    QPushButton* m_command7 = nullptr;
     // The print file's lines, each made into its list line only when the list draws it.
     TicketListModel* m_lines = nullptr;
     StaleClick m_staleClick;

@@ -206,10 +206,10 @@ const auto calibration = [](app::Navigator& navigator) { navigator.openCalibrati
 
 INSTANTIATE_TEST_SUITE_P(EveryWindow, HighDpiWindow,
     testing::Values(WindowCase {"Form1", QSize(4965, 2640), {}, nullptr},
-        WindowCase {"Form7", QSize(4800, 7200), card(Lottery::Loto6), nullptr},
-        WindowCase {"Form2", QSize(4320, 7140), card(Lottery::MiniLoto), nullptr},
-        WindowCase {"Form3", QSize(5370, 4470), card(Lottery::Numbers4), nullptr},
-        WindowCase {"Form4", QSize(5025, 4335), card(Lottery::Numbers3), nullptr},
+        WindowCase {"Form7", QSize(4800, 8430), card(Lottery::Loto6), nullptr},
+        WindowCase {"Form2", QSize(4320, 8370), card(Lottery::MiniLoto), nullptr},
+        WindowCase {"Form3", QSize(5370, 5700), card(Lottery::Numbers4), nullptr},
+        WindowCase {"Form4", QSize(5025, 5565), card(Lottery::Numbers3), nullptr},
         WindowCase {
             "Form6", QSize(4470, 2430), [](app::Navigator& navigator) { navigator.openQuick(); }, nullptr},
         WindowCase {"Form5", QSize(4245, 3450), calibration, nullptr},
@@ -218,6 +218,7 @@ INSTANTIATE_TEST_SUITE_P(EveryWindow, HighDpiWindow,
         WindowCase {"frmPrinter", QSize(6600, 3840), {}, "prn"},
         WindowCase {"frmPreview", std::nullopt, card(Lottery::Loto6), "Command5"},
         WindowCase {"frmAlign", QSize(4800, 3015), calibration, "Command13"},
+        WindowCase {"frmAddSets", QSize(7200, 5400), card(Lottery::Loto6), "Command6"},
         WindowCase {"frmDrawCheck", QSize(9000, 7560),
             [](app::Navigator& navigator) { navigator.openDrawCheck(); }, nullptr}),
     [](const testing::TestParamInfo<WindowCase>& info) { return std::string(info.param.form); });
