@@ -39,7 +39,7 @@ private:
 QString textOf(QByteArrayView bytes);
 
 // The biggest text file a user may bring in: far more lines than any list of sets or results table.
-inline constexpr qint64 kLargestTextFile = 64 * 1024 * 1024;
+inline constexpr qint64 kLargestTextFile = qint64 {64} * 1024 * 1024;
 
 // A text file a user brings in, as textOf reads it. A file larger than kLargestTextFile, or one holding a
 // zero byte (a picture, a spreadsheet's own format), is refused as a failure of that file.
