@@ -11,13 +11,11 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QDialogButtonBox>
-#include <QDragEnterEvent>
 #include <QFileDialog>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QProgressDialog>
 #include <QPushButton>
@@ -79,7 +77,7 @@ DrawCheckWindow::DrawCheckWindow(ui::Navigation& navigation)
     : ui::OtherWindow(navigation)
 {
     ui::setUpWindow(this, "frmDrawCheck", titleText(), kClientWidth, kClientHeight);
-    setAcceptDrops(true);
+    takeDroppedText([this](const QString& text) { loadResults(text); });
     createDrawControls();
     createTable();
     createRangeControls();
@@ -181,26 +179,6 @@ bool DrawCheckWindow::eventFilter(QObject* watched, QEvent* event)
         }
     }
     return ui::OtherWindow::eventFilter(watched, event);
-}
-
-void DrawCheckWindow::dragEnterEvent(QDragEnterEvent* event)
-{
-    if (event->mimeData()->hasUrls())
-        event->acceptProposedAction();
-}
-
-void DrawCheckWindow::dropEvent(QDropEvent* event)
-{
-    const QList<QUrl> urls = event->mimeData()->urls();
-    if (urls.isEmpty() || !urls.first().isLocalFile())
-        return;
-    event->acceptProposedAction();
-    const core::Result<QString> text = core::readTextFile(urls.first().toLocalFile());
-    if (!text.ok()) {
-        showFailure(text.failure());
-        return;
-    }
-    loadResults(text.value());
 }
 
 std::optional<lotteries::Draw> DrawCheckWindow::typedDraw()

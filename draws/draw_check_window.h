@@ -24,8 +24,6 @@ public:
 protected:
     void onLoad() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
-    void dragEnterEvent(QDragEnterEvent* event) override;
-    void dropEvent(QDropEvent* event) override;
 
 private:
     void createDrawControls();

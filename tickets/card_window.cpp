@@ -11,13 +11,11 @@
 #include "ui/window_layout.h"
 
 #include <QClipboard>
-#include <QDragEnterEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
-#include <QMimeData>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QStyleHints>
@@ -224,7 +222,7 @@ void CardWindow::buildUi(const CardWindowDesign& design)
     const TwipRect command7Place = below(command6Place);
     ui::setUpWindow(this, design.formName, text(design.caption), design.clientWidth,
         command7Place.top + command7Place.height + bottomMargin);
-    setAcceptDrops(true);
+    takeDroppedText([this](const QString& text) { addSets(text); });
 
     auto* label2 = ui::placeLabel(this, "Label2", design.label2, text(design.listCaption));
     label2->setFont(ui::fixedFont(design.listCaptionPoints));
@@ -426,26 +424,6 @@ void CardWindow::addSets(const QString& text)
                 .arg(dialog.accepted().size())
                 .arg(dialog.refused()),
             ui::PromptIcon::Information, ui::PromptButtons::Ok});
-}
-
-void CardWindow::dragEnterEvent(QDragEnterEvent* event)
-{
-    if (event->mimeData()->hasUrls())
-        event->acceptProposedAction();
-}
-
-void CardWindow::dropEvent(QDropEvent* event)
-{
-    const QList<QUrl> urls = event->mimeData()->urls();
-    if (urls.isEmpty() || !urls.first().isLocalFile())
-        return;
-    event->acceptProposedAction();
-    const core::Result<QString> text = core::readTextFile(urls.first().toLocalFile());
-    if (!text.ok()) {
-        showFailure(text.failure());
-        return;
-    }
-    addSets(text.value());
 }
 
 void CardWindow::printSelection()

@@ -4,6 +4,7 @@
 
 #include <QClipboard>
 #include <QListView>
+#include <QMimeData>
 
 namespace {
 
@@ -47,6 +48,31 @@ TEST_F(CardWindowSets, PastedLinesAreShownThenTheAcceptedOnesAdded)
     EXPECT_EQ(content("loto6.txt"), QByteArray(kFile) + "010203040506\r\n102030313233\r\n");
     ASSERT_FALSE(m_prompter.asked.isEmpty());
     EXPECT_EQ(m_prompter.asked.last().text, u"2 件を追加しました。追加できない行は 1 件でした。"_qs);
+}
+
+// A file dropped on the window, as the desktop drops one.
+void drop(QWidget* window, const QString& path)
+{
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(path)});
+    QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(window, &enter);
+    QDropEvent dropped(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(window, &dropped);
+}
+
+TEST_F(CardWindowSets, ADroppedTextFileIsShownAndOtherFilesAreRefusedByName)
+{
+    write("sets.txt", "1 2 3 4 5 6\r\n");
+    const auto add = [](QDialog* dialog) { click(dialog, "cmdAdd"); };
+    ASSERT_NE(whileModal([this] { drop(m_window, filePath("sets.txt")); }, add), nullptr);
+    EXPECT_EQ(content("loto6.txt"), QByteArray(kFile) + "010203040506\r\n");
+
+    write("picture.png", QByteArray("\x89PNG\0\0", 6));
+    drop(m_window, filePath("picture.png"));
+    ASSERT_FALSE(m_prompter.asked.isEmpty());
+    EXPECT_TRUE(m_prompter.asked.last().text.contains(u"テキストファイルではありません"_qs));
+    EXPECT_TRUE(m_prompter.asked.last().text.contains(QDir::toNativeSeparators(filePath("picture.png"))));
 }
 
 TEST_F(CardWindowSets, PickedSetsCopyAndDeleteAfterOneQuestion)
