@@ -12,6 +12,12 @@
 
 namespace core {
 
+// The digits 0 to 9 as ASCII writes them; full-width digits and other scripts' digits are not.
+inline bool isAsciiDigit(QChar c)
+{
+    return c >= u'0' && c <= u'9';
+}
+
 // True when every byte is ASCII, which reads the same in Shift_JIS and is all the program itself writes.
 bool isAscii(QByteArrayView bytes);
 

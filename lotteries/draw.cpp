@@ -1,5 +1,7 @@
 #include "lotteries/draw.h"
 
+#include "core/shift_jis.h"
+
 #include <QByteArray>
 #include <algorithm>
 
@@ -12,11 +14,6 @@ namespace {
 constexpr int kDrawNumberDigits = 6;
 constexpr int kHighestDrawNumber = 999999;
 constexpr QStringView kKeptDateFormat = u"yyyy/MM/dd";
-
-bool isAsciiDigit(QChar c)
-{
-    return c >= u'0' && c <= u'9';
-}
 
 // Full-width digits, letters and signs as their ASCII ones, so that "０３" reads as 3 and
 // "２０２３／１２／１１" as a date.
@@ -101,12 +98,12 @@ public:
         : m_text(halfWidth(text))
     {
         for (qsizetype pos = 0; pos < m_text.size();) {
-            if (!isAsciiDigit(m_text[pos])) {
+            if (!core::isAsciiDigit(m_text[pos])) {
                 ++pos;
                 continue;
             }
             const qsizetype begin = pos;
-            while (pos < m_text.size() && isAsciiDigit(m_text[pos]))
+            while (pos < m_text.size() && core::isAsciiDigit(m_text[pos]))
                 ++pos;
             m_runs.append({begin, pos});
         }
@@ -267,7 +264,8 @@ core::Result<Draw, QString> readRuns(const LotteryRules& rules, const Runs& runs
 // A number of a kept line as drawFileLine writes it: decimal digits without a leading zero.
 bool isKeptNumber(QStringView field)
 {
-    return !field.isEmpty() && field.front() != u'0' && std::all_of(field.begin(), field.end(), isAsciiDigit);
+    return !field.isEmpty() && field.front() != u'0'
+        && std::all_of(field.begin(), field.end(), core::isAsciiDigit);
 }
 
 } // namespace
@@ -326,7 +324,7 @@ core::Result<Draw, QString> readDrawFileLine(Lottery lottery, QByteArrayView lin
     }
     if (!loto) {
         const QStringView digits = fields[2];
-        if (digits.size() != rules.count || !std::all_of(digits.begin(), digits.end(), isAsciiDigit))
+        if (digits.size() != rules.count || !std::all_of(digits.begin(), digits.end(), core::isAsciiDigit))
             return QStringLiteral("数字「%1」が正しくありません（%2）。").arg(digits, countText(rules));
         return withDigits(draw, digits);
     }

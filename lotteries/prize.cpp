@@ -1,5 +1,6 @@
 #include "lotteries/prize.h"
 
+#include "core/shift_jis.h"
 #include "lotteries/line_fields.h"
 
 #include <QLatin1StringView>
@@ -36,11 +37,6 @@ NumberKeys keysOf(const LotteryRules& rules, std::span<const int> values)
     return keys;
 }
 
-bool isAsciiDigit(char c)
-{
-    return c >= '0' && c <= '9';
-}
-
 bool isPlayType(char c)
 {
     return c == 'A' || c == 'B' || c == 'C';
@@ -51,7 +47,7 @@ std::optional<int> numberField(QLatin1StringView field, int highest)
 {
     const char tens = field[0].toLatin1();
     const char ones = field[1].toLatin1();
-    if (!isAsciiDigit(tens) || !isAsciiDigit(ones))
+    if (!core::isAsciiDigit(tens) || !core::isAsciiDigit(ones))
         return std::nullopt;
     const int number = (tens - '0') * 10 + (ones - '0');
     if (number < 1 || number > highest)
@@ -106,7 +102,7 @@ SetOfLine::SetOfLine(const LotteryRules& rules, QByteArrayView line)
             m_values[index] = number.value_or(0);
         } else if (index < rules.count) {
             const char digit = field[0].toLatin1();
-            entry = entry && isAsciiDigit(digit);
+            entry = entry && core::isAsciiDigit(digit);
             m_values[index] = digit - '0';
         } else {
             m_playType = field[0].toLatin1();

@@ -1,5 +1,6 @@
 #include "tickets/entry.h"
 
+#include "core/shift_jis.h"
 #include "lotteries/line_fields.h"
 
 #include <QVarLengthArray>
@@ -13,14 +14,9 @@ namespace {
 constexpr int kSequenceWidth = 3;
 constexpr QStringView kPlayTypes = u"ABC";
 
-bool isAsciiDigit(QChar c)
-{
-    return c >= u'0' && c <= u'9';
-}
-
 bool isNumberField(QStringView field, int highest)
 {
-    if (field.size() != 2 || !isAsciiDigit(field[0]) || !isAsciiDigit(field[1]))
+    if (field.size() != 2 || !core::isAsciiDigit(field[0]) || !core::isAsciiDigit(field[1]))
         return false;
     const int number = field[0].digitValue() * 10 + field[1].digitValue();
     return number >= 1 && number <= highest;
@@ -38,7 +34,7 @@ std::optional<QByteArray> acceptNumberFields(const lotteries::LotteryRules& rule
 std::optional<QByteArray> acceptDigitsAndPlayType(const lotteries::LotteryRules& rules, const QString& entry)
 {
     for (int i = 0; i < rules.count; ++i) {
-        if (!isAsciiDigit(entry[i]))
+        if (!core::isAsciiDigit(entry[i]))
             return std::nullopt;
     }
     const QChar playType = entry.back().toUpper();
